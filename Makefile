@@ -1,0 +1,35 @@
+# The front door: every target installs what it needs first.
+JOBS ?= 2
+CMAKE_FLAGS ?=
+
+.PHONY: deps build test test-asan bench run format clean
+
+deps:
+	@tools/deps.sh
+
+build: deps
+	cmake --preset release $(CMAKE_FLAGS) >/dev/null
+	cmake --build build -j$(JOBS)
+
+test: build
+	cd build && ctest --output-on-failure -j$(JOBS)
+
+test-asan: deps
+	cmake --preset asan $(CMAKE_FLAGS) >/dev/null
+	cmake --build build-asan -j$(JOBS)
+	cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j$(JOBS)
+
+bench: deps
+	cmake --preset bench $(CMAKE_FLAGS) >/dev/null
+	cmake --build build-bench -j$(JOBS) --target corvane_bench
+	build-bench/bench/corvane_bench
+
+run: build
+	@tools/run.sh
+
+format:
+	git ls-files -co --exclude-standard "*.cpp" "*.h" | xargs clang-format -i
+
+clean:
+	rm -rf build build-asan build-bench

@@ -1,0 +1,33 @@
+#include "platform/gfx/surface.h"
+
+#include <algorithm>
+
+namespace corvane::gfx {
+
+namespace {
+bool ValidSize(int width, int height) {
+  return width >= 1 && height >= 1 && width <= Surface::kMaxDimension &&
+         height <= Surface::kMaxDimension;
+}
+}  // namespace
+
+std::optional<Surface> Surface::Create(int width, int height) {
+  if (!ValidSize(width, height)) return std::nullopt;
+  const auto count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+  auto owned = std::make_unique<Pixel[]>(count);
+  Pixel* pixels = owned.get();
+  return Surface(std::move(owned), pixels, width, height, width * static_cast<int>(sizeof(Pixel)));
+}
+
+std::optional<Surface> Surface::Wrap(Pixel* pixels, int width, int height, int pitch_bytes) {
+  if (pixels == nullptr || !ValidSize(width, height)) return std::nullopt;
+  if (pitch_bytes < width * static_cast<int>(sizeof(Pixel))) return std::nullopt;
+  return Surface(nullptr, pixels, width, height, pitch_bytes);
+}
+
+void Surface::Fill(ColorRef color) {
+  const Pixel pixel = ToPixel(color);
+  for (int y = 0; y < height_; ++y) std::fill_n(Row(y), width_, pixel);
+}
+
+}  // namespace corvane::gfx
