@@ -1,0 +1,207 @@
+#include "platform/gfx/text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <sstream>
+
+#include "platform/gfx/fake_font_loader.h"
+
+namespace corvane::gfx {
+namespace {
+
+// The fake box font at 13 px (9.75 pt at 96 dpi): ascent 10, descent 3; a narrow glyph advances
+// 6 and paints columns 1..4 after its pen, a wide one advances 13 and paints columns 1..11, both
+// over rows 0..9 of the line box. Underline row 11, strike row 7.
+const FontSpec kDialogFont{"ＭＳ Ｐゴシック", 9.75F, 400, false, false, false, 128};
+constexpr ColorRef kWhite = Rgb(255, 255, 255);
+constexpr ColorRef kBlack = Rgb(0, 0, 0);
+constexpr ColorRef kPaper = Rgb(10, 20, 30);
+
+struct Box {
+  int left, top, right, bottom;  // right and bottom exclusive
+  ColorRef color;
+};
+
+Surface Make(int width, int height, ColorRef fill) {
+  Surface surface = *Surface::Create(width, height);
+  surface.Fill(fill);
+  return surface;
+}
+
+// Compares every pixel with the background except those in the boxes, later boxes on top.
+::testing::AssertionResult PixelsAre(const Surface& surface, ColorRef background,
+                                     std::initializer_list<Box> boxes) {
+  for (int y = 0; y < surface.height(); ++y) {
+    for (int x = 0; x < surface.width(); ++x) {
+      ColorRef expected = background;
+      for (const Box& box : boxes) {
+        if (x >= box.left && x < box.right && y >= box.top && y < box.bottom) expected = box.color;
+      }
+      const ColorRef actual = ToColorRef(surface.Row(y)[x]);
+      if (actual != expected) {
+        std::ostringstream out;
+        out << "pixel (" << x << ", " << y << ") is 0x" << std::hex << actual << ", expected 0x"
+            << expected;
+        return ::testing::AssertionFailure() << out.str();
+      }
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+class TextTest : public ::testing::Test {
+ protected:
+  FontFace Open(FontSpec spec = kDialogFont) { return *FontFace::Open(loader_, spec, 96); }
+  FakeFontLoader loader_;
+};
+
+TEST(FontPixelSize, RoundsPointsAtTheScreenResolutionAndStaysInRange) {
+  struct Case {
+    float points;
+    int dpi;
+    int pixels;
+  };
+  const Case cases[] = {{9.75F, 96, 13},
+                        {9.0F, 96, 12},
+                        {12.0F, 96, 16},
+                        {9.75F, 120, 16},
+                        {9.75F, 144, 20},
+                        {0.0F, 96, 1},
+                        {-3.0F, 96, 1},
+                        {1e9F, 96, kMaxFontPixels},
+                        {std::numeric_limits<float>::quiet_NaN(), 96, 1}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(FontPixelSize(c.points, c.dpi), c.pixels) << c.points << " pt at " << c.dpi;
+  }
+}
+
+TEST_F(TextTest, OpenAsksTheLoaderForTheSpecAtItsPixelSize) {
+  Open();
+  ASSERT_EQ(loader_.opened().size(), 1u);
+  EXPECT_EQ(loader_.opened()[0].first, kDialogFont);
+  EXPECT_EQ(loader_.opened()[0].second, 13);
+}
+
+TEST_F(TextTest, MeasureAddsAdvancesAndKerningOverDecodedText) {
+  FontFace face = Open();
+  struct Case {
+    std::string_view text;
+    int width;
+  };
+  const Case cases[] = {{"", 0},
+                        {"ab", 12},
+                        {"\xE8\xA8\xAD\xE5\xAE\x9A", 26},  // 設定: two wide glyphs
+                        {"AV", 11},                        // kerned by -1
+                        {"a\xFF", 19}};                    // the bad byte shows as one wide U+FFFD
+  for (const Case& c : cases) {
+    EXPECT_EQ(MeasureText(face, c.text), (TextSize{c.width, 13})) << c.text;
+  }
+}
+
+TEST_F(TextTest, DrawPlacesGlyphsFromTheTopLeftOfTheLineBox) {
+  FontFace face = Open();
+  Surface surface = Make(20, 16, kWhite);
+  DrawText(surface, face, 2, 3, "a b", kBlack);
+  // Pens at 2, 8 (space, nothing painted) and 14.
+  EXPECT_TRUE(PixelsAre(surface, kWhite, {{3, 3, 7, 13, kBlack}, {15, 3, 19, 13, kBlack}}));
+}
+
+TEST_F(TextTest, DrawClipsToTheSurfaceOnEverySide) {
+  FontFace face = Open();
+  Surface surface = Make(8, 6, kWhite);
+  DrawText(surface, face, -4, -5, "ab", kBlack);
+  // 'a' covers columns -3..0 and 'b' 3..6, rows -5..4: what lies inside the surface remains.
+  EXPECT_TRUE(PixelsAre(surface, kWhite, {{0, 0, 1, 5, kBlack}, {3, 0, 7, 5, kBlack}}));
+  DrawText(surface, face, 100, 100, "ab", kBlack);
+  DrawText(surface, face, -1000, 2, "ab", kBlack);
+  EXPECT_TRUE(PixelsAre(surface, kWhite, {{0, 0, 1, 5, kBlack}, {3, 0, 7, 5, kBlack}}));
+}
+
+TEST_F(TextTest, CentredTextSitsInTheMiddleOfTheBoxAtItsTop) {
+  FontFace face = Open();
+  Surface surface = Make(24, 16, kWhite);
+  DrawTextCentred(surface, face, {2, 1, 20, 14}, "ab", kBlack);
+  // Width 12 in a box 20 wide from x 2: pen starts at 2 + (20 - 12) / 2 = 6.
+  EXPECT_TRUE(PixelsAre(surface, kWhite, {{7, 1, 11, 11, kBlack}, {13, 1, 17, 11, kBlack}}));
+}
+
+TEST_F(TextTest, CentredTextWiderThanTheBoxIsCutOnBothSidesAndBelow) {
+  FontFace face = Open();
+  Surface surface = Make(16, 12, kWhite);
+  // 設定 is 26 wide; in a box from x 5, 6 wide, the pen starts at 5 + (6 - 26) / 2 = -5, so the
+  // glyphs cover columns -4..6 and 9..19. The box keeps columns 5..10 and rows 2..6.
+  DrawTextCentred(surface, face, {5, 2, 6, 5}, "\xE8\xA8\xAD\xE5\xAE\x9A", kBlack);
+  EXPECT_TRUE(PixelsAre(surface, kWhite, {{5, 2, 7, 7, kBlack}, {9, 2, 11, 7, kBlack}}));
+}
+
+TEST_F(TextTest, UnderlineAndStrikeLineSpanThePensTravel) {
+  FontSpec spec = kDialogFont;
+  spec.underline = true;
+  FontFace underlined = Open(spec);
+  spec.underline = false;
+  spec.strikethrough = true;
+  FontFace struck = Open(spec);
+
+  Surface surface = Make(14, 14, kWhite);
+  DrawText(surface, underlined, 1, 0, "ab", kBlack);
+  EXPECT_TRUE(PixelsAre(surface, kWhite,
+                        {{2, 0, 6, 10, kBlack}, {8, 0, 12, 10, kBlack}, {1, 11, 13, 12, kBlack}}));
+
+  surface.Fill(kWhite);
+  DrawText(surface, struck, 1, 0, "ab", kBlack);
+  EXPECT_TRUE(PixelsAre(surface, kWhite,
+                        {{2, 0, 6, 10, kBlack}, {8, 0, 12, 10, kBlack}, {1, 7, 13, 8, kBlack}}));
+}
+
+TEST_F(TextTest, DisabledLookIsWhiteOffsetByOneUnderGrey) {
+  FontFace face = Open();
+  Surface surface = Make(8, 13, kPaper);
+  DrawText(surface, face, 0, 0, "a", Rgb(200, 0, 0), TextLook::kDisabled);
+  const ColorRef grey = Rgb(128, 128, 128);
+  EXPECT_TRUE(PixelsAre(surface, kPaper, {{2, 1, 6, 11, kWhite}, {1, 0, 5, 10, grey}}));
+}
+
+// One glyph, two pixels wide: half and full coverage.
+class HalfFont : public Font {
+ public:
+  const FontMetrics& Metrics() const override { return metrics_; }
+  Glyph RenderGlyph(char32_t) override { return {2, 1, 0, 1, 2, {128, 255}}; }
+
+ private:
+  FontMetrics metrics_{1, 0, 1, 1, 1, 0, 1};
+};
+
+TEST(TextBlend, PartialCoverageMixesEachChannelWithRounding) {
+  FontFace face(std::make_unique<HalfFont>(), false, false);
+  Surface surface = Make(3, 1, Rgb(255, 100, 0));
+  DrawText(surface, face, 0, 0, "x", Rgb(0, 200, 255));
+  // (over * 128 + under * 127 + 127) / 255 per channel.
+  EXPECT_EQ(ToColorRef(surface.Row(0)[0]), Rgb(127, 150, 128));
+  EXPECT_EQ(ToColorRef(surface.Row(0)[1]), Rgb(0, 200, 255));
+  EXPECT_EQ(ToColorRef(surface.Row(0)[2]), Rgb(255, 100, 0));
+}
+
+TEST(TextBlend, ABitmapSmallerThanItsSizeIsIgnoredNotRead) {
+  class ShortFont : public HalfFont {
+    Glyph RenderGlyph(char32_t) override { return {4, 4, 0, 1, 2, {255}}; }
+  };
+  FontFace face(std::make_unique<ShortFont>(), false, false);
+  Surface surface = Make(4, 4, kWhite);
+  DrawText(surface, face, 0, 0, "x", kBlack);
+  EXPECT_TRUE(PixelsAre(surface, kWhite, {}));
+  EXPECT_EQ(MeasureText(face, "xx").width, 4);
+}
+
+TEST_F(TextTest, GlyphsAreRenderedOncePerCodePoint) {
+  FontFace face = Open();
+  Surface surface = Make(40, 13, kWhite);
+  DrawText(surface, face, 0, 0, "abba", kBlack);
+  DrawTextCentred(surface, face, {0, 0, 40, 13}, "ab", kBlack, TextLook::kDisabled);
+  MeasureText(face, "ba");
+  EXPECT_EQ(loader_.glyphs_rendered(), 2);
+}
+
+}  // namespace
+}  // namespace corvane::gfx
