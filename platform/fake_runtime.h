@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "platform/runtime.h"
+
+namespace corvane::platform {
+
+// A runtime that answers what a test set.
+class FakeRuntime final : public Runtime {
+ public:
+  std::string ArgumentText() override { return argument_text; }
+  std::string ProgramFolder() override { return program_folder; }
+  std::string SettingsFilePath() override { return settings_file_path; }
+
+  std::string argument_text;
+  std::string program_folder;
+  std::string settings_file_path;
+};
+
+}  // namespace corvane::platform

@@ -1,0 +1,93 @@
+#include "platform/profile/profile.h"
+
+#include <iostream>
+#include <optional>
+
+#include "platform/profile/code_page.h"
+#include "platform/profile/ini_text.h"
+#include "platform/profile/profile_store.h"
+#include "platform/service.h"
+
+namespace corvane::platform {
+
+namespace {
+
+std::string_view AsCString(std::string_view text) { return text.substr(0, text.find('\0')); }
+
+// The longest start of bytes that fits limit bytes without splitting a double-byte character.
+std::string_view CutToFit(std::string_view bytes, std::size_t limit) {
+  std::size_t length = 0;
+  while (length < bytes.size()) {
+    const std::size_t width = IsProfileLeadByte(bytes[length]) ? 2 : 1;
+    if (length + width > limit) break;
+    length += width;
+  }
+  return bytes.substr(0, length);
+}
+
+std::optional<std::string> NameInFile(std::string_view name) {
+  return ToProfileCodePage(TrimProfileBlanks(AsCString(name)));
+}
+
+}  // namespace
+
+std::uint32_t GetPrivateProfileStringA(std::string_view app_name, std::string_view key_name,
+                                       std::string_view default_value, std::string& returned,
+                                       std::uint32_t size, std::string_view file_name) {
+  if (size == 0) return 0;
+
+  std::string_view fallback = AsCString(default_value);
+  while (!fallback.empty() && fallback.back() == ' ') fallback.remove_suffix(1);
+  std::optional<std::string> bytes = ToProfileCodePage(fallback);
+
+  const std::optional<std::string> section = NameInFile(app_name);
+  const std::optional<std::string> key = NameInFile(key_name);
+  const std::string path(AsCString(file_name));
+  const ProfileFile file = Service<ProfileStore>::Get().Load(path);
+  if (section && key && file.state == ProfileFile::State::kRead) {
+    if (std::optional<std::string> stored = IniText(file.bytes).Find(*section, *key)) {
+      if (FromProfileCodePage(*stored)) {
+        bytes = std::move(stored);
+      } else {
+        std::cerr << "corvane: " << path << ": the value of " << AsCString(key_name)
+                  << " is not valid code page 932 text; using the default\n";
+      }
+    }
+  }
+
+  // The default comes from the program itself and always converts; an empty text if not.
+  if (!bytes) bytes.emplace();
+  const std::string_view fitted = CutToFit(*bytes, size - 1);
+  returned = FromProfileCodePage(fitted).value_or(std::string());
+  return static_cast<std::uint32_t>(fitted.size());
+}
+
+bool WritePrivateProfileStringA(std::string_view app_name, std::string_view key_name,
+                                std::string_view value, std::string_view file_name) {
+  const std::string path(AsCString(file_name));
+  const std::optional<std::string> section = NameInFile(app_name);
+  const std::optional<std::string> key = NameInFile(key_name);
+  const std::optional<std::string> stored = ToProfileCodePage(AsCString(value));
+  if (!section || !key || !stored) {
+    std::cerr << "corvane: " << path << ": " << AsCString(key_name)
+              << " not written, its section, name or value has text that code page 932 cannot "
+                 "hold\n";
+    return false;
+  }
+
+  ProfileStore& store = Service<ProfileStore>::Get();
+  const ProfileFile file = store.Load(path);
+  if (file.state == ProfileFile::State::kUnreadable) {
+    std::cerr << "corvane: " << path << ": cannot be read, so it is not rewritten\n";
+    return false;
+  }
+  IniText ini(file.bytes);
+  if (!ini.Set(*section, *key, *stored)) {
+    std::cerr << "corvane: " << path << ": not written, " << AsCString(key_name)
+              << " cannot be stored in a profile line\n";
+    return false;
+  }
+  return store.Replace(path, ini.bytes());
+}
+
+}  // namespace corvane::platform
