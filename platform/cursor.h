@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace corvane::platform {
+
+// A 32 x 32 two-colour pointer: each row one 32-bit word, the most significant bit leftmost.
+// Pixels whose mask bit is 0 are transparent; the others are black where the image bit is 1,
+// white where it is 0.
+struct CustomCursor {
+  std::array<std::uint32_t, 32> image{};
+  std::array<std::uint32_t, 32> mask{};
+  int hot_x = 0;
+  int hot_y = 0;
+};
+
+enum class PointerShape { kDefault, kHourglass, kHand, kCustom };
+
+// The pointer over this program's windows.
+class CursorService {
+ public:
+  virtual ~CursorService() = default;
+  // Hidden pointers stay invisible over every window of the program and during its grabs.
+  virtual void SetHidden(bool hidden) = 0;
+  // The shape over every window of the program; custom is used for kCustom only.
+  virtual void SetShape(PointerShape shape, const CustomCursor* custom = nullptr) = 0;
+};
+
+}  // namespace corvane::platform

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+namespace corvane::platform {
+
+using TimerId = std::uint32_t;
+
+// The one user-interface thread's loop: window events, timers and posted messages, dispatched one
+// at a time, so a handler is never interrupted by another. Timers are the lowest priority: a tick
+// is delivered only when nothing else is waiting, and missed expirations collapse into one tick.
+class EventLoop {
+ public:
+  virtual ~EventLoop() = default;
+
+  // Starts a repeating timer. Intervals below the timer resolution (15.625 ms, 64 ticks a second)
+  // are raised to it. Starting and stopping timers is allowed inside any handler, a tick included.
+  virtual TimerId StartTimer(std::uint32_t interval_ms, std::function<void()> on_tick) = 0;
+  virtual void StopTimer(TimerId id) = 0;
+
+  // Queues a message to run on this thread after the handler that posted it has returned.
+  virtual void Post(std::function<void()> message) = 0;
+
+  // Dispatches until done() is true or the program is ending. Nested calls run modal loops.
+  // Returns false when it stopped because the program is ending.
+  virtual bool RunUntil(const std::function<bool()>& done) = 0;
+
+  // Ends every running loop level; the outermost caller exits the process with exit_code.
+  virtual void Quit(int exit_code) = 0;
+  virtual bool Quitting() const = 0;
+  virtual int ExitCode() const = 0;
+
+  // Runs on the loop, never inside a signal handler, when the process is asked to end (SIGTERM,
+  // SIGINT). Without one, the loop quits with status 0.
+  virtual void SetEndRequestHandler(std::function<void()> handler) = 0;
+
+  // Milliseconds on a monotonic clock (a fake one in tests).
+  virtual std::int64_t NowMs() const = 0;
+};
+
+}  // namespace corvane::platform

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <algorithm>
+
+#include "platform/capture.h"
+
+namespace corvane::platform::fake {
+
+// A screen whose pixels the test paints; capture copies from it, or fails when told to.
+class FakeCaptureService final : public CaptureService {
+ public:
+  explicit FakeCaptureService(gfx::Surface screen) : screen_(std::move(screen)) {}
+
+  bool CaptureScreen(const Rect& source, gfx::Surface& destination, int dst_x, int dst_y) override {
+    ++captures_;
+    if (fail_) return false;
+    for (int y = 0; y < source.Height(); ++y) {
+      for (int x = 0; x < source.Width(); ++x) {
+        const int sx = source.left + x;
+        const int sy = source.top + y;
+        if (screen_.Contains(sx, sy) && destination.Contains(dst_x + x, dst_y + y)) {
+          destination.Row(dst_y + y)[dst_x + x] = screen_.Row(sy)[sx];
+        }
+      }
+    }
+    return true;
+  }
+
+  gfx::Surface& screen() { return screen_; }
+  void set_fail(bool fail) { fail_ = fail; }
+  int captures() const { return captures_; }
+
+ private:
+  gfx::Surface screen_;
+  bool fail_ = false;
+  int captures_ = 0;
+};
+
+}  // namespace corvane::platform::fake

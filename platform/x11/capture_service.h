@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/capture.h"
+#include "platform/x11/display.h"
+
+namespace corvane::platform::x11 {
+
+// Reads the root window: everything the X screen shows, all monitors included.
+class X11CaptureService final : public CaptureService {
+ public:
+  explicit X11CaptureService(X11Display& display) : display_(display) {}
+  bool CaptureScreen(const Rect& source, gfx::Surface& destination, int dst_x, int dst_y) override;
+
+ private:
+  X11Display& display_;
+};
+
+}  // namespace corvane::platform::x11

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <deque>
+#include <functional>
+
+#include "platform/event_loop.h"
+#include "platform/timer_queue.h"
+#include "platform/x11/display.h"
+#include "platform/x11/end_signals.h"
+
+namespace corvane::platform::x11 {
+
+// The event loop over the X connection: X events first, then posted messages, then timer ticks,
+// waiting in poll() on the connection and the end-signal pipe until the next timer deadline.
+class X11EventLoop final : public EventLoop {
+ public:
+  explicit X11EventLoop(X11Display& display);
+
+  // Where X events go; set once the window service exists.
+  void SetDispatcher(std::function<void(XEvent&)> dispatch) { dispatch_ = std::move(dispatch); }
+
+  TimerId StartTimer(std::uint32_t interval_ms, std::function<void()> on_tick) override;
+  void StopTimer(TimerId id) override;
+  void Post(std::function<void()> message) override;
+  bool RunUntil(const std::function<bool()>& done) override;
+  void Quit(int exit_code) override;
+  bool Quitting() const override { return quitting_; }
+  int ExitCode() const override { return exit_code_; }
+  void SetEndRequestHandler(std::function<void()> handler) override;
+  std::int64_t NowMs() const override;
+
+ private:
+  // Handles one thing that is ready; false when nothing was.
+  bool DispatchOne();
+  void Wait();
+  std::int64_t NowNs() const;
+
+  X11Display& display_;
+  EndSignals signals_;
+  TimerQueue timers_;
+  std::deque<std::function<void()>> posted_;
+  std::function<void(XEvent&)> dispatch_;
+  std::function<void()> end_handler_;
+  bool quitting_ = false;
+  int exit_code_ = 0;
+};
+
+}  // namespace corvane::platform::x11

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include "platform/gfx/surface.h"
+
+namespace corvane::platform::x11 {
+
+// Whether an image of this layout holds pixels exactly as a surface does (32 bits per pixel,
+// red 0xFF0000, green 0x00FF00, blue 0x0000FF, in the machine's byte order), so rows can be copied
+// as they are.
+bool MatchesSurfaceLayout(const XImage& image, const Visual& visual);
+
+// Per-pixel conversions for every other TrueColor layout (16-bit displays and the like).
+unsigned long PixelToX(gfx::Pixel pixel, const Visual& visual);
+gfx::Pixel PixelFromX(unsigned long value, const Visual& visual);
+
+}  // namespace corvane::platform::x11

@@ -1,0 +1,43 @@
+#include "platform/x11/platform.h"
+
+#include <cstdio>
+#include <string>
+
+#include "platform/service.h"
+
+namespace corvane::platform::x11 {
+
+std::unique_ptr<X11Platform> X11Platform::Open() {
+  std::string error;
+  auto display = X11Display::Open(&error);
+  if (!display) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return nullptr;
+  }
+  return std::unique_ptr<X11Platform>(new X11Platform(std::move(display)));
+}
+
+X11Platform::X11Platform(std::unique_ptr<X11Display> display) : display_(std::move(display)) {
+  loop_ = std::make_unique<X11EventLoop>(*display_);
+  windows_ = std::make_unique<X11WindowService>(*display_, *loop_);
+  loop_->SetDispatcher([this](XEvent& event) { windows_->Dispatch(event); });
+  cursor_ = std::make_unique<X11CursorService>(*display_, *windows_);
+  capture_ = std::make_unique<X11CaptureService>(*display_);
+  previous_loop_ = Service<EventLoop>::Install(loop_.get());
+  previous_windows_ = Service<WindowService>::Install(windows_.get());
+  previous_cursor_ = Service<CursorService>::Install(cursor_.get());
+  previous_capture_ = Service<CaptureService>::Install(capture_.get());
+}
+
+X11Platform::~X11Platform() {
+  Service<CaptureService>::Install(previous_capture_);
+  Service<CursorService>::Install(previous_cursor_);
+  Service<WindowService>::Install(previous_windows_);
+  Service<EventLoop>::Install(previous_loop_);
+  capture_.reset();
+  cursor_.reset();
+  windows_.reset();
+  loop_.reset();
+}
+
+}  // namespace corvane::platform::x11
