@@ -1,0 +1,122 @@
+#include "platform/media/cd_audio_device.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include "tests/platform/media/audio_test_files.h"
+#include "tests/platform/media/cd_test_image.h"
+
+namespace corvane::platform {
+namespace {
+
+// The cdaudio device behind the real command interpreter, playing into a silent output that
+// keeps real time, on the drive named by CORVANE_CDROM.
+class CdAudio : public ::testing::Test {
+ protected:
+  CdAudio() : mixer_(OpenSilentSink(AudioMixer::kRate)) {
+    session_.RegisterDeviceType("cdaudio", {},
+                                [this](const MciOpenRequest& request, MCIERROR& error) {
+                                  return CdAudioDevice::Open(request, mixer_, error);
+                                });
+  }
+
+  void OpenDisc(const std::string& cue) {
+    setenv("CORVANE_CDROM", cue.c_str(), 1);
+    ASSERT_EQ(Send("open cdaudio"), "1");
+  }
+
+  // The answer, or "error <code>".
+  std::string Send(const std::string& command) {
+    std::string answer;
+    const MCIERROR result = session_.Execute(command, answer);
+    return result == 0 ? answer : "error " + std::to_string(result);
+  }
+
+  audio_test::Scratch scratch_;
+  AudioMixer mixer_;
+  MciSession session_;
+};
+
+TEST_F(CdAudio, WithoutADiscTheDoorIsOpenAndNothingElseAnswers) {
+  for (const char* drive : {"missing.cue", "empty.cue", "garbage.cue"}) {
+    SCOPED_TRACE(drive);
+    std::ofstream(scratch_ / "empty.cue");
+    std::ofstream(scratch_ / "garbage.cue") << "TRACK 99 BANANA\n\x01\x02";
+    OpenDisc(scratch_ / drive);
+    EXPECT_EQ(Send("status cdaudio mode"), "open");
+    EXPECT_EQ(Send("status cdaudio media present"), "false");
+    for (const char* command : {"status cdaudio number of tracks", "status cdaudio current track",
+                                "status cdaudio position", "play cdaudio", "play cdaudio from 1"}) {
+      EXPECT_EQ(Send(command), "error 276") << command;
+    }
+    EXPECT_EQ(Send("set cdaudio time format tmsf"), "");
+    EXPECT_EQ(Send("stop cdaudio"), "");
+    EXPECT_EQ(Send("close cdaudio"), "");
+  }
+}
+
+TEST_F(CdAudio, StatusAnswersInEachTimeFormat) {
+  ASSERT_TRUE(cd_test::MakeImage(scratch_ / "disc.cue", cd_test::kThreeTones));
+  OpenDisc(scratch_ / "disc.cue");
+  EXPECT_EQ(Send("status cdaudio time format"), "msf");
+  EXPECT_EQ(Send("status cdaudio position"), "00:02:00");
+  EXPECT_EQ(Send("status cdaudio mode"), "stopped");
+  EXPECT_EQ(Send("status cdaudio number of tracks"), "3");
+  EXPECT_EQ(Send("status cdaudio current track"), "1");
+  EXPECT_EQ(Send("Set CDAudio Time Format TMSF"), "");
+  EXPECT_EQ(Send("status cdaudio position"), "01:00:00:00");
+  EXPECT_EQ(Send("status cdaudio position track 3"), "03:00:00:00");
+  EXPECT_EQ(Send("status cdaudio position track 4"), "error 282");
+  EXPECT_EQ(Send("status cdaudio length"), "00:03:00");
+  EXPECT_EQ(Send("status cdaudio length track 2"), "00:01:00");
+  EXPECT_EQ(Send("set cdaudio time format ms"), "");
+  EXPECT_EQ(Send("status cdaudio position track 2"), "3000");
+  EXPECT_EQ(Send("set cdaudio time format frames"), "error 293");
+  EXPECT_EQ(Send("status cdaudio time format"), "milliseconds");
+}
+
+TEST_F(CdAudio, PlayChecksItsRangeAndMovesTheHead) {
+  ASSERT_TRUE(cd_test::MakeImage(scratch_ / "disc.cue", cd_test::kThreeTones));
+  OpenDisc(scratch_ / "disc.cue");
+  ASSERT_EQ(Send("set cdaudio time format tmsf"), "");
+  for (const char* command : {"play cdaudio from 4", "play cdaudio from 3 to 2",
+                              "play cdaudio to 3:0:1:0 from 3:0:1:1", "play cdaudio from 0"}) {
+    EXPECT_EQ(Send(command), "error 282") << command;
+  }
+  EXPECT_EQ(Send("play cdaudio from 0xfa"), "error 270");
+  EXPECT_EQ(Send("status cdaudio mode"), "stopped");
+
+  // An empty range only moves the head.
+  EXPECT_EQ(Send("play cdaudio from 2 to 2"), "");
+  EXPECT_EQ(Send("status cdaudio position"), "02:00:00:00");
+  EXPECT_EQ(Send("status cdaudio mode"), "stopped");
+
+  EXPECT_EQ(Send("play cdaudio from 2"), "");
+  EXPECT_EQ(Send("status cdaudio mode"), "playing");
+  EXPECT_EQ(Send("stop cdaudio"), "");
+  EXPECT_EQ(Send("status cdaudio mode"), "stopped");
+  EXPECT_EQ(Send("status cdaudio current track"), "2");
+
+  // Played to its end, the disc starts over from a plain play.
+  EXPECT_EQ(Send("play cdaudio from 3:0:0:73 wait"), "");
+  EXPECT_EQ(Send("status cdaudio position"), "03:00:01:00");
+  EXPECT_EQ(Send("play cdaudio"), "");
+  EXPECT_EQ(Send("status cdaudio current track"), "1");
+  EXPECT_EQ(Send("status cdaudio mode"), "playing");
+}
+
+TEST_F(CdAudio, DataTracksAreNeverPlayed) {
+  ASSERT_TRUE(
+      cd_test::MakeImage(scratch_ / "mixed.cue", {{440, 1, false}, {660, 0.2}, {880, 0.2, false}}));
+  OpenDisc(scratch_ / "mixed.cue");
+  ASSERT_EQ(Send("set cdaudio time format tmsf"), "");
+  // Play asked to start in the data track begins at the audio after it, and stops where the
+  // next data track begins.
+  EXPECT_EQ(Send("play cdaudio from 1"), "");
+  EXPECT_EQ(Send("status cdaudio current track"), "2");
+  EXPECT_EQ(Send("play cdaudio from 1 wait"), "");
+  EXPECT_EQ(Send("status cdaudio position"), "03:00:00:00");
+}
+
+}  // namespace
+}  // namespace corvane::platform
