@@ -1,0 +1,30 @@
+#include "platform/posix/dlopen_libraries.h"
+
+#include <dlfcn.h>
+
+#include <cstdio>
+
+namespace corvane::platform {
+
+HMODULE DlopenLibraries::LoadLibraryA(const std::string& path) {
+  void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (handle == nullptr) {
+    const char* reason = dlerror();
+    std::fprintf(stderr, "Corvane: cannot load %s: %s\n", path.c_str(),
+                 reason != nullptr ? reason : "unknown error");
+  }
+  return static_cast<HMODULE>(handle);
+}
+
+FARPROC DlopenLibraries::GetProcAddress(HMODULE module, const std::string& name) {
+  // A null handle would make dlsym search the whole program, which is not what a null module means.
+  if (module == nullptr) return nullptr;
+  return reinterpret_cast<FARPROC>(dlsym(module, name.c_str()));
+}
+
+bool DlopenLibraries::FreeLibrary(HMODULE module) {
+  if (module == nullptr) return false;
+  return dlclose(module) == 0;
+}
+
+}  // namespace corvane::platform

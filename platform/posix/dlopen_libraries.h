@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/dynamic_library.h"
+
+namespace corvane::platform {
+
+// Loads libraries with the dynamic loader. A library is loaded with every reference resolved at
+// once and its symbols kept to itself, so a library that needs something the program lacks fails to
+// load, with the loader's reason on stderr, instead of failing in the middle of a call.
+class DlopenLibraries final : public DynamicLibraries {
+ public:
+  HMODULE LoadLibraryA(const std::string& path) override;
+  FARPROC GetProcAddress(HMODULE module, const std::string& name) override;
+  bool FreeLibrary(HMODULE module) override;
+};
+
+}  // namespace corvane::platform

@@ -1,0 +1,235 @@
+// The library as the program uses it: Corvane.dll from the build folder, loaded through the
+// dynamic-library service, reaching two registered surfaces through the drawing services this test
+// program exports.
+#include "effect/gpx_metallic.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/effect_library.h"
+#include "platform/gfx/device_context.h"
+#include "platform/posix/dlopen_libraries.h"
+#include "tests/effect/desktop_pattern.h"
+#include "tests/effect/png_writer.h"
+
+namespace corvane {
+namespace {
+
+using gfx::DeviceContexts;
+using gfx::HDC;
+using gfx::Surface;
+
+std::string LibraryPath() {
+  const char* build = std::getenv("CORVANE_BUILD_DIR");
+  return std::string(build != nullptr ? build : ".") + "/" + platform::EffectLibrary::kFileName;
+}
+
+// A surface with its device context, released at the end.
+struct Bitmap {
+  Bitmap(int width, int height) : surface(*Surface::Create(width, height)) {
+    hdc = DeviceContexts::Register(&surface);
+  }
+  ~Bitmap() { DeviceContexts::Release(hdc); }
+  Bitmap(const Bitmap&) = delete;
+  Bitmap& operator=(const Bitmap&) = delete;
+
+  std::vector<std::uint32_t> Pixels() const {
+    std::vector<std::uint32_t> out;
+    for (int y = 0; y < surface.height(); ++y) {
+      out.insert(out.end(), surface.Row(y), surface.Row(y) + surface.width());
+    }
+    return out;
+  }
+  void Load(const std::vector<std::uint32_t>& pixels) {
+    for (int y = 0; y < surface.height(); ++y) {
+      std::memcpy(surface.Row(y), pixels.data() + static_cast<std::size_t>(y) * surface.width(),
+                  static_cast<std::size_t>(surface.width()) * 4);
+    }
+  }
+
+  Surface surface;
+  HDC hdc = 0;
+};
+
+TEST(DlopenLibraries, LoadsCountsAndRefusesPlainly) {
+  platform::DlopenLibraries loader;
+  const platform::HMODULE module = loader.LoadLibraryA(LibraryPath());
+  ASSERT_NE(module, nullptr);
+  EXPECT_EQ(loader.LoadLibraryA(LibraryPath()), module) << "a second load is the same module";
+  EXPECT_NE(loader.GetProcAddress(module, "GPX_Metallic"), nullptr);
+  EXPECT_EQ(loader.GetProcAddress(module, "RenderMetallic"), nullptr) << "only the entry point";
+  EXPECT_EQ(loader.GetProcAddress(nullptr, "GPX_Metallic"), nullptr);
+  EXPECT_TRUE(loader.FreeLibrary(module));
+  EXPECT_TRUE(loader.FreeLibrary(module));
+  EXPECT_FALSE(loader.FreeLibrary(nullptr));
+  EXPECT_EQ(loader.LoadLibraryA("/nonexistent/Corvane.dll"), nullptr);
+  EXPECT_EQ(loader.LoadLibraryA("/etc/hostname"), nullptr) << "not a library";
+}
+
+class GpxMetallic : public testing::Test {
+ protected:
+  void SetUp() override {
+    library_ = platform::EffectLibrary::Load(LibraryPath());
+    ASSERT_TRUE(library_.has_value()) << "cannot load " << LibraryPath();
+  }
+
+  // A strip of the made-up desktop, and a destination filled with a colour the effect never makes.
+  void MakeStrip(int width, int height) {
+    source_.emplace(width, height);
+    destination_.emplace(width, height);
+    source_->Load(DesktopPattern(width, height));
+    destination_->surface.Fill(0x00FF00FF);
+  }
+
+  std::int32_t Call(HDC to, HDC from, std::int32_t phase, std::int32_t variant,
+                    std::int32_t* result) {
+    return library_->GPX_Metallic(to, from, 4, phase, variant, result);
+  }
+
+  std::vector<std::uint32_t> Frame(std::int32_t phase, std::int32_t variant) {
+    std::int32_t result = -1;
+    EXPECT_EQ(Call(destination_->hdc, source_->hdc, phase, variant, &result), GPX_OK);
+    EXPECT_EQ(result, GPX_OK);
+    return destination_->Pixels();
+  }
+
+  platform::DlopenLibraries loader_;
+  platform::ScopedService<platform::DynamicLibraries> service_{loader_};
+  std::optional<platform::EffectLibrary> library_;
+  std::optional<Bitmap> source_;
+  std::optional<Bitmap> destination_;
+};
+
+TEST_F(GpxMetallic, RendersIntoTheDestinationAndOnlyReadsTheSource) {
+  MakeStrip(171, 300);
+  const auto source_before = source_->Pixels();
+  const auto untouched = destination_->Pixels();
+  const auto frame = Frame(1, 1);
+  EXPECT_EQ(source_->Pixels(), source_before);
+  int changed = 0;
+  for (std::size_t i = 0; i < frame.size(); ++i) changed += frame[i] != untouched[i];
+  EXPECT_EQ(changed, static_cast<int>(frame.size()));
+  EXPECT_NE(frame, source_before) << "a rendering, not a copy";
+}
+
+TEST_F(GpxMetallic, SameCallGivesTheSameBytes) {
+  MakeStrip(171, 300);
+  const auto first = Frame(93, 2);
+  destination_->surface.Fill(0);
+  EXPECT_EQ(Frame(93, 2), first);
+}
+
+TEST_F(GpxMetallic, EveryPhaseAndVariantLooksDifferent) {
+  MakeStrip(171, 300);
+  std::set<std::vector<std::uint32_t>> frames;
+  for (int variant = 1; variant <= 3; ++variant) {
+    for (int phase : {0, 1, 2, 128, 254, 255}) frames.insert(Frame(phase, variant));
+  }
+  EXPECT_EQ(frames.size(), 18u);
+}
+
+TEST_F(GpxMetallic, WorksInPlace) {
+  MakeStrip(171, 50);
+  const auto expected = Frame(40, 3);
+  std::int32_t result = -1;
+  EXPECT_EQ(Call(source_->hdc, source_->hdc, 40, 3, &result), GPX_OK);
+  EXPECT_EQ(source_->Pixels(), expected);
+}
+
+TEST_F(GpxMetallic, RendersStripsOfAnySize) {
+  for (auto [width, height] : {std::pair{1, 1}, {1, 2000}, {171, 1}, {2, 2}, {213, 1200}}) {
+    MakeStrip(width, height);
+    const auto frame = Frame(200, 2);
+    EXPECT_EQ(std::count(frame.begin(), frame.end(), 0x00FF00FFu), 0) << width << "x" << height;
+  }
+}
+
+TEST_F(GpxMetallic, RefusesWhatItCannotRenderAndLeavesTheDestinationAlone) {
+  MakeStrip(171, 100);
+  Bitmap narrower(170, 100);
+  Bitmap shorter(171, 99);
+  HDC released = 0;
+  {
+    Bitmap gone(171, 100);
+    released = gone.hdc;
+  }
+  const HDC dst = destination_->hdc;
+  const HDC src = source_->hdc;
+  struct Case {
+    const char* what;
+    HDC to;
+    HDC from;
+    std::int32_t variant;
+    std::int32_t status;
+  };
+  const Case cases[] = {
+      {"no destination", 0, src, 1, GPX_ERROR_HANDLE},
+      {"no source", dst, 0, 1, GPX_ERROR_HANDLE},
+      {"unknown destination", 0x7FFFFFFF, src, 1, GPX_ERROR_HANDLE},
+      {"released source", dst, released, 1, GPX_ERROR_HANDLE},
+      {"narrower source", dst, narrower.hdc, 1, GPX_ERROR_SIZE},
+      {"shorter source", dst, shorter.hdc, 1, GPX_ERROR_SIZE},
+      {"variant 0", dst, src, 0, GPX_ERROR_VARIANT},
+      {"variant 4", dst, src, 4, GPX_ERROR_VARIANT},
+      {"negative variant", dst, src, -1, GPX_ERROR_VARIANT},
+  };
+  const auto before = destination_->Pixels();
+  for (const Case& c : cases) {
+    std::int32_t result = -1;
+    EXPECT_EQ(Call(c.to, c.from, 7, c.variant, &result), c.status) << c.what;
+    EXPECT_EQ(result, c.status) << c.what;
+    EXPECT_EQ(Call(c.to, c.from, 7, c.variant, nullptr), c.status) << c.what;
+    EXPECT_EQ(destination_->Pixels(), before) << c.what;
+  }
+}
+
+// Leaves a picture of the effect for a person to judge: the made-up desktop, then each metal at
+// four phases. The test also checks that the page of text stays readable under the metal.
+TEST_F(GpxMetallic, PictureOfTheThreeMetals) {
+  const int width = 171;
+  const int height = 720;
+  const int gap = 6;
+  const int phases[] = {0, 64, 128, 192};
+  const int columns = 1 + 3 * 4;
+  const int sheet_width = columns * (width + gap);
+  std::vector<std::uint32_t> sheet(static_cast<std::size_t>(sheet_width) * height, 0x202020);
+  auto place = [&](const std::vector<std::uint32_t>& strip, int column) {
+    for (int y = 0; y < height; ++y) {
+      std::memcpy(&sheet[static_cast<std::size_t>(y) * sheet_width + column * (width + gap)],
+                  &strip[static_cast<std::size_t>(y) * width], width * 4);
+    }
+  };
+  MakeStrip(width, height);
+  place(source_->Pixels(), 0);
+  int column = 1;
+  for (int variant = 1; variant <= 3; ++variant) {
+    for (int phase : phases) {
+      const auto frame = Frame(phase, variant);
+      place(frame, column++);
+      // The text rows lie in the second twelfth to the fourth of the height.
+      int darkest = 1024;
+      int brightest = 0;
+      for (int y = height / 12 + 4; y < height / 3 - 4; ++y) {
+        for (int x = 8; x < width - 8; ++x) {
+          const std::uint32_t p = frame[static_cast<std::size_t>(y) * width + x];
+          const int b = (p >> 16 & 0xFF) + 2 * (p >> 8 & 0xFF) + (p & 0xFF);
+          darkest = std::min(darkest, b);
+          brightest = std::max(brightest, b);
+        }
+      }
+      EXPECT_GT(brightest - darkest, 300) << "variant " << variant << " phase " << phase;
+    }
+  }
+  const std::string path = "/tmp/corvane_metallic.png";
+  EXPECT_TRUE(WritePng(path, sheet.data(), sheet_width, height, sheet_width * 4)) << path;
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,184 @@
+#include "effect/metallic_kernel.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "tests/effect/desktop_pattern.h"
+
+namespace corvane {
+namespace {
+
+PixelRows Compact(std::vector<std::uint32_t>& pixels, int width, int height) {
+  return PixelRows{pixels.data(), width, height, width * 4};
+}
+
+std::vector<std::uint32_t> Render(std::vector<std::uint32_t> source, int width, int height,
+                                  MetallicLook look) {
+  std::vector<std::uint32_t> out(source.size());
+  RenderMetallic(Compact(source, width, height), Compact(out, width, height), look);
+  return out;
+}
+
+int Brightness(std::uint32_t p) { return (p >> 16 & 0xFF) + 2 * (p >> 8 & 0xFF) + (p & 0xFF); }
+
+TEST(MetalPalette, EveryMetalGetsBrighterAllTheWayToItsHighlight) {
+  for (Metal metal : {Metal::kSteel, Metal::kGold, Metal::kCopper}) {
+    const auto palette = MetalPalette(metal);
+    for (int level = 1; level < 256; ++level) {
+      EXPECT_GE(Brightness(palette[level]), Brightness(palette[level - 1]))
+          << "metal " << static_cast<int>(metal) << " level " << level;
+      if (level >= 8) {
+        EXPECT_GT(Brightness(palette[level]), Brightness(palette[level - 8]))
+            << "metal " << static_cast<int>(metal) << " level " << level;
+      }
+    }
+    EXPECT_EQ(palette[0] >> 24, 0u);
+    EXPECT_GE(Brightness(palette[255]), 4 * 232) << "the highlight runs out to near white";
+  }
+}
+
+TEST(MetalPalette, TheThreeMetalsDifferInHue) {
+  const auto steel = MetalPalette(Metal::kSteel)[128];
+  const auto gold = MetalPalette(Metal::kGold)[128];
+  const auto copper = MetalPalette(Metal::kCopper)[128];
+  auto red = [](std::uint32_t p) { return static_cast<int>(p >> 16 & 0xFF); };
+  auto green = [](std::uint32_t p) { return static_cast<int>(p >> 8 & 0xFF); };
+  auto blue = [](std::uint32_t p) { return static_cast<int>(p & 0xFF); };
+  EXPECT_GE(blue(steel), red(steel)) << "steel is cool";
+  EXPECT_GT(red(gold), blue(gold) + 100) << "gold is warm";
+  EXPECT_GT(green(gold) * 100 / red(gold), green(copper) * 100 / red(copper) + 10)
+      << "copper is redder than gold";
+}
+
+// A flat source has no edges, so the relief must change nothing, in the first and last rows and
+// columns too: they have no neighbours beyond the edge, and a wrong border would show there.
+TEST(RenderMetallic, FlatSourceHasNoReliefEvenAtItsBorders) {
+  const int width = 37;
+  const int height = 29;
+  for (int phase : {0, 100, 255}) {
+    for (std::uint32_t colour : {0x000000u, 0x808080u, 0x20C0F0u, 0xFFFFFFu}) {
+      const std::vector<std::uint32_t> flat(width * height, colour);
+      EXPECT_EQ(Render(flat, width, height, {16, phase, Metal::kCopper}),
+                Render(flat, width, height, {0, phase, Metal::kCopper}))
+          << "phase " << phase << " colour " << colour;
+    }
+  }
+}
+
+// On a flat source every row is alike except where the highlight lies, so the pixels brighter than
+// the darkest of their column show where it is.
+TEST(RenderMetallic, HighlightIsAlwaysInSightAndTravelsDown) {
+  const int width = 171;
+  const int height = 400;
+  const std::vector<std::uint32_t> flat(width * height, 0x606060);
+  int previous_row = -1;
+  for (int phase : {0, 40, 80, 120, 160, 200, 255}) {
+    const auto out = Render(flat, width, height, {4, phase, Metal::kSteel});
+    int lit = 0;
+    for (int x = 0; x < width; ++x) {
+      int darkest = 1024;
+      for (int y = 0; y < height; ++y) darkest = std::min(darkest, Brightness(out[y * width + x]));
+      for (int y = 0; y < height; ++y) lit += Brightness(out[y * width + x]) > darkest;
+    }
+    EXPECT_GT(lit, width * 20) << "phase " << phase;
+    EXPECT_LT(lit, width * height * 3 / 4) << "phase " << phase;
+    // The brightest row of the left column follows the band's centre line down the strip.
+    int brightest_row = 0;
+    for (int y = 0; y < height; ++y) {
+      if (Brightness(out[y * width]) > Brightness(out[brightest_row * width])) brightest_row = y;
+    }
+    if (phase >= 40 && phase <= 200) {
+      EXPECT_GT(brightest_row, previous_row) << "phase " << phase;
+    }
+    previous_row = brightest_row;
+  }
+}
+
+// The phase is a loop: the frame after 255 is phase 0, and the step between them must be no larger
+// than any other step, or the strip would visibly jump once every cycle.
+TEST(RenderMetallic, PhaseWrapsWithoutAJump) {
+  const int width = 171;
+  const int height = 300;
+  const auto source = DesktopPattern(width, height);
+  auto largest_step = [&](int from, int to) {
+    const auto a = Render(source, width, height, {4, from, Metal::kGold});
+    const auto b = Render(source, width, height, {4, to, Metal::kGold});
+    int step = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      step = std::max(step, std::abs(Brightness(a[i]) - Brightness(b[i])));
+    }
+    return step;
+  };
+  int largest = 0;
+  for (int phase = 0; phase < 255; ++phase) {
+    largest = std::max(largest, largest_step(phase, phase + 1));
+  }
+  EXPECT_LE(largest_step(255, 0), largest);
+  EXPECT_EQ(Render(source, width, height, {4, 256, Metal::kGold}),
+            Render(source, width, height, {4, 0, Metal::kGold}));
+}
+
+// A vertical edge from dark to light: the relief acts on the two columns beside the edge and
+// nowhere else, and darkens them (the edge faces away from the light at the upper left).
+TEST(RenderMetallic, ReliefActsOnlyBesideEdges) {
+  const int width = 20;
+  const int height = 6;
+  std::vector<std::uint32_t> source(width * height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) source[y * width + x] = x < 10 ? 0x404040 : 0xC0C0C0;
+  }
+  const auto flat = Render(source, width, height, {0, 0, Metal::kSteel});
+  const auto embossed = Render(source, width, height, {16, 0, Metal::kSteel});
+  const auto clamped = Render(source, width, height, {1000, 0, Metal::kSteel});
+  EXPECT_EQ(clamped, embossed) << "relief above 16 acts as 16";
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const std::size_t i = y * width + x;
+      if (x == 9 || x == 10) {
+        EXPECT_LT(Brightness(embossed[i]), Brightness(flat[i])) << x << "," << y;
+      } else {
+        EXPECT_EQ(embossed[i], flat[i]) << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST(RenderMetallic, InPlaceGivesTheSameBytesAsACopy) {
+  const int width = 171;
+  const int height = 120;
+  auto pixels = DesktopPattern(width, height);
+  const auto expected = Render(pixels, width, height, {4, 77, Metal::kCopper});
+  const PixelRows rows = Compact(pixels, width, height);
+  RenderMetallic(rows, rows, {4, 77, Metal::kCopper});
+  EXPECT_EQ(pixels, expected);
+}
+
+// Rows with padding: the padding of the destination is never written, the padding of the source is
+// never read into the picture.
+TEST(RenderMetallic, KeepsToTheRowsOfPaddedBitmaps) {
+  const int width = 13;
+  const int height = 9;
+  const int stride = 16;
+  const auto compact = DesktopPattern(width, height);
+  std::vector<std::uint32_t> source(stride * height, 0xABCDEF);
+  std::vector<std::uint32_t> destination(stride * height, 0x5A5A5A);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) source[y * stride + x] = compact[y * width + x];
+  }
+  RenderMetallic(PixelRows{source.data(), width, height, stride * 4},
+                 PixelRows{destination.data(), width, height, stride * 4}, {4, 100, Metal::kGold});
+  const auto expected = Render(compact, width, height, {4, 100, Metal::kGold});
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < stride; ++x) {
+      const std::uint32_t want = x < width ? expected[y * width + x] : 0x5A5A5Au;
+      ASSERT_EQ(destination[y * stride + x], want) << x << "," << y;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace corvane
