@@ -1,0 +1,92 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/forms/scale.h"
+#include "platform/geometry.h"
+#include "platform/gfx/surface.h"
+#include "platform/input.h"
+
+namespace corvane::platform {
+
+class Form;
+class WindowedControl;
+
+// Mouse event arguments as handlers receive them: coordinates in the control's container units
+// (the control's own units for a windowed control).
+struct MouseArgs {
+  int button = 0;
+  int shift = 0;
+  float x = 0;
+  float y = 0;
+};
+
+// Anything placed on a form: a position and size inside its container, visibility, an enabled
+// flag and mouse events. Controls without a window of their own (images, labels) are painted by
+// their container over its persistent image and get their mouse input from it.
+class Control {
+ public:
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  WindowedControl* container() const { return container_; }
+  Form* form() const;
+
+  // In the container's scale units (a form's own geometry is in twips).
+  double Left() const;
+  double Top() const;
+  double Width() const;
+  double Height() const;
+  void SetLeft(double left);
+  void SetTop(double top);
+  void SetWidth(double width);
+  void SetHeight(double height);
+  void Move(double left, double top, double width, double height);
+
+  // In pixels, relative to the container's inner area.
+  const Rect& bounds() const { return bounds_; }
+  void SetBounds(const Rect& bounds);
+
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+
+  std::function<void()> on_click;
+  std::function<void(const MouseArgs&)> on_mouse_down;
+  std::function<void(const MouseArgs&)> on_mouse_up;
+  std::function<void(const MouseArgs&)> on_mouse_move;
+
+ protected:
+  explicit Control(WindowedControl* container);
+
+  ScaleMode ContainerScale() const;
+  MouseArgs ArgsFor(const MouseEvent& event, ScaleMode mode) const;
+  // Mouse input in pixels relative to the control. A click is a press and a release of the same
+  // button on the same control.
+  void HandleMouseDown(const MouseEvent& event, ScaleMode mode);
+  void HandleMouseUp(const MouseEvent& event, ScaleMode mode);
+  void HandleMouseMove(const MouseEvent& event, ScaleMode mode);
+
+  virtual void BoundsChanged() {}
+  virtual void VisibilityChanged() {}
+  virtual void EnabledChanged() {}
+  // Windowless controls draw themselves here; frame is the container's picture, already offset so
+  // that bounds() is where the control lies.
+  virtual void Paint(gfx::Surface& /*frame*/) {}
+  virtual bool HasWindow() const { return false; }
+  // Asks the container to show the control's new look.
+  void Invalidate();
+
+ private:
+  friend class WindowedControl;
+
+  WindowedControl* container_;
+  Rect bounds_;
+  bool visible_ = true;
+  bool enabled_ = true;
+  int pressed_button_ = 0;
+};
+
+}  // namespace corvane::platform

@@ -1,0 +1,99 @@
+#include "platform/forms/form.h"
+
+#include <algorithm>
+
+#include "platform/event_loop.h"
+#include "platform/forms/timer.h"
+#include "platform/service.h"
+
+namespace corvane::platform {
+
+namespace {
+int g_loaded_forms = 0;
+}  // namespace
+
+Form::Form(std::string caption, BorderStyle border)
+    : WindowedControl(nullptr), caption_(std::move(caption)), border_(border) {
+  SetVisible(false);
+}
+
+Form::~Form() {
+  for (Timer* timer : timers_) timer->owner_ = nullptr;
+  if (loaded_) {
+    // Destroyed while loaded: no handler runs, but the program's count stays right.
+    loaded_ = false;
+    --g_loaded_forms;
+  }
+}
+
+int Form::LoadedCount() { return g_loaded_forms; }
+
+void Form::SetCaption(std::string caption) {
+  caption_ = std::move(caption);
+  if (hWnd() != 0) Service<WindowService>::Get().SetCaption(hWnd(), caption_);
+}
+
+WindowDesc Form::Describe() const {
+  WindowDesc desc;
+  desc.bounds = bounds();
+  desc.caption = caption_;
+  if (overlay_) {
+    desc.frame = WindowFrame::kOverlay;
+  } else if (border_ == BorderStyle::kNone) {
+    desc.frame = WindowFrame::kBorderless;
+  }
+  return desc;
+}
+
+void Form::Load() {
+  if (loaded_) return;
+  loaded_ = true;
+  ++g_loaded_forms;
+  Realize();
+  if (on_load) on_load();
+}
+
+void Form::Show(ShowMode mode) {
+  Load();
+  if (!loaded_ || hWnd() == 0) return;
+  SetVisible(true);  // Maps the window.
+  Refresh();
+  if (mode == ShowMode::kModal) {
+    Service<EventLoop>::Get().RunUntil([this] { return !loaded_; });
+  }
+}
+
+void Form::Hide() {
+  SetVisible(false);
+  if (hWnd() != 0) Service<WindowService>::Get().Hide(hWnd());
+}
+
+void Form::Unload() {
+  if (!loaded_ || unloading_) return;
+  unloading_ = true;
+  if (on_unload) on_unload();
+  for (Timer* timer : timers_) timer->SetEnabled(false);
+  Unrealize();
+  SetVisible(false);
+  loaded_ = false;
+  unloading_ = false;
+  if (--g_loaded_forms == 0 && Service<EventLoop>::Installed()) {
+    Service<EventLoop>::Get().Quit(0);
+  }
+}
+
+void Form::WindowLost() { Unload(); }
+
+void Form::OnCloseRequest() { Unload(); }
+
+void Form::DispatchKeyDown(const KeyEvent& key) {
+  if (loaded_ && Visible() && on_key_down) on_key_down(key.key_code, key.shift);
+}
+
+void Form::AddTimer(Timer* timer) { timers_.push_back(timer); }
+
+void Form::RemoveTimer(Timer* timer) {
+  timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end());
+}
+
+}  // namespace corvane::platform

@@ -1,0 +1,202 @@
+#include "platform/forms/windowed_control.h"
+
+#include <algorithm>
+
+#include "platform/forms/form.h"
+#include "platform/service.h"
+
+namespace corvane::platform {
+
+namespace {
+WindowService& Windows() { return Service<WindowService>::Get(); }
+}  // namespace
+
+WindowedControl::WindowedControl(WindowedControl* container) : Control(container) {
+  // The handle names the image object, whose pixels may be replaced on a resize: it stays valid
+  // for the control's whole life.
+  hdc_ = gfx::DeviceContexts::Register(&image_);
+  if (container != nullptr && container->hWnd() != 0) Realize();
+}
+
+WindowedControl::~WindowedControl() {
+  for (Control* child : children_) child->container_ = nullptr;
+  Unrealize();
+  gfx::DeviceContexts::Release(hdc_);
+}
+
+void WindowedControl::Adopt(Control* child) { children_.push_back(child); }
+
+void WindowedControl::Release(Control* child) {
+  children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());
+  if (pressed_child_ == child) pressed_child_ = nullptr;
+  if (!child->HasWindow()) ChildChanged(child->bounds());
+}
+
+WindowDesc WindowedControl::Describe() const {
+  WindowDesc desc;
+  desc.parent = container() != nullptr ? container()->hWnd() : 0;
+  desc.bounds = bounds();
+  return desc;
+}
+
+void WindowedControl::Realize() {
+  if (window_ != 0) return;
+  window_ = Windows().Create(Describe(), this);
+  if (window_ == 0) return;
+  if (Visible() && container() != nullptr) Windows().Show(window_);
+  for (Control* child : children_) {
+    if (child->HasWindow()) static_cast<WindowedControl*>(child)->Realize();
+  }
+}
+
+void WindowedControl::Unrealize() {
+  for (Control* child : children_) {
+    if (child->HasWindow()) static_cast<WindowedControl*>(child)->Unrealize();
+  }
+  if (window_ != 0) Windows().Destroy(window_);
+  window_ = 0;
+}
+
+void WindowedControl::OnDestroyed() {
+  // Our children's windows went with ours; their handles name nothing any more.
+  window_ = 0;
+  for (Control* child : children_) {
+    if (child->HasWindow()) static_cast<WindowedControl*>(child)->window_ = 0;
+  }
+  WindowLost();
+}
+
+void WindowedControl::ResizeImage(int width, int height) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  if (width == image_.width() && height == image_.height()) return;
+  gfx::Surface resized;
+  if (width > 0 && height > 0) {
+    if (auto created = gfx::Surface::Create(width, height)) resized = std::move(*created);
+  }
+  if (!resized.empty()) {
+    resized.Fill(back_color_);
+    // What was drawn stays where it was, as far as it still fits.
+    const int w = std::min(width, image_.width());
+    const int h = std::min(height, image_.height());
+    for (int y = 0; y < h; ++y) std::copy_n(image_.Row(y), w, resized.Row(y));
+  }
+  image_ = std::move(resized);
+  Repaint();
+}
+
+void WindowedControl::BoundsChanged() {
+  ResizeImage(bounds().Width(), bounds().Height());
+  if (window_ != 0) Windows().Move(window_, Describe().bounds);
+}
+
+void WindowedControl::VisibilityChanged() {
+  if (window_ == 0) return;
+  if (Visible()) {
+    Windows().Show(window_);
+  } else {
+    Windows().Hide(window_);
+  }
+}
+
+void WindowedControl::SetBackColor(gfx::ColorRef color) {
+  back_color_ = color;
+  Cls();
+}
+
+void WindowedControl::Cls() {
+  if (!image_.empty()) image_.Fill(back_color_);
+  Repaint();
+}
+
+void WindowedControl::Refresh() { PresentArea(Rect{0, 0, image_.width(), image_.height()}); }
+
+void WindowedControl::ChildChanged(const Rect& old_area) {
+  // Windowless children show their new look at once, as the original repainted them.
+  (void)old_area;
+  Refresh();
+}
+
+void WindowedControl::PresentArea(const Rect& area) {
+  if (window_ == 0 || image_.empty()) return;
+  const bool has_windowless = std::any_of(children_.begin(), children_.end(), [](Control* c) {
+    return !c->HasWindow() && c->Visible();
+  });
+  if (!has_windowless) {
+    Windows().Present(window_, image_, area);
+    return;
+  }
+  if (frame_.width() != image_.width() || frame_.height() != image_.height()) {
+    if (auto created = gfx::Surface::Create(image_.width(), image_.height())) {
+      frame_ = std::move(*created);
+    }
+  }
+  if (frame_.empty()) return;
+  for (int y = 0; y < image_.height(); ++y)
+    std::copy_n(image_.Row(y), image_.width(), frame_.Row(y));
+  for (Control* child : children_) {
+    if (!child->HasWindow() && child->Visible()) child->Paint(frame_);
+  }
+  Windows().Present(window_, frame_, area);
+}
+
+void WindowedControl::OnExpose(const Rect& area) { PresentArea(area); }
+
+Control* WindowedControl::WindowlessAt(Point point) const {
+  // The last child added lies on top.
+  for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+    Control* child = *it;
+    if (!child->HasWindow() && child->Visible() && child->Enabled() &&
+        child->bounds().Contains(point)) {
+      return child;
+    }
+  }
+  return nullptr;
+}
+
+void WindowedControl::OnKeyDown(const KeyEvent& key) {
+  if (Form* owner = form()) owner->DispatchKeyDown(key);
+}
+
+void WindowedControl::OnMouseDown(const MouseEvent& event) {
+  if (!Enabled()) return;
+  pressed_child_ = WindowlessAt(Point{event.x, event.y});
+  if (pressed_child_ != nullptr) {
+    MouseEvent local = event;
+    local.x -= pressed_child_->bounds().left;
+    local.y -= pressed_child_->bounds().top;
+    pressed_child_->HandleMouseDown(local, scale_mode_);
+    return;
+  }
+  HandleMouseDown(event, scale_mode_);
+}
+
+void WindowedControl::OnMouseUp(const MouseEvent& event) {
+  if (!Enabled()) return;
+  // The release goes where the press went, wherever the pointer is now.
+  if (Control* child = pressed_child_) {
+    pressed_child_ = nullptr;
+    MouseEvent local = event;
+    local.x -= child->bounds().left;
+    local.y -= child->bounds().top;
+    child->HandleMouseUp(local, scale_mode_);
+    return;
+  }
+  HandleMouseUp(event, scale_mode_);
+}
+
+void WindowedControl::OnMouseMove(const MouseEvent& event) {
+  if (!Enabled()) return;
+  Control* child =
+      pressed_child_ != nullptr ? pressed_child_ : WindowlessAt(Point{event.x, event.y});
+  if (child != nullptr) {
+    MouseEvent local = event;
+    local.x -= child->bounds().left;
+    local.y -= child->bounds().top;
+    child->HandleMouseMove(local, scale_mode_);
+    return;
+  }
+  HandleMouseMove(event, scale_mode_);
+}
+
+}  // namespace corvane::platform

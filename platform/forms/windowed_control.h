@@ -1,0 +1,87 @@
+#pragma once
+
+#include <vector>
+
+#include "platform/forms/control.h"
+#include "platform/gfx/color.h"
+#include "platform/gfx/device_context.h"
+#include "platform/window.h"
+
+namespace corvane::platform {
+
+// A control with a window of its own and a persistent image: drawing through its hDC changes the
+// image, which survives while the window is hidden or covered; Refresh shows it, and the window
+// system's repaint requests are answered from it. Windowless children (images, labels) are
+// painted over the image when it is shown. Forms, picture boxes and hosted custom controls are
+// windowed controls.
+class WindowedControl : public Control, public WindowListener {
+ public:
+  ~WindowedControl() override;
+
+  HWND hWnd() const { return window_; }
+  gfx::HDC hDC() const { return hdc_; }
+  // The persistent image.
+  gfx::Surface& Image() { return image_; }
+  const gfx::Surface& Image() const { return image_; }
+
+  ScaleMode scale_mode() const { return scale_mode_; }
+  void SetScaleMode(ScaleMode mode) { scale_mode_ = mode; }
+  // The inner size in this control's own scale units.
+  double ScaleWidth() const { return FromPixelsX(image_.width(), scale_mode_); }
+  double ScaleHeight() const { return FromPixelsY(image_.height(), scale_mode_); }
+
+  gfx::ColorRef BackColor() const { return back_color_; }
+  // Clears the image to the new colour, as the original did for a persistent image.
+  void SetBackColor(gfx::ColorRef color);
+
+  // Shows the image, with the windowless children over it, in the window.
+  void Refresh();
+  // Clears the image to the background colour (and the picture, for picture boxes).
+  virtual void Cls();
+
+  // Called by Control for its own bookkeeping.
+  void Adopt(Control* child);
+  void Release(Control* child);
+  void ChildChanged(const Rect& old_area);
+
+  // WindowListener.
+  void OnKeyDown(const KeyEvent& key) override;
+  void OnMouseDown(const MouseEvent& event) override;
+  void OnMouseUp(const MouseEvent& event) override;
+  void OnMouseMove(const MouseEvent& event) override;
+  void OnExpose(const Rect& area) override;
+  void OnDestroyed() override;
+
+ protected:
+  explicit WindowedControl(WindowedControl* container);
+
+  // Creates this window (and those of windowed children) once the container has one.
+  void Realize();
+  // Destroys the window and those of the children; the image stays.
+  void Unrealize();
+  virtual WindowDesc Describe() const;
+  // The window has gone without being asked to (a foreign parent was destroyed).
+  virtual void WindowLost() {}
+  void BoundsChanged() override;
+  void VisibilityChanged() override;
+  bool HasWindow() const override { return true; }
+  // Shows area of the composed picture (image + windowless children) in the window.
+  void PresentArea(const Rect& area);
+  // Hook for subclasses that paint the fresh image after a resize or Cls.
+  virtual void Repaint() {}
+
+ private:
+  Control* WindowlessAt(Point point) const;
+  void ResizeImage(int width, int height);
+
+  std::vector<Control*> children_;
+  gfx::Surface image_;
+  gfx::Surface frame_;
+  gfx::HDC hdc_ = 0;
+  HWND window_ = 0;
+  ScaleMode scale_mode_ = ScaleMode::kTwips;
+  gfx::ColorRef back_color_ = gfx::Rgb(0, 0, 0);
+  Control* pressed_child_ = nullptr;
+};
+
+}  // namespace corvane::platform
