@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/media/mci_error.h"
+
+namespace corvane::platform {
+
+// A decoded sound file read front to back: interleaved float samples in [-1, 1].
+class AudioDecoder {
+ public:
+  virtual ~AudioDecoder() = default;
+
+  virtual int SampleRate() const = 0;
+  virtual int Channels() const = 0;
+  // The length the decoder measured when it opened the file. A damaged file may end earlier;
+  // playback then takes the real end as the length.
+  virtual std::int64_t LengthFrames() const = 0;
+  virtual bool Seek(std::int64_t frame) = 0;
+  // Reads up to `frames` frames into samples (frames * Channels() floats). Returns the number
+  // read, 0 at the end of the stream or when the rest cannot be decoded.
+  virtual std::size_t Read(float* samples, std::size_t frames) = 0;
+};
+
+enum class AudioFileKind {
+  kAnyMusic,  // MP3, or any container the wave backend reads (RIFF/WAVE, AIFF, FLAC, Ogg)
+  kWaveOnly,  // RIFF/WAVE, as wave playback accepts nothing else
+};
+
+// Opens a sound file by its content, not its name. On failure returns nullptr and sets error to
+// kMciErrFileNotFound (nothing there) or kMciErrInvalidFile (a directory, or not a playable sound).
+std::unique_ptr<AudioDecoder> OpenAudioFile(const std::string& path, AudioFileKind kind,
+                                            MCIERROR& error);
+
+}  // namespace corvane::platform

@@ -1,0 +1,64 @@
+#include "platform/media/backend/sdl_sink.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+
+namespace corvane::platform {
+
+namespace {
+
+constexpr int kBytesPerFrame = 2 * sizeof(std::int16_t);
+
+class SdlSink final : public AudioSink {
+ public:
+  SdlSink(SDL_AudioDeviceID device, std::uint32_t device_count)
+      : device_(device), device_count_(device_count) {}
+  ~SdlSink() override {
+    SDL_CloseAudioDevice(device_);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  }
+  SdlSink(const SdlSink&) = delete;
+  SdlSink& operator=(const SdlSink&) = delete;
+
+  std::uint32_t DeviceCount() const override { return device_count_; }
+  std::size_t QueuedFrames() override { return SDL_GetQueuedAudioSize(device_) / kBytesPerFrame; }
+  void Queue(const std::int16_t* samples, std::size_t frames) override {
+    SDL_QueueAudio(device_, samples, static_cast<Uint32>(frames * kBytesPerFrame));
+  }
+
+ private:
+  SDL_AudioDeviceID device_;
+  std::uint32_t device_count_;
+};
+
+}  // namespace
+
+std::unique_ptr<AudioSink> OpenSdlSink(int rate) {
+  // SDL's audio subsystem brings up its event subsystem, which would otherwise turn SIGINT and
+  // SIGTERM into events nobody reads, and the saver would no longer end when its host asks.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    std::fprintf(stderr, "Corvane: no audio output (%s); music stays silent\n", SDL_GetError());
+    return nullptr;
+  }
+  SDL_AudioSpec wanted{};
+  wanted.freq = rate;
+  wanted.format = AUDIO_S16SYS;
+  wanted.channels = 2;
+  wanted.samples = 1024;
+  SDL_AudioSpec obtained{};
+  // With no changes allowed SDL converts to whatever the device really runs at.
+  const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+  if (device == 0) {
+    std::fprintf(stderr, "Corvane: no audio output (%s); music stays silent\n", SDL_GetError());
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return nullptr;
+  }
+  // SDL cannot always enumerate (it answers -1), yet a device opened: count that one.
+  const int listed = SDL_GetNumAudioDevices(0);
+  SDL_PauseAudioDevice(device, 0);
+  return std::make_unique<SdlSink>(device, listed > 0 ? static_cast<std::uint32_t>(listed) : 1u);
+}
+
+}  // namespace corvane::platform

@@ -1,0 +1,96 @@
+#include "music/file_player.h"
+
+#include <gtest/gtest.h>
+
+#include "app/shared_state.h"
+#include "platform/media/fake_media_service.h"
+
+namespace corvane {
+namespace {
+
+using platform::FakeMediaService;
+using Commands = std::vector<std::string>;
+
+class FilePlayer : public ::testing::Test {
+ protected:
+  FilePlayer() {
+    BGM_File = "/home/u/My Music/テーマ.mp3";
+    MP3_ModeBuffer.fill('\0');
+  }
+  FakeMediaService fake_;
+  platform::ScopedService<platform::MediaService> installed_{fake_};
+};
+
+TEST_F(FilePlayer, Mp3StartOpensTheQuotedPathAndPlaysOnlyWhenOpened) {
+  const std::string open = "open \"/home/u/My Music/テーマ.mp3\" type MPEGVideo Alias MP3Play";
+  Mp3Start();
+  EXPECT_EQ(fake_.commands(), (Commands{open, "play MP3Play"}));
+
+  fake_.ClearLog();
+  fake_.SetReply(open, {platform::kMciErrFileNotFound, ""});
+  Mp3Start();
+  EXPECT_EQ(fake_.commands(), (Commands{open}));
+}
+
+TEST_F(FilePlayer, RepeatRestartsFromZeroUnlessPlaying) {
+  fake_.SetReply("status MP3Play mode", {0, "playing"});
+  Mp3Repeat();
+  EXPECT_EQ(fake_.commands(), (Commands{"status MP3Play mode"}));
+
+  fake_.ClearLog();
+  fake_.SetReply("status MP3Play mode", {0, "stopped"});
+  Mp3Repeat();
+  EXPECT_EQ(fake_.commands(),
+            (Commands{"status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
+
+  // "Playing" in another case, or a longer word, is not the mode "playing" at the front.
+  fake_.SetReply("status MP3Play mode", {0, "Playing"});
+  EXPECT_FALSE(Mp3IsPlaying());
+  fake_.SetReply("status MP3Play mode", {0, "playingX"});
+  EXPECT_TRUE(Mp3IsPlaying());
+  fake_.SetReply("status MP3Play mode", {0, "play"});
+  EXPECT_FALSE(Mp3IsPlaying());
+}
+
+TEST_F(FilePlayer, FailedModeQueryKeepsTheLastAnswer) {
+  fake_.SetReply("status MP3Play mode", {platform::kMciErrInvalidDeviceName, ""});
+  EXPECT_FALSE(Mp3IsPlaying()) << "nothing was ever answered";
+  fake_.SetReply("status MP3Play mode", {0, "playing"});
+  EXPECT_TRUE(Mp3IsPlaying());
+  fake_.SetReply("status MP3Play mode", {platform::kMciErrInvalidDeviceName, ""});
+  EXPECT_TRUE(Mp3IsPlaying());
+  EXPECT_EQ(std::string(MP3_ModeBuffer.data()), "playing");
+}
+
+TEST_F(FilePlayer, StopsSendTheirCommandsWhateverPlays) {
+  fake_.SetReply("stop MP3Play", {platform::kMciErrInvalidDeviceName, ""});
+  Mp3Stop();
+  EXPECT_EQ(fake_.commands(), (Commands{"stop MP3Play", "close MP3Play"}));
+  API_Result = 7;
+  WavStop();
+  ASSERT_EQ(fake_.play_sound_calls().size(), 1u);
+  EXPECT_FALSE(fake_.play_sound_calls()[0].has_name);
+  EXPECT_EQ(fake_.play_sound_calls()[0].flags, 0u);
+  EXPECT_EQ(API_Result, 1);
+}
+
+TEST_F(FilePlayer, WavStartLoopsTheFileOnlyWithAnOutputDevice) {
+  BGM_File = "/home/u/loop.wav";
+  fake_.SetOutputDevices(0);
+  API_Result = 7;
+  WavStart();
+  EXPECT_TRUE(fake_.play_sound_calls().empty());
+  EXPECT_EQ(API_Result, 7);
+
+  fake_.SetOutputDevices(2);
+  fake_.SetPlaySoundResult(false);
+  WavStart();
+  ASSERT_EQ(fake_.play_sound_calls().size(), 1u);
+  EXPECT_EQ(fake_.play_sound_calls()[0].name, "/home/u/loop.wav");
+  EXPECT_EQ(fake_.play_sound_calls()[0].flags, 9u);
+  EXPECT_EQ(API_Result, 0);
+  EXPECT_TRUE(fake_.commands().empty());
+}
+
+}  // namespace
+}  // namespace corvane

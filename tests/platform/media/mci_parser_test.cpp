@@ -1,0 +1,116 @@
+#include "platform/media/mci_parser.h"
+
+#include <gtest/gtest.h>
+
+namespace corvane::platform {
+namespace {
+
+struct ErrorCase {
+  const char* command;
+  MCIERROR expected;
+};
+
+TEST(MciParser, MalformedCommandsGiveTheirErrorCodes) {
+  const ErrorCase cases[] = {
+      {"", kMciErrMissingCommandString},
+      {"   \t ", kMciErrMissingCommandString},
+      {"open", kMciErrMissingDeviceName},
+      {"PLAY", kMciErrMissingDeviceName},
+      {"launch MP3Play", kMciErrUnrecognizedCommand},
+      {"\"play\" MP3Play", kMciErrUnrecognizedCommand},
+      {"open \"C:/My Music/a.mp3 type MPEGVideo", kMciErrNoClosingQuote},
+      {"open \"a.mp3\"type MPEGVideo", kMciErrExtraCharacters},
+      {"open \"a.mp3\"\" type MPEGVideo", kMciErrExtraCharacters},
+      {"play MP3Play from", kMciErrMissingParameter},
+      {"open a.mp3 alias", kMciErrMissingParameter},
+      {"play MP3Play from 0xfa", kMciErrBadInteger},
+      {"play MP3Play from -1", kMciErrBadInteger},
+      {"play MP3Play to 4294967296", kMciErrBadInteger},
+      {"play MP3Play from 256:0", kMciErrBadInteger},
+      {"play MP3Play from 0:0:0:0:0", kMciErrBadInteger},
+      {"play MP3Play from :0:0:0:0", kMciErrBadInteger},
+      {"play MP3Play faster", kMciErrUnrecognizedKeyword},
+      {"play MP3Play \"from\" 0", kMciErrUnrecognizedKeyword},
+      {"stop MP3Play from 0", kMciErrUnrecognizedKeyword},
+      {"status MP3Play", kMciErrMissingParameter},
+      {"status cdaudio track 3", kMciErrMissingParameter},
+      {"status MP3Play mode length", kMciErrFlagsNotCompatible},
+      {"status MP3Play number of", kMciErrUnrecognizedKeyword},
+      {"set cdaudio time format", kMciErrMissingParameter},
+      {"set cdaudio", kMciErrMissingParameter},
+  };
+  for (const ErrorCase& c : cases) {
+    MciRequest request;
+    EXPECT_EQ(ParseMciCommand(c.command, request), c.expected) << c.command;
+  }
+}
+
+TEST(MciParser, ReadsVerbsKeywordsAndValuesWithoutRegardToCase) {
+  MciRequest r;
+  ASSERT_EQ(ParseMciCommand("OPEN \"/home/u/My Music/曲 1.mp3\" Type MPEGVideo ALIAS Mp3Play", r),
+            0u);
+  EXPECT_EQ(r.verb, MciVerb::kOpen);
+  EXPECT_EQ(r.device, "/home/u/My Music/曲 1.mp3");
+  EXPECT_EQ(r.type, "mpegvideo");
+  EXPECT_EQ(r.alias, "Mp3Play") << "an alias keeps its spelling; lookups ignore case";
+
+  ASSERT_EQ(ParseMciCommand("  Play   cdaudio FROM 3 to 4:1  wait notify ", r), 0u);
+  EXPECT_EQ(r.verb, MciVerb::kPlay);
+  EXPECT_EQ(r.device, "cdaudio");
+  EXPECT_EQ(r.from, 3u);
+  EXPECT_EQ(r.to, 4u | 1u << 8);
+  EXPECT_TRUE(r.wait);
+  EXPECT_TRUE(r.notify);
+
+  ASSERT_EQ(ParseMciCommand("play MP3Play to 500", r), 0u);
+  EXPECT_FALSE(r.from.has_value()) << "fields of an earlier request must not leak";
+  EXPECT_EQ(r.to, 500u);
+  EXPECT_FALSE(r.wait);
+
+  ASSERT_EQ(ParseMciCommand("status cdaudio Number Of Tracks", r), 0u);
+  EXPECT_EQ(r.verb, MciVerb::kStatus);
+  EXPECT_EQ(r.item, "number of tracks");
+
+  ASSERT_EQ(ParseMciCommand("status cdaudio position track 12", r), 0u);
+  EXPECT_EQ(r.item, "position");
+  EXPECT_EQ(r.track, 12u);
+
+  ASSERT_EQ(ParseMciCommand("status cdaudio current track", r), 0u);
+  EXPECT_EQ(r.item, "current track");
+  EXPECT_FALSE(r.track.has_value());
+
+  ASSERT_EQ(ParseMciCommand("set cdaudio time format TMSF", r), 0u);
+  EXPECT_EQ(r.verb, MciVerb::kSet);
+  EXPECT_EQ(r.item, "time format");
+  EXPECT_EQ(r.value, "tmsf");
+
+  ASSERT_EQ(ParseMciCommand("open \"\" type mpegvideo", r), 0u);
+  EXPECT_EQ(r.device, "");
+}
+
+TEST(MciParser, IntegersAreDecimalOrPackedColonFields) {
+  const struct {
+    const char* text;
+    std::optional<std::uint32_t> value;
+  } cases[] = {
+      {"0", 0u},
+      {"1500", 1500u},
+      {"4294967295", 4294967295u},
+      {"3:0:0:0", 3u},
+      {"3", 3u},
+      {"1:2:3:4", 0x04030201u},
+      {":1", 256u},
+      {"250::", 250u},
+      {"255:255:255:255", 0xFFFFFFFFu},
+      {"", std::nullopt},
+      {"12a", std::nullopt},
+      {"+5", std::nullopt},
+      {"1:256", std::nullopt},
+      {"1::::", std::nullopt},
+      {"99999999999", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseMciInteger(c.text), c.value) << c.text;
+}
+
+}  // namespace
+}  // namespace corvane::platform

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/media/media_service.h"
+#include "platform/media/real_media_service.h"
+#include "tests/platform/media/audio_test_files.h"
+
+namespace corvane::platform {
+namespace {
+
+// The real service, playing into SDL's dummy driver or into no device at all.
+class MediaBadInput : public ::testing::Test {
+ protected:
+  void Start(const char* driver) {
+    setenv("SDL_AUDIODRIVER", driver, 1);
+    service_ = CreateMediaService();
+    installed_ = std::make_unique<ScopedService<MediaService>>(*service_);
+  }
+
+  static MCIERROR Send(const std::string& command) {
+    return mciSendStringA(command.c_str(), nullptr, 0, 0);
+  }
+  static std::string Status(const std::string& alias, const std::string& item) {
+    char answer[64] = "";
+    return mciSendStringA(("status " + alias + " " + item).c_str(), answer, sizeof answer, 0) == 0
+               ? answer
+               : "error";
+  }
+
+  void WriteBytes(const std::string& name, const std::string& bytes) {
+    std::ofstream(scratch_ / name, std::ios::binary) << bytes;
+  }
+  std::string FileBytes(const std::string& name) {
+    std::ifstream in(scratch_ / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+  audio_test::Scratch scratch_;
+  std::unique_ptr<MediaService> service_;
+  std::unique_ptr<ScopedService<MediaService>> installed_;
+};
+
+TEST_F(MediaBadInput, UnplayableFilesGiveErrorCodesToOpenAndToPlaySound) {
+  Start("dummy");
+  audio_test::WriteWave(scratch_ / "good.wav", {{440, 0.1}});
+  ASSERT_TRUE(audio_test::EncodeMp3(scratch_ / "good.wav", scratch_ / "good.mp3", "-b 128"));
+  std::filesystem::create_directory(scratch_ / "folder.mp3");
+  WriteBytes("empty.mp3", "");
+  WriteBytes("tiny.mp3", "ID3");
+  std::string garbage;
+  for (int i = 0; i < 20000; ++i) garbage += static_cast<char>((i * 7919 + i / 13) % 251);
+  WriteBytes("garbage.mp3", garbage);
+  // A RIFF header whose format chunk is cut off.
+  WriteBytes("broken.wav", FileBytes("good.wav").substr(0, 30));
+
+  const struct {
+    const char* name;
+    MCIERROR expected;
+  } cases[] = {
+      {"missing.mp3", kMciErrFileNotFound},
+      {"folder.mp3", kMciErrInvalidFile},
+      {"empty.mp3", kMciErrInvalidFile},
+      {"tiny.mp3", kMciErrInvalidFile},
+      {"garbage.mp3", kMciErrInvalidFile},
+      {"broken.wav", kMciErrInvalidFile},
+      {"good.wav", 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Send("open \"" + scratch_ / c.name + "\" type MPEGVideo alias x"), c.expected)
+        << c.name;
+    Send("close x");
+    const bool playable = c.expected == 0;
+    EXPECT_EQ(PlaySoundA((scratch_ / c.name).c_str(), 0, kSndAsync | kSndLoop), playable) << c.name;
+  }
+  EXPECT_FALSE(PlaySoundA((scratch_ / "good.mp3").c_str(), 0, kSndAsync))
+      << "wave playback takes RIFF/WAVE files only";
+  EXPECT_FALSE(PlaySoundA("SystemStart", 0, kSndAsync | kSndAlias));
+  EXPECT_TRUE(PlaySoundA(nullptr, 0, 0));
+}
+
+TEST_F(MediaBadInput, DamagedFilesThatOpenPlayToWhereTheyBreak) {
+  Start("dummy");
+  audio_test::WriteWave(scratch_ / "tone.wav", {{440, 0.4}});
+  ASSERT_TRUE(audio_test::EncodeMp3(scratch_ / "tone.wav", scratch_ / "tone.mp3", "-b 128"));
+  const std::string mp3 = FileBytes("tone.mp3");
+  const std::string wav = FileBytes("tone.wav");
+  WriteBytes("truncated.mp3", mp3.substr(0, mp3.size() / 2));
+  // An MP3 under a WAV name: the device goes by content, not by name.
+  WriteBytes("really an mp3.wav", mp3);
+  // A header claiming 4 GB of samples over 0.4 s of data.
+  std::string huge = wav;
+  huge.replace(4, 4, "\xF0\xFF\xFF\xFF");
+  huge.replace(40, 4, "\xF0\xFF\xFF\xFF");
+  WriteBytes("huge.wav", huge);
+  WriteBytes("truncated.wav", wav.substr(0, wav.size() / 3));
+
+  for (const char* name : {"truncated.mp3", "really an mp3.wav", "huge.wav", "truncated.wav"}) {
+    ASSERT_EQ(Send("open \"" + scratch_ / name + "\" type MPEGVideo alias x"), 0u) << name;
+    ASSERT_EQ(Send("play x wait"), 0u) << name;
+    EXPECT_EQ(Status("x", "mode"), "stopped") << name;
+    EXPECT_EQ(Status("x", "position"), Status("x", "length")) << name;
+    EXPECT_LE(std::stoi(Status("x", "length")), 450) << name;
+    EXPECT_EQ(Send("close x"), 0u);
+  }
+  EXPECT_TRUE(PlaySoundA((scratch_ / "huge.wav").c_str(), 0, kSndSync));
+}
+
+TEST_F(MediaBadInput, WithoutAnOutputDevicePlaybackKeepsTimeInSilence) {
+  Start("no-such-driver");
+  EXPECT_EQ(waveOutGetNumDevs(), 0u);
+  audio_test::WriteWave(scratch_ / "tone.wav", {{440, 0.3}});
+  ASSERT_TRUE(audio_test::EncodeMp3(scratch_ / "tone.wav", scratch_ / "tone.mp3", "-b 128"));
+  ASSERT_EQ(Send("open \"" + scratch_ / "tone.mp3" + "\" type MPEGVideo alias MP3Play"), 0u);
+  ASSERT_EQ(Send("play MP3Play"), 0u);
+  EXPECT_EQ(Status("MP3Play", "mode"), "playing");
+  ASSERT_EQ(Send("play MP3Play wait"), 0u);
+  EXPECT_EQ(Status("MP3Play", "mode"), "stopped");
+  EXPECT_EQ(Status("MP3Play", "position"), Status("MP3Play", "length"));
+  ASSERT_EQ(Send("play MP3Play from 0"), 0u);
+  EXPECT_EQ(Status("MP3Play", "mode"), "playing");
+  EXPECT_EQ(Send("close MP3Play"), 0u);
+}
+
+}  // namespace
+}  // namespace corvane::platform

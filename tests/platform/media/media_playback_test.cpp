@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "platform/media/media_service.h"
+#include "platform/media/real_media_service.h"
+#include "tests/platform/media/audio_test_files.h"
+
+namespace corvane::platform {
+namespace {
+
+using audio_test::Segment;
+using audio_test::Tone;
+
+// The real service on SDL's disk driver, writing what it plays into a file of the scratch
+// folder. Every test case runs in its own process, so each gets a fresh audio subsystem.
+class MediaPlayback : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    pcm_path_ = scratch_ / "out.raw";
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", pcm_path_.c_str(), 1);
+    service_ = CreateMediaService();
+    installed_ = std::make_unique<ScopedService<MediaService>>(*service_);
+  }
+
+  // Ends the service, which closes the output file, and names the tones it holds.
+  std::vector<Segment> Recorded(const std::vector<int>& frequencies) {
+    // The output runs about a tenth of a second behind the mix; let it play out first.
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    installed_.reset();
+    service_.reset();
+    return audio_test::Smooth(audio_test::Segments(audio_test::ReadPcm(pcm_path_), frequencies));
+  }
+
+  static std::string Status(const std::string& alias, const std::string& item) {
+    char answer[64] = "";
+    const MCIERROR result =
+        mciSendStringA(("status " + alias + " " + item).c_str(), answer, sizeof answer, 0);
+    return result == 0 ? answer : "error " + std::to_string(result);
+  }
+
+  static MCIERROR Send(const std::string& command) {
+    return mciSendStringA(command.c_str(), nullptr, 0, 0);
+  }
+
+  // Waits for a mode the device must reach; the deadline only keeps a broken build from hanging.
+  static bool WaitForMode(const std::string& alias, const std::string& mode) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (Status(alias, "mode") != mode) {
+      if (std::chrono::steady_clock::now() > deadline) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+  }
+
+  audio_test::Scratch scratch_;
+  std::string pcm_path_;
+  std::unique_ptr<MediaService> service_;
+  std::unique_ptr<ScopedService<MediaService>> installed_;
+};
+
+TEST_F(MediaPlayback, Mp3EndsStoppedAtItsEndAndPlaysAgainFromZero) {
+  const std::string wav = scratch_ / "tone.wav";
+  const std::string mp3 = scratch_ / "a tune with blanks.mp3";
+  audio_test::WriteWave(wav, {{440, 0.3}, {880, 0.3}});
+  ASSERT_TRUE(audio_test::EncodeMp3(wav, mp3, "-b 128"));
+
+  char id[8] = "";
+  ASSERT_EQ(mciSendStringA(("open \"" + mp3 + "\" type MPEGVideo Alias MP3Play").c_str(), id,
+                           sizeof id, 0),
+            0u);
+  EXPECT_STREQ(id, "1");
+  EXPECT_EQ(Status("mp3play", "mode"), "stopped");
+  const int length = std::stoi(Status("MP3Play", "length"));
+  EXPECT_NEAR(length, 600, 30);
+  EXPECT_EQ(Send("play MP3Play from 700"), kMciErrOutOfRange);
+  EXPECT_EQ(Send("play MP3Play from 400 to 100"), kMciErrOutOfRange);
+
+  ASSERT_EQ(Send("play MP3Play"), 0u);
+  EXPECT_EQ(Status("MP3Play", "mode"), "playing");
+  ASSERT_TRUE(WaitForMode("MP3Play", "stopped"));
+  EXPECT_EQ(Status("MP3Play", "position"), std::to_string(length));
+  EXPECT_EQ(Send("play MP3Play"), 0u) << "nothing left to play is not an error";
+  EXPECT_EQ(Status("MP3Play", "mode"), "stopped");
+
+  ASSERT_EQ(Send("play MP3Play from 0"), 0u);
+  EXPECT_EQ(Status("MP3Play", "mode"), "playing");
+  EXPECT_LT(std::stoi(Status("MP3Play", "position")), length);
+  ASSERT_EQ(Send("pause MP3Play"), 0u);
+  EXPECT_EQ(Status("MP3Play", "mode"), "paused");
+  ASSERT_EQ(Send("resume MP3Play"), 0u);
+  ASSERT_TRUE(WaitForMode("MP3Play", "stopped"));
+  EXPECT_EQ(Send("close MP3Play"), 0u);
+  EXPECT_EQ(Send("close MP3Play"), kMciErrInvalidDeviceName);
+
+  // Both plays are heard whole and in order: 440 then 880, twice.
+  std::vector<int> heard;
+  for (const Segment& s : Recorded({440, 880})) {
+    if (s.frequency == 0) continue;
+    heard.push_back(s.frequency);
+    EXPECT_NEAR(s.seconds, 0.3, 0.05) << s.frequency << " at " << s.start;
+  }
+  EXPECT_EQ(heard, (std::vector<int>{440, 880, 440, 880}));
+}
+
+TEST_F(MediaPlayback, VariableRateMp3WithoutLengthHeaderPlaysToItsRealEnd) {
+  const std::string wav = scratch_ / "tone.wav";
+  const std::string mp3 = scratch_ / "vbr.mp3";
+  audio_test::WriteWave(wav, {{440, 1.2}});
+  // -t leaves out the header frame that would tell the length.
+  ASSERT_TRUE(audio_test::EncodeMp3(wav, mp3, "-V 2 -t"));
+  ASSERT_EQ(Send("open \"" + mp3 + "\" alias vbr"), 0u);
+  EXPECT_NEAR(std::stoi(Status("vbr", "length")), 1200, 80);
+  ASSERT_EQ(Send("play vbr wait"), 0u) << "wait returns when play has ended";
+  EXPECT_EQ(Status("vbr", "mode"), "stopped");
+  Send("close vbr");
+
+  double tone = 0;
+  for (const Segment& s : Recorded({440})) tone += s.frequency == 440 ? s.seconds : 0;
+  EXPECT_NEAR(tone, 1.2, 0.08);
+}
+
+TEST_F(MediaPlayback, LoopedWaveRepeatsIsReplacedAndStops) {
+  const std::string low = scratch_ / "low.wav";
+  const std::string high = scratch_ / "high";  // found as high.wav, no extension given
+  audio_test::WriteWave(low, {{440, 0.15}, {0, 0.05}});
+  audio_test::WriteWave(high + ".wav", {{880, 0.15}, {0, 0.05}});
+  ASSERT_EQ(waveOutGetNumDevs(), 1u);
+
+  ASSERT_TRUE(PlaySoundA(low.c_str(), 0, kSndAsync | kSndLoop));
+  std::this_thread::sleep_for(std::chrono::milliseconds(700));
+  ASSERT_TRUE(PlaySoundA(high.c_str(), 0, kSndAsync | kSndLoop));
+  std::this_thread::sleep_for(std::chrono::milliseconds(700));
+  ASSERT_TRUE(PlaySoundA(nullptr, 0, 0));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+
+  // Each 0.2 s file sounds several times over; after the stop only silence follows.
+  int low_runs = 0;
+  int high_runs = 0;
+  bool high_started = false;
+  const std::vector<Segment> recorded = Recorded({440, 880});
+  for (std::size_t i = 0; i < recorded.size(); ++i) {
+    const Segment& s = recorded[i];
+    if (s.frequency == 880) {
+      ++high_runs;
+      high_started = true;
+    }
+    if (s.frequency == 440) {
+      ++low_runs;
+      EXPECT_FALSE(high_started) << "the new sound replaces the old one";
+    }
+    // A beep the loop repeats is whole; the replacement and the stop may cut the one they meet.
+    if (s.frequency != 0 && i + 2 < recorded.size() && recorded[i + 2].frequency == s.frequency) {
+      EXPECT_NEAR(s.seconds, 0.15, 0.04) << s.start;
+    }
+  }
+  EXPECT_GE(low_runs, 3);
+  EXPECT_GE(high_runs, 3);
+  ASSERT_FALSE(recorded.empty());
+  EXPECT_EQ(recorded.back().frequency, 0);
+  EXPECT_GT(recorded.back().seconds, 0.2);
+}
+
+TEST_F(MediaPlayback, SynchronousWavePlaysOnceAndReturnsAtItsEnd) {
+  const std::string wav = scratch_ / "once.wav";
+  audio_test::WriteWave(wav, {{880, 0.2}});
+  // A loop without async would never return, so the loop flag is ignored here.
+  ASSERT_TRUE(PlaySoundA(wav.c_str(), 0, kSndSync | kSndLoop));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  int runs = 0;
+  for (const Segment& s : Recorded({880})) runs += s.frequency == 880 ? 1 : 0;
+  EXPECT_EQ(runs, 1);
+}
+
+}  // namespace
+}  // namespace corvane::platform

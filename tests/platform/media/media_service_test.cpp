@@ -1,0 +1,83 @@
+#include "platform/media/media_service.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/media/fake_media_service.h"
+
+namespace corvane::platform {
+namespace {
+
+class MediaServiceBuffers : public ::testing::Test {
+ protected:
+  FakeMediaService fake_;
+  ScopedService<MediaService> installed_{fake_};
+};
+
+TEST_F(MediaServiceBuffers, AnswersAreCutToTheBufferWithTheirNul) {
+  fake_.SetReply("status a mode", {0, "playing"});
+  const struct {
+    std::uint32_t length;
+    const char* expected;
+  } cases[] = {{30, "playing"}, {8, "playing"}, {7, "playin"}, {2, "p"}, {1, ""}};
+  for (const auto& c : cases) {
+    char buffer[32];
+    std::memset(buffer, 'x', sizeof buffer);
+    EXPECT_EQ(mciSendStringA("status a mode", buffer, c.length, 0), 0u);
+    EXPECT_STREQ(buffer, c.expected) << c.length;
+    EXPECT_EQ(buffer[c.length], 'x') << "nothing written past the given length";
+  }
+}
+
+TEST_F(MediaServiceBuffers, NoBufferDiscardsTheAnswerAndFailuresLeaveItAlone) {
+  fake_.SetReply("status a mode", {0, "playing"});
+  EXPECT_EQ(mciSendStringA("status a mode", nullptr, 30, 0), 0u);
+  char buffer[8] = "keep";
+  EXPECT_EQ(mciSendStringA("status a mode", buffer, 0, 0), 0u);
+  EXPECT_STREQ(buffer, "keep");
+  fake_.SetReply("status a mode", {kMciErrInvalidDeviceName, "ignored"});
+  EXPECT_EQ(mciSendStringA("status a mode", buffer, sizeof buffer, 0), kMciErrInvalidDeviceName);
+  EXPECT_STREQ(buffer, "keep");
+  fake_.SetReply("open x", {0, ""});
+  EXPECT_EQ(mciSendStringA("open x", buffer, sizeof buffer, 0), 0u);
+  EXPECT_STREQ(buffer, "") << "a success without an answer empties the buffer";
+  EXPECT_EQ(mciSendStringA(nullptr, buffer, sizeof buffer, 0), kMciErrMissingCommandString);
+  EXPECT_EQ(fake_.commands().size(), 4u) << "a null command is never sent";
+}
+
+TEST_F(MediaServiceBuffers, ErrorTextsAreCutOrRefused) {
+  fake_.SetErrorText(263, "not open");
+  char buffer[8] = "keep";
+  EXPECT_TRUE(mciGetErrorStringA(263, buffer, 5));
+  EXPECT_STREQ(buffer, "not ");
+  std::strcpy(buffer, "keep");
+  EXPECT_FALSE(mciGetErrorStringA(264, buffer, sizeof buffer));
+  EXPECT_FALSE(mciGetErrorStringA(263, buffer, 0));
+  EXPECT_FALSE(mciGetErrorStringA(263, nullptr, 8));
+  EXPECT_STREQ(buffer, "keep");
+}
+
+TEST(MciErrorText, EveryCodeTheServiceReturnsHasAShortTextAndNoOtherCodeHasOne) {
+  for (MCIERROR code = 0; code < 1024; ++code) {
+    const std::string_view text = MciErrorText(code);
+    const bool known = (code >= 257 && code <= 306);
+    if (!known) {
+      EXPECT_TRUE(text.empty()) << code;
+      continue;
+    }
+    EXPECT_LT(text.size(), 128u) << code;
+  }
+  for (MCIERROR code :
+       {kMciErrUnrecognizedKeyword, kMciErrUnrecognizedCommand, kMciErrInvalidDeviceName,
+        kMciErrDeviceOpen, kMciErrMissingCommandString, kMciErrBadInteger, kMciErrMissingParameter,
+        kMciErrUnsupportedFunction, kMciErrFileNotFound, kMciErrCannotUseAll,
+        kMciErrExtensionNotFound, kMciErrOutOfRange, kMciErrFlagsNotCompatible,
+        kMciErrDuplicateAlias, kMciErrMissingDeviceName, kMciErrBadTimeFormat,
+        kMciErrNoClosingQuote, kMciErrInvalidFile, kMciErrExtraCharacters}) {
+    EXPECT_FALSE(MciErrorText(code).empty()) << code;
+  }
+}
+
+}  // namespace
+}  // namespace corvane::platform
