@@ -1,0 +1,117 @@
+#include "platform/gfx/gradient.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <vector>
+
+#include "tests/platform/gfx/raster_test_util.h"
+
+namespace corvane::gfx {
+namespace {
+
+using test::Filled;
+using test::PixelsOf;
+
+constexpr ColorRef kBackground = Rgb(1, 2, 3);
+
+GradientVertex Vertex(int x, int y, std::uint16_t r, std::uint16_t g, std::uint16_t b) {
+  return GradientVertex{x, y, r, g, b};
+}
+
+ColorRef At(const Surface& s, int x, int y) { return ToColorRef(s.Row(y)[x]); }
+
+TEST(FillGradientV, ButtonFaceCoversAllButTheLastColumnAndRow) {
+  // A button's face: white at the top, lavender grey at the bottom, vertices at the surface's
+  // corners, passed with the bottom vertex first as the button does.
+  Surface s = Filled(4, 4, kBackground);
+  FillGradientV(s, Vertex(3, 3, 0xC600, 0xC500, 0xD700), Vertex(0, 0, 0xFF00, 0xFF00, 0xFF00));
+  // Three rows: 0xFF00 and 0xC600 at the ends; the middle is (0xFF00 + 0xC600) / 2 = 0xE280,
+  // (0xFF00 + 0xC500) / 2 = 0xE200 and (0xFF00 + 0xD700) / 2 = 0xEB00.
+  const ColorRef rows[] = {Rgb(0xFF, 0xFF, 0xFF), Rgb(0xE2, 0xE2, 0xEB), Rgb(0xC6, 0xC5, 0xD7)};
+  for (int y = 0; y < 4; ++y) {
+    for (int x = 0; x < 4; ++x) {
+      const ColorRef expected = (x == 3 || y == 3) ? kBackground : rows[y];
+      EXPECT_EQ(At(s, x, y), expected) << x << "," << y;
+    }
+  }
+}
+
+TEST(FillGradientV, RoundsToNearestAtSixteenBitsBeforeDroppingTheLowByte) {
+  // From 0x0000 to 0x01FF over 3 rows: the middle is 0x00FF.8, rounded up to 0x0100, so 0x01;
+  // and from 0x0000 to 0x00FF the middle 0x007F.8 becomes 0x0080, so 0x00.
+  Surface s = Filled(1, 3, kBackground);
+  FillGradientV(s, Vertex(0, 0, 0, 0, 0), Vertex(1, 3, 0x01FF, 0x00FF, 0xFFFF));
+  EXPECT_EQ(At(s, 0, 0), Rgb(0, 0, 0));
+  EXPECT_EQ(At(s, 0, 1), Rgb(0x01, 0x00, 0x80));
+  EXPECT_EQ(At(s, 0, 2), Rgb(0x01, 0x00, 0xFF));
+}
+
+TEST(FillGradientV, EndRowsExactAndChannelsMonotonic) {
+  struct Case {
+    int rows;
+    GradientVertex top, bottom;
+  } cases[] = {
+      {2, Vertex(0, 0, 0xFF00, 0x0000, 0x8000), Vertex(3, 2, 0x0000, 0xFF00, 0x8000)},
+      {7, Vertex(0, 0, 0xFF00, 0xFF00, 0xFF00), Vertex(3, 7, 0xC600, 0xC500, 0xD700)},
+      {21, Vertex(0, 0, 0xC600, 0xC500, 0xD700), Vertex(3, 21, 0xFF00, 0xFF00, 0xFF00)},
+      {255, Vertex(0, 0, 0x0000, 0xFFFF, 0x1234), Vertex(3, 255, 0xFFFF, 0x0000, 0xFEDC)},
+      {300, Vertex(0, 0, 0x0000, 0xFF00, 0x7F00), Vertex(3, 300, 0x0300, 0xFC00, 0x7F00)},
+  };
+  for (const Case& c : cases) {
+    Surface s = Filled(3, c.rows, kBackground);
+    FillGradientV(s, c.top, c.bottom);
+    EXPECT_EQ(At(s, 0, 0), Rgb(c.top.red >> 8, c.top.green >> 8, c.top.blue >> 8)) << c.rows;
+    EXPECT_EQ(At(s, 2, c.rows - 1), Rgb(c.bottom.red >> 8, c.bottom.green >> 8, c.bottom.blue >> 8))
+        << c.rows;
+    for (int y = 1; y < c.rows; ++y) {
+      const ColorRef above = At(s, 0, y - 1);
+      const ColorRef here = At(s, 0, y);
+      for (auto channel : {RedOf, GreenOf, BlueOf}) {
+        const int step = channel(here) - channel(above);
+        const int direction = channel(At(s, 0, c.rows - 1)) - channel(At(s, 0, 0));
+        EXPECT_TRUE(direction == 0 ? step == 0 : step * direction >= 0)
+            << "row " << y << " of " << c.rows;
+      }
+      EXPECT_EQ(At(s, 2, y), here) << "every row is one colour";
+    }
+  }
+}
+
+TEST(FillGradientV, ClippedRowsKeepTheirColoursInTheWholeRectangle) {
+  const GradientVertex top = Vertex(-3, -4, 0x1000, 0x8000, 0xF000);
+  const GradientVertex bottom = Vertex(9, 12, 0xF000, 0x2000, 0x0000);
+  Surface whole = Filled(20, 20, kBackground);
+  GradientVertex shifted_top = top, shifted_bottom = bottom;
+  for (GradientVertex* v : {&shifted_top, &shifted_bottom}) {
+    v->x += 5;
+    v->y += 5;
+  }
+  FillGradientV(whole, shifted_top, shifted_bottom);
+  Surface clipped = Filled(6, 6, kBackground);
+  FillGradientV(clipped, top, bottom);
+  for (int y = 0; y < 6; ++y) {
+    for (int x = 0; x < 6; ++x) EXPECT_EQ(At(clipped, x, y), At(whole, x + 5, y + 5)) << x << y;
+  }
+}
+
+TEST(FillGradientV, DegenerateAndHugeRectangles) {
+  const GradientVertex white = Vertex(0, 0, 0xFF00, 0xFF00, 0xFF00);
+  Surface s = Filled(4, 4, kBackground);
+  FillGradientV(s, white, Vertex(4, 0, 0, 0, 0));
+  FillGradientV(s, white, Vertex(0, 4, 0, 0, 0));
+  FillGradientV(s, Vertex(4, 4, 0, 0, 0), Vertex(6, 6, 0, 0, 0));
+  FillGradientV(s, Vertex(-6, -6, 0, 0, 0), Vertex(0, 0, 0, 0, 0));
+  EXPECT_EQ(PixelsOf(s), PixelsOf(Filled(4, 4, kBackground))) << "no rows, no columns, or outside";
+
+  FillGradientV(s, white, Vertex(2, 1, 0, 0, 0));
+  EXPECT_EQ(At(s, 1, 0), Rgb(0xFF, 0xFF, 0xFF)) << "a single row takes the top colour";
+
+  // Spanning the whole int range, the surface lies just past the middle row: 0xFFFF * 2^31 /
+  // (2^32 - 2) = 0x7FFF.8 and a little more, rounded to 0x8000.
+  FillGradientV(s, Vertex(INT_MIN, INT_MIN, 0, 0, 0), Vertex(INT_MAX, INT_MAX, 0xFFFF, 0, 0));
+  for (int y = 0; y < 4; ++y) EXPECT_EQ(At(s, 3, y), Rgb(0x80, 0, 0)) << y;
+}
+
+}  // namespace
+}  // namespace corvane::gfx
