@@ -1,0 +1,86 @@
+#include "app/startup.h"
+
+#include <string>
+
+#include "app/path_util.h"
+#include "app/settings.h"
+#include "app/shared_state.h"
+#include "platform/message_box.h"
+#include "platform/runtime.h"
+#include "platform/service.h"
+#include "platform/user32.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr std::string_view kProgramTitle = "Corvane (Screen Saver)";
+constexpr std::string_view kMissingLibraryText = "Corvane.dll が同じﾌｫﾙﾀﾞに見つかりません！";
+
+std::string ArgumentText() { return platform::Service<platform::Runtime>::Get().ArgumentText(); }
+
+bool AnotherCopyIsShowing() {
+  // Both lookups run, whatever the first one found.
+  const bool display = platform::FindWindowA(nullptr, "Corvane_Main") != 0;
+  const bool dialog = platform::FindWindowA(nullptr, "<Corvane>") != 0;
+  return display || dialog;
+}
+
+bool EffectLibraryIsBesideProgram() {
+  const std::string folder = platform::Service<platform::Runtime>::Get().ProgramFolder();
+  return FileExists(folder + "/Corvane.dll");
+}
+
+}  // namespace
+
+char ModeLetter(std::string_view argument_text) {
+  if (argument_text.size() < 2) return '\0';
+  const char c = argument_text[1];
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::optional<std::int32_t> HostWindowHandle(std::string_view argument_text) {
+  std::int64_t value = 0;
+  if (argument_text.size() < 4) return 0;
+  for (const char c : argument_text.substr(3)) {
+    if (c == ' ' || c == '\t') continue;
+    if (c < '0' || c > '9') break;
+    value = value * 10 + (c - '0');
+    if (value > INT32_MAX) return std::nullopt;
+  }
+  return static_cast<std::int32_t>(value);
+}
+
+StartupOutcome Main(StartupForms& forms) {
+  if (AnotherCopyIsShowing()) return StartupOutcome::kEndProgram;
+
+  const char mode = ModeLetter(ArgumentText());
+  if (mode == 'P') {
+    // A handle that does not fit makes the conversion fail, and with it the preview's start;
+    // start-up then ends as it would after any failed step, with no form loaded.
+    const std::optional<std::int32_t> host = HostWindowHandle(ArgumentText());
+    if (!host) return StartupOutcome::kEndProgram;
+    forms.StartPreview(*host);
+    return StartupOutcome::kFormLoaded;
+  }
+
+  if (!EffectLibraryIsBesideProgram()) {
+    platform::MsgBox(kMissingLibraryText, kProgramTitle);
+    return StartupOutcome::kEndProgram;
+  }
+
+  LoadSettings();
+
+  if (mode == 'A') return StartupOutcome::kEndProgram;
+  if (mode == 'C') {
+    forms.ShowSettingsDialog();
+    return StartupOutcome::kEndProgram;
+  }
+  const bool empty_text = ArgumentText().empty();
+  if (mode != 'S' && !empty_text) return StartupOutcome::kEndProgram;
+  if (mode == 'S') Cursor_HideCount = platform::ShowCursor(0);
+  forms.LoadDisplay();
+  return StartupOutcome::kFormLoaded;
+}
+
+}  // namespace corvane
