@@ -207,23 +207,6 @@ TEST(DrawRoundRect, ShapeIsSymmetricClosedAndFilledExactlyInside) {
   }
 }
 
-TEST(DrawRoundRect, PenAndBrushChoicesCoverTheSameShape) {
-  Surface both = Filled(30, 20, kGround);
-  Surface brush_only = Filled(30, 20, kGround);
-  Surface pen_only = Filled(30, 20, kGround);
-  const Rect rect{1, 2, 28, 19};
-  DrawRoundRect(both, rect, 11, 7, kPen, kBrush);
-  DrawRoundRect(brush_only, rect, 11, 7, Pen::None(), kBrush);
-  DrawRoundRect(pen_only, rect, 11, 7, kPen, Brush::Hollow());
-  for (int y = 0; y < 20; ++y) {
-    for (int x = 0; x < 30; ++x) {
-      const Pixel p = both.Row(y)[x];
-      EXPECT_EQ(brush_only.Row(y)[x], p == ToPixel(kGround) ? p : ToPixel(kFill)) << x << "," << y;
-      EXPECT_EQ(pen_only.Row(y)[x], p == ToPixel(kFill) ? ToPixel(kGround) : p) << x << "," << y;
-    }
-  }
-}
-
 TEST(DrawRoundRect, CornerSizesAreClampedAndEdgesNormalised) {
   const auto draw = [](Rect rect, int cw, int ch) {
     Surface s = Filled(14, 10, kGround);

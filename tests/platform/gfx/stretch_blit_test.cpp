@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/gfx/blit.h"
 #include "tests/platform/gfx/raster_test_util.h"
 
 namespace corvane::gfx {
@@ -100,20 +99,6 @@ TEST(StretchBlit, MatchesPixelByPixelReferenceWhenClipped) {
               expect_copied)
         << c.name;
     EXPECT_EQ(PixelsOf(dst), expected) << c.name;
-  }
-}
-
-TEST(StretchBlit, EqualExtentsCopyLikeBlit) {
-  const Surface src = Patterned(13, 11, 0x100);
-  const int origins[] = {-6, -1, 0, 3, 9};
-  for (int x : origins) {
-    for (int sx : origins) {
-      Surface stretched = Patterned(10, 8, 0x10000);
-      Surface copied = Patterned(10, 8, 0x10000);
-      StretchBlit(stretched, x, -x, 12, 9, src, sx, sx + 1, 12, 9);
-      Blit(copied, x, -x, 12, 9, src, sx, sx + 1);
-      EXPECT_EQ(PixelsOf(stretched), PixelsOf(copied)) << x << " " << sx;
-    }
   }
 }
 
