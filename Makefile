@@ -23,7 +23,7 @@ test-asan: deps
 bench: deps
 	cmake --preset bench $(CMAKE_FLAGS) >/dev/null
 	cmake --build build-bench -j$(JOBS) --target corvane_bench
-	build-bench/bench/corvane_bench
+	build-bench/corvane_bench
 
 run: build
 	@tools/run.sh
