@@ -58,6 +58,9 @@ void Form::Show(ShowMode mode) {
   if (!loaded_ || hWnd() == 0) return;
   SetVisible(true);  // Maps the window.
   Refresh();
+  // A full-screen form takes all keyboard and pointer input, so that any key or click reaches
+  // it whatever window the user was in.
+  if (overlay_) Service<WindowService>::Get().GrabInput(hWnd());
   if (mode == ShowMode::kModal) {
     Service<EventLoop>::Get().RunUntil([this] { return !loaded_; });
   }

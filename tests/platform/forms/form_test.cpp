@@ -44,6 +44,7 @@ TEST_F(FormsTest, LoadShowAndUnloadRunTheHandlersOnceAndTheLastUnloadEndsTheProg
   EXPECT_EQ(FindWindowA(nullptr, "Corvane_Main"), form.hWnd());
   form.Show();
   EXPECT_TRUE(windows_.Find(form.hWnd())->visible);
+  EXPECT_FALSE(windows_.Find(form.hWnd())->grabbed) << "only a full-screen form grabs";
   const HWND window = form.hWnd();
   form.Unload();
   form.Unload();
@@ -51,6 +52,21 @@ TEST_F(FormsTest, LoadShowAndUnloadRunTheHandlersOnceAndTheLastUnloadEndsTheProg
   EXPECT_FALSE(windows_.Exists(window));
   EXPECT_EQ(Form::LoadedCount(), 0);
   EXPECT_TRUE(loop_.Quitting());
+}
+
+TEST_F(FormsTest, AFullScreenFormIsAnOverlayThatTakesAllInput) {
+  Form display("Corvane_Main", BorderStyle::kNone);
+  display.SetOverlay(true);
+  int keys = 0;
+  display.on_key_down = [&](int, int) { ++keys; };
+  display.Show();
+  auto* window = windows_.Find(display.hWnd());
+  EXPECT_EQ(window->frame, WindowFrame::kOverlay);
+  EXPECT_TRUE(window->grabbed);
+  windows_.GiveFocus(0);
+  windows_.Key('Q');
+  EXPECT_EQ(keys, 1);
+  display.Unload();
 }
 
 TEST_F(FormsTest, AModalShowReturnsWhenTheFormIsClosed) {
