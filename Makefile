@@ -2,7 +2,7 @@
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps build test test-asan bench run format clean
+.PHONY: deps build test test-asan bench run format clean preview-image
 
 deps:
 	@tools/deps.sh
@@ -24,6 +24,11 @@ bench: deps
 	cmake --preset bench $(CMAKE_FLAGS) >/dev/null
 	cmake --build build-bench -j$(JOBS) --target corvane_bench
 	build-bench/corvane_bench
+
+# Remakes resources/preview.jpg from the desktop scene and the effect library (resources/README.md).
+preview-image: deps
+	cmake --preset release $(CMAKE_FLAGS) >/dev/null
+	cmake --build build -j$(JOBS) --target preview_image
 
 run: build
 	@tools/run.sh
