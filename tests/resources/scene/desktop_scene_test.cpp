@@ -86,10 +86,11 @@ TEST(DesktopScene, WritesItsTextWithTheFontsItIsGiven) {
 }
 
 TEST(DesktopScene, ScalesItsTextWithTheScreenAndLeavesOutUnreadableSizes) {
-  gfx::FakeFontLoader large;
-  Render(2560, 2048, 0, large);
-  ASSERT_FALSE(large.opened().empty());
-  EXPECT_EQ(large.opened().front().second, 26);
+  // On a wide screen text follows the height, the smaller factor: 13 px x 1440 / 1024 = 18.3.
+  gfx::FakeFontLoader wide;
+  Render(2560, 1440, 0, wide);
+  ASSERT_FALSE(wide.opened().empty());
+  EXPECT_EQ(wide.opened().front().second, 18);
   gfx::FakeFontLoader tiny;
   Render(152, 112, 0, tiny);
   EXPECT_TRUE(tiny.opened().empty()) << "at a ninth of the size no face is big enough to read";
