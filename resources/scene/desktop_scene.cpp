@@ -46,11 +46,28 @@ int TextWidth(gfx::FontFace* face, std::string_view utf8) {
   return face != nullptr ? gfx::MeasureText(*face, utf8).width : 0;
 }
 
+std::array<SceneWindow, 4> DesktopWindows(const Layout& layout) {
+  // The photograph comes last: it is the active window, on top of the others.
+  return {{
+      {{layout.Place(110, 70, 640, 640), "企画書.txt — エディタ", "行 14、列 22　UTF-8",
+        gfx::Rgb(0x5b, 0x9c, 0xf0), false},
+       &DrawDocument},
+      {{layout.Place(560, 130, 1210, 600), "売上レポート.csv", "シート 1　12 行 × 4 列",
+        gfx::Rgb(0x3c, 0xb3, 0x71), false},
+       &DrawChart},
+      {{layout.Place(780, 560, 1210, 890), "ターミナル", "bash　80 × 24",
+        gfx::Rgb(0x44, 0x47, 0x5a), false},
+       &DrawTerminal},
+      {{layout.Place(250, 420, 860, 930), "夕焼け.jpg — フォト", "1920 × 1080　100%",
+        gfx::Rgb(0xf0, 0x8a, 0x4b), true},
+       &DrawPhoto},
+  }};
+}
+
 }  // namespace scene
 
 void DrawDesktopScene(gfx::Surface& surface, gfx::FontLoader& loader) {
   if (surface.empty()) return;
-  using scene::Area;
   const scene::Layout layout(surface.width(), surface.height());
   scene::Fonts fonts(loader, layout);
   scene::Canvas canvas(surface);
@@ -58,27 +75,7 @@ void DrawDesktopScene(gfx::Surface& surface, gfx::FontLoader& loader) {
   scene::DrawWallpaper(canvas, layout);
   scene::DrawDesktopIcons(canvas, layout, fonts);
 
-  using Contents = void (*)(scene::Canvas&, const scene::Layout&, scene::Fonts&);
-  struct Window {
-    scene::WindowLook look;
-    Contents contents;
-  };
-  // Back to front; the photograph is the active window.
-  const std::array<Window, 4> windows = {{
-      {{layout.Place(110, 70, 640, 640), "企画書.txt — エディタ", "行 14、列 22　UTF-8",
-        gfx::Rgb(0x5b, 0x9c, 0xf0), false},
-       &scene::DrawDocument},
-      {{layout.Place(560, 130, 1210, 600), "売上レポート.csv", "シート 1　12 行 × 4 列",
-        gfx::Rgb(0x3c, 0xb3, 0x71), false},
-       &scene::DrawChart},
-      {{layout.Place(780, 560, 1210, 890), "ターミナル", "bash　80 × 24",
-        gfx::Rgb(0x44, 0x47, 0x5a), false},
-       &scene::DrawTerminal},
-      {{layout.Place(250, 420, 860, 930), "夕焼け.jpg — フォト", "1920 × 1080　100%",
-        gfx::Rgb(0xf0, 0x8a, 0x4b), true},
-       &scene::DrawPhoto},
-  }};
-  for (const Window& window : windows) {
+  for (const scene::SceneWindow& window : scene::DesktopWindows(layout)) {
     const gfx::Rect client = scene::DrawWindowFrame(canvas, layout, fonts, window.look);
     scene::Canvas client_canvas = canvas.Clipped(client);
     window.contents(client_canvas, layout, fonts);

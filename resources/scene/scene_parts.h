@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -77,6 +78,9 @@ void DrawWallpaper(Canvas& canvas, const Layout& layout);
 void DrawDesktopIcons(Canvas& canvas, const Layout& layout, Fonts& fonts);
 void DrawTaskbar(Canvas& canvas, const Layout& layout, Fonts& fonts);
 
+// Draws the soft shadow a window casts: everything DrawWindowFrame paints outside the window.
+void DrawWindowShadow(Canvas& canvas, const Layout& layout, const WindowLook& window);
+
 // Draws the shadow, frame, title bar and status bar of a window and returns its client area in
 // pixels: the part between the two bars, inside the border.
 gfx::Rect DrawWindowFrame(Canvas& canvas, const Layout& layout, Fonts& fonts,
@@ -87,5 +91,14 @@ void DrawDocument(Canvas& client, const Layout& layout, Fonts& fonts);
 void DrawChart(Canvas& client, const Layout& layout, Fonts& fonts);
 void DrawPhoto(Canvas& client, const Layout& layout, Fonts& fonts);
 void DrawTerminal(Canvas& client, const Layout& layout, Fonts& fonts);
+
+// An application window of the scene: its frame and what its client area shows.
+struct SceneWindow {
+  WindowLook look;
+  void (*contents)(Canvas& client, const Layout& layout, Fonts& fonts);
+};
+
+// The scene's windows on the layout's screen, back to front; the last one is the active window.
+std::array<SceneWindow, 4> DesktopWindows(const Layout& layout);
 
 }  // namespace corvane::scene

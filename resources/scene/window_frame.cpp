@@ -35,6 +35,11 @@ void DrawCaptionButtons(Canvas& canvas, const Area& title, float u, const FrameC
 
 }  // namespace
 
+void DrawWindowShadow(Canvas& canvas, const Layout& layout, const WindowLook& window) {
+  const float u = layout.unit;
+  canvas.Shadow(window.frame.Offset(0, 8 * u), 8 * u, 26 * u, window.active ? 0.50F : 0.34F);
+}
+
 gfx::Rect DrawWindowFrame(Canvas& canvas, const Layout& layout, Fonts& fonts,
                           const WindowLook& window) {
   const float u = layout.unit;
@@ -42,7 +47,7 @@ gfx::Rect DrawWindowFrame(Canvas& canvas, const Layout& layout, Fonts& fonts,
   const float radius = 8 * u;
   const FrameColours& colours = window.active ? kActive : kInactive;
 
-  canvas.Shadow(frame.Offset(0, 8 * u), radius, 26 * u, window.active ? 0.50F : 0.34F);
+  DrawWindowShadow(canvas, layout, window);
   canvas.FillRoundBox(frame, radius, gfx::Rgb(0xf6, 0xf7, 0xf9));
 
   const float title_bottom = frame.top + 34 * u;
