@@ -1,15 +1,26 @@
 #pragma once
 
+#include <memory>
+
 #include "app/startup.h"
 
 namespace corvane {
 
-// The forms of this program as start-up reaches them.
+class Corvane_R;
+
+// The forms of this program as start-up reaches them. Each form it loads lives here until the
+// program ends.
 class ProgramForms final : public StartupForms {
  public:
+  ProgramForms();
+  ~ProgramForms() override;
+
   void StartPreview(std::int32_t host_window) override;
   void ShowSettingsDialog() override;
   void LoadDisplay() override;
+
+ private:
+  std::unique_ptr<Corvane_R> preview_;
 };
 
 }  // namespace corvane

@@ -1,0 +1,40 @@
+#include "preview/corvane_r.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <span>
+
+#include "app/shared_state.h"
+#include "platform/gfx/color.h"
+#include "platform/gfx/image_decode.h"
+#include "platform/user32.h"
+#include "resources/preview_picture.h"
+
+namespace corvane {
+
+Corvane_R::Corvane_R() : Form("Preview Window", platform::BorderStyle::kNone) {
+  SetScaleMode(platform::ScaleMode::kPixels);
+  SetBackColor(gfx::Rgb(0, 0, 0));
+  const std::span<const unsigned char> jpeg = PreviewPicture();
+  gfx::ImageResult picture =
+      gfx::DecodeJpeg(std::span<const std::uint8_t>(jpeg.data(), jpeg.size()));
+  if (picture) {
+    Img_Prev.SetPicture(picture.surface());
+  } else {
+    // The pane then stays black; the host's dialog is no place to show a message.
+    std::fprintf(stderr, "Corvane: the preview picture cannot be decoded: %s\n",
+                 picture.error().c_str());
+  }
+  on_unload = [this] { Form_Unload(); };
+}
+
+void Corvane_R::Form_Unload() {
+  // The owner is looked up but not needed: the close request goes to the preview window itself.
+  // The window is on its way out when this runs, so the request finds nothing left to close and
+  // the host's own windows are never asked to close.
+  const platform::HWND window = hWnd();
+  (void)platform::GetWindow(window, platform::kGwOwner);
+  API_Result = platform::PostMessageA(window, platform::kWmClose, 0, 0);
+}
+
+}  // namespace corvane

@@ -1,0 +1,183 @@
+#include "preview/preview_startup.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "app/shared_state.h"
+#include "platform/fake/fake_event_loop.h"
+#include "platform/fake/fake_window_service.h"
+#include "platform/gfx/image_decode.h"
+#include "platform/service.h"
+#include "platform/user32.h"
+#include "preview/corvane_r.h"
+#include "resources/preview_picture.h"
+
+namespace corvane {
+namespace {
+
+using platform::HWND;
+using platform::Rect;
+using platform::fake::FakeWindowService;
+
+gfx::Surface DecodedPicture() {
+  const std::span<const unsigned char> jpeg = PreviewPicture();
+  gfx::ImageResult result = gfx::DecodeJpeg({jpeg.data(), jpeg.size()});
+  EXPECT_TRUE(result.ok()) << result.error();
+  return std::move(result.surface());
+}
+
+TEST(PreviewTwips, RoundsToTheNearestAndRefusesWhatDoesNotFit16Bits) {
+  const std::vector<std::pair<double, std::optional<std::int16_t>>> cases = {
+      {0.0, 0},
+      {152 * 15.0, 2280},
+      {2184 * 15.0, 32760},  // the widest pane at 96 dpi
+      {2185 * 15.0, std::nullopt},
+      {32767.0, 32767},
+      {32767.5, std::nullopt},  // rounds to 32768
+      {22.5, 22},               // halves go to the even neighbour
+      {37.5, 38},
+      {12.4999, 12},
+      {-32768.0, -32768},
+      {-32769.0, std::nullopt},
+      {std::numeric_limits<double>::quiet_NaN(), std::nullopt},
+      {std::numeric_limits<double>::infinity(), std::nullopt},
+  };
+  for (const auto& [twips, expected] : cases) EXPECT_EQ(PreviewTwips(twips), expected) << twips;
+}
+
+class PreviewStartupTest : public ::testing::Test {
+ protected:
+  HWND Host(int x, int y, int width, int height) {
+    return windows_.AddForeignWindow(Rect{x, y, x + width, y + height}, "pane");
+  }
+  FakeWindowService::Window* PreviewWindow() { return windows_.Find(form_.hWnd()); }
+
+  platform::fake::FakeEventLoop loop_;
+  FakeWindowService windows_{loop_};
+  platform::ScopedService<platform::EventLoop> loop_service_{loop_};
+  platform::ScopedService<platform::WindowService> window_service_{windows_};
+  Corvane_R form_;
+};
+
+TEST_F(PreviewStartupTest, TheFormFillsThePaneAndShowsThePictureUnscaledFromTheTopLeft) {
+  const gfx::Surface picture = DecodedPicture();
+  ASSERT_EQ(picture.width(), 152);
+  ASSERT_EQ(picture.height(), 112);
+  struct Case {
+    int width, height;
+    double dpi;
+    double form_width_twips, form_height_twips;
+  };
+  const std::vector<Case> cases = {
+      {152, 112, 96, 2280, 1680},
+      {200, 150, 96, 3000, 2250},
+      {100, 80, 96, 1500, 1200},
+      {152, 112, 144, 1520, 1120},  // 10 twips a pixel
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.width << "x" << c.height << " at " << c.dpi << " dpi");
+    windows_.SetScreen({1024, 768}, c.dpi);
+    Corvane_R form;
+    // The host's position on the screen must not move the preview inside it.
+    const HWND host = Host(300, 200, c.width, c.height);
+    StartPreview(form, host);
+    ASSERT_TRUE(form.IsLoaded());
+    const FakeWindowService::Window* window = windows_.Find(form.hWnd());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->parent, host);
+    EXPECT_TRUE(window->visible);
+    EXPECT_EQ(window->bounds, (Rect{0, 0, c.width, c.height}));
+    EXPECT_DOUBLE_EQ(form.Width(), c.form_width_twips);
+    EXPECT_DOUBLE_EQ(form.Height(), c.form_height_twips);
+    EXPECT_EQ(form.Img_Prev.bounds(), (Rect{0, 0, c.width, c.height}));
+    EXPECT_FALSE(form.Img_Prev.Stretch());
+
+    int wrong = 0;
+    for (int y = 0; y < c.height; ++y) {
+      for (int x = 0; x < c.width; ++x) {
+        const gfx::Pixel expected = x < 152 && y < 112 ? picture.Row(y)[x] : 0;
+        const auto shown = windows_.ScreenPixel(platform::Point{300 + x, 200 + y});
+        if (shown != expected) ++wrong;
+      }
+    }
+    EXPECT_EQ(wrong, 0);
+    form.Unload();
+  }
+}
+
+TEST_F(PreviewStartupTest, APaneBeyondTheTwipsRangeLeavesThatDimensionAtZero) {
+  const HWND host = Host(0, 0, 2185, 112);
+  StartPreview(form_, host);
+  ASSERT_TRUE(form_.IsLoaded());
+  EXPECT_EQ(form_.bounds().Width(), 0);
+  EXPECT_EQ(form_.bounds().Height(), 112);
+  EXPECT_EQ(form_.Img_Prev.bounds(), (Rect{0, 0, 0, 112}));
+}
+
+TEST_F(PreviewStartupTest, WsChildIsAddedToTheStyleWithNoOtherBitChanged) {
+  for (const std::int32_t before :
+       {std::int32_t{0x12CF0000}, platform::kWsPopup | std::int32_t{0x00000F0F},
+        platform::kWsChild | std::int32_t{0x1}}) {
+    Corvane_R form;
+    form.on_load = [&] { platform::SetWindowLongA(form.hWnd(), platform::kGwlStyle, before); };
+    StartPreview(form, Host(0, 0, 152, 112));
+    EXPECT_EQ(platform::GetWindowLongA(form.hWnd(), platform::kGwlStyle),
+              before | platform::kWsChild)
+        << std::hex << before;
+    form.Unload();
+  }
+}
+
+TEST_F(PreviewStartupTest, WithoutAHostWindowTheFormIsUnloadedAndNeverShown) {
+  for (const HWND host : {HWND{0}, HWND{999999}}) {
+    Corvane_R form;
+    HWND window = 0;
+    form.on_load = [&] { window = form.hWnd(); };
+    StartPreview(form, host);
+    EXPECT_FALSE(form.IsLoaded()) << host;
+    EXPECT_EQ(platform::Form::LoadedCount(), 0) << host;
+    EXPECT_NE(window, 0U);
+    EXPECT_FALSE(windows_.Exists(window)) << "no stray top-level window is left on the screen";
+  }
+}
+
+TEST_F(PreviewStartupTest, TheProgramEndsWithStatusZeroWhenTheHostDestroysItsPane) {
+  const HWND host = Host(10, 10, 152, 112);
+  StartPreview(form_, host);
+  ASSERT_TRUE(form_.IsLoaded());
+  // Keys and clicks change nothing.
+  windows_.ClickAt(platform::Point{50, 50});
+  windows_.Key(0x20);
+  loop_.DrainPosted();
+  EXPECT_TRUE(form_.IsLoaded());
+  EXPECT_FALSE(loop_.Quitting());
+
+  windows_.DestroyForeign(host);
+  loop_.DrainPosted();
+  EXPECT_FALSE(form_.IsLoaded());
+  EXPECT_TRUE(loop_.Quitting());
+  EXPECT_EQ(loop_.ExitCode(), 0);
+}
+
+TEST_F(PreviewStartupTest, ClosingThePreviewEndsItWithoutAskingTheHostToClose) {
+  const HWND host = Host(10, 10, 152, 112);
+  StartPreview(form_, host);
+  const HWND preview = form_.hWnd();
+  API_Result = 0;
+  EXPECT_EQ(platform::PostMessageA(preview, platform::kWmClose, 0, 0), 1);
+  loop_.DrainPosted();
+  EXPECT_FALSE(form_.IsLoaded());
+  EXPECT_TRUE(loop_.Quitting());
+  EXPECT_EQ(API_Result, 1) << "the unload handler's close request was posted";
+  ASSERT_NE(windows_.Find(host), nullptr);
+  EXPECT_EQ(windows_.Find(host)->close_requests, 0);
+  EXPECT_FALSE(windows_.Exists(preview));
+}
+
+}  // namespace
+}  // namespace corvane
