@@ -1,0 +1,68 @@
+// corvane_snap: saves what the X screen shows as a PNG picture.
+//
+//   corvane_snap <output .png>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+#include "platform/capture.h"
+#include "platform/gfx/png_encode.h"
+#include "platform/service.h"
+#include "platform/window.h"
+#include "platform/x11/platform.h"
+
+namespace {
+
+// Writes through a temporary file and a rename, so that a reader never sees half a picture.
+bool WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+  std::filesystem::path temporary = path;
+  temporary += ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    if (!out.flush()) return false;
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, path, error);
+  if (error) std::filesystem::remove(temporary, error);
+  return !error;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s <output .png>\n", argv[0]);
+    return 2;
+  }
+  const std::filesystem::path output = argv[1];
+  std::unique_ptr<corvane::platform::x11::X11Platform> x11 =
+      corvane::platform::x11::X11Platform::Open();
+  if (!x11) return 1;  // Open has said why on stderr.
+
+  using corvane::platform::Service;
+  const corvane::platform::Size screen =
+      Service<corvane::platform::WindowService>::Get().ScreenSize();
+  std::optional<corvane::gfx::Surface> pixels =
+      corvane::gfx::Surface::Create(screen.width, screen.height);
+  if (!pixels || !Service<corvane::platform::CaptureService>::Get().CaptureScreen(
+                     {0, 0, screen.width, screen.height}, *pixels, 0, 0)) {
+    std::fprintf(stderr, "corvane_snap: cannot read the %d x %d screen\n", screen.width,
+                 screen.height);
+    return 1;
+  }
+  const std::optional<std::vector<std::uint8_t>> png = corvane::gfx::EncodePng(*pixels);
+  if (!png || !WriteFile(output, *png)) {
+    std::fprintf(stderr, "corvane_snap: cannot write %s\n", output.string().c_str());
+    return 1;
+  }
+  std::printf("corvane_snap: wrote %s (%d x %d)\n", output.string().c_str(), screen.width,
+              screen.height);
+  return 0;
+}
