@@ -34,7 +34,7 @@ if [ "$headless" = 0 ]; then
   exec "$saver" /s
 fi
 
-[ -x "$desktop" ] && [ -x "$snap" ] || fail "$desktop and $snap are not built yet: run 'make build'"
+{ [ -x "$desktop" ] && [ -x "$snap" ]; } || fail "$desktop and $snap are not built yet: run 'make build'"
 command -v Xvfb >/dev/null || fail "Xvfb is not installed: run 'make deps'"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/corvane-run.XXXXXX")
