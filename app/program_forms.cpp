@@ -1,5 +1,6 @@
 #include "app/program_forms.h"
 
+#include "display/corvane_s.h"
 #include "preview/corvane_r.h"
 #include "preview/preview_startup.h"
 
@@ -13,10 +14,13 @@ void ProgramForms::StartPreview(std::int32_t host_window) {
   corvane::StartPreview(*preview_, static_cast<platform::HWND>(host_window));
 }
 
-// The settings dialog and the display form are reached from here; until they exist they load
-// nothing, and the program ends where they would have been loaded.
+// The settings dialog is reached from here; until it exists it loads nothing, and the program
+// ends where it would have been loaded.
 void ProgramForms::ShowSettingsDialog() {}
 
-void ProgramForms::LoadDisplay() {}
+void ProgramForms::LoadDisplay() {
+  display_ = std::make_unique<Corvane_S>();
+  display_->Load();
+}
 
 }  // namespace corvane

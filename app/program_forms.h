@@ -7,6 +7,7 @@
 namespace corvane {
 
 class Corvane_R;
+class Corvane_S;
 
 // The forms of this program as start-up reaches them. Each form it loads lives here until the
 // program ends.
@@ -21,6 +22,7 @@ class ProgramForms final : public StartupForms {
 
  private:
   std::unique_ptr<Corvane_R> preview_;
+  std::unique_ptr<Corvane_S> display_;
 };
 
 }  // namespace corvane

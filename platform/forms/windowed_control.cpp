@@ -94,6 +94,7 @@ void WindowedControl::VisibilityChanged() {
   if (window_ == 0) return;
   if (Visible()) {
     Windows().Show(window_);
+    Refresh();
   } else {
     Windows().Hide(window_);
   }
@@ -118,7 +119,8 @@ void WindowedControl::ChildChanged(const Rect& old_area) {
 }
 
 void WindowedControl::PresentArea(const Rect& area) {
-  if (window_ == 0 || image_.empty()) return;
+  // A hidden window shows nothing; it is shown from the image when it becomes visible.
+  if (window_ == 0 || image_.empty() || !Visible()) return;
   const bool has_windowless = std::any_of(children_.begin(), children_.end(), [](Control* c) {
     return !c->HasWindow() && c->Visible();
   });

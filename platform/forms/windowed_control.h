@@ -36,6 +36,9 @@ class WindowedControl : public Control, public WindowListener {
 
   // Shows the image, with the windowless children over it, in the window.
   void Refresh();
+  // Shows only area of it (in pixels), for a caller that knows the rest of the window already
+  // shows what the image holds there.
+  void RefreshArea(const Rect& area) { PresentArea(area); }
   // Clears the image to the background colour (and the picture, for picture boxes).
   virtual void Cls();
 

@@ -1,0 +1,171 @@
+#include "display/corvane_s.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "app/shared_state.h"
+#include "app/startup.h"
+#include "display/strip_motion.h"
+#include "music/cd_player.h"
+#include "music/file_player.h"
+#include "platform/event_loop.h"
+#include "platform/gdi32.h"
+#include "platform/runtime.h"
+#include "platform/service.h"
+#include "platform/user32.h"
+
+namespace corvane {
+
+using platform::Service;
+
+namespace {
+
+constexpr const char* kCaption = "Corvane_Main";
+
+// The music file's type: its last three characters, upper-cased. A shorter name is its own type.
+std::string MusicFileType(const std::string& file) {
+  std::string type = file.size() > 3 ? file.substr(file.size() - 3) : file;
+  for (char& c : type) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return type;
+}
+
+std::string ArgumentText() {
+  if (!Service<platform::Runtime>::Installed()) return {};
+  return Service<platform::Runtime>::Get().ArgumentText();
+}
+
+}  // namespace
+
+Corvane_S::Corvane_S() : Corvane_S(local_clock_, own_random_) {}
+
+Corvane_S::Corvane_S(TimeOfDay& clock, RandomNumbers& random)
+    : Form(kCaption, platform::BorderStyle::kNone), clock_(clock), random_(random) {
+  SetOverlay(true);
+  for (int index = 0; index <= 2; ++index) {
+    // The work surfaces are never seen: Display covers the form.
+    Master.Load(index, this).SetVisible(false);
+  }
+  on_load = [this] { Form_Load(); };
+  on_unload = [] {
+    // From now on an end request needs no music stopped: the loop just ends.
+    if (Service<platform::EventLoop>::Installed()) {
+      Service<platform::EventLoop>::Get().SetEndRequestHandler(nullptr);
+    }
+  };
+  on_key_down = [this](int key_code, int shift) { Form_KeyDown(key_code, shift); };
+  // The saver ends at the press: a release may belong to a click made before it started.
+  Display.on_mouse_down = [this](const platform::MouseArgs&) { Display_Click(); };
+  // While the grab holds, a press may be reported to the form itself rather than to the picture
+  // that covers all of it; it is still a press on the display.
+  on_mouse_down = [this](const platform::MouseArgs&) { Display_Click(); };
+  Timer1.on_timer = [this] { Timer1_Timer(); };
+  Timer2.on_timer = [this] { Timer2_Timer(); };
+  Timer3.on_timer = [this] { Timer3_Timer(); };
+}
+
+Corvane_S::~Corvane_S() { Unload(); }
+
+void Corvane_S::LoadEffectLibrary() {
+  if (effect_ || !Service<platform::Runtime>::Installed()) return;
+  const std::string path =
+      Service<platform::Runtime>::Get().ProgramFolder() + "/" + platform::EffectLibrary::kFileName;
+  effect_ = platform::EffectLibrary::Load(path);
+  if (!effect_) {
+    std::fprintf(stderr, "Corvane.scr: cannot load %s; the strip is shown without its effect\n",
+                 path.c_str());
+  }
+}
+
+void Corvane_S::Form_Load() {
+  using namespace platform;
+  LoadEffectLibrary();
+  // A request to end (SIGTERM from an idle host) ends the saver as a key press would.
+  if (Service<EventLoop>::Installed()) {
+    Service<EventLoop>::Get().SetEndRequestHandler([this] { EndScreenSaver(); });
+  }
+
+  // Size and place the form over the whole screen, the work surfaces beside it.
+  const Size screen = ScreenSizePixels();
+  Move(0, 0, screen.width * static_cast<double>(TwipsPerPixelX()),
+       screen.height * static_cast<double>(TwipsPerPixelY()));
+  Display.Move(0, 0, ScaleWidth(), ScaleHeight());
+  Master(0).Move(0, 0, ScaleWidth(), ScaleHeight());
+  Master(1).Move(0, 0, kStripTwips, ScaleHeight());
+  Master(2).Move(0, 0, kStripTwips, ScaleHeight());
+
+  // Capture the desktop before the form is shown, and keep a copy that the ticks restore from.
+  // Should the screen not be readable, Display keeps its black and the strip sweeps over that.
+  const HWND desktop = GetDesktopWindow();
+  const HDC screen_dc = GetDC(desktop);
+  API_Result = BitBlt(Display.hDC(), 0, 0, CopyExtent(Display.ScaleWidth()),
+                      CopyExtent(Display.ScaleHeight()), screen_dc, 0, 0, kSrcCopy);
+  API_Result = ReleaseDC(desktop, screen_dc);
+  Master(0).SetPicture(Display.Image());
+
+  StripPhase = 0;
+  StripForward = kStripTrue;
+  StripLeft = StripStartLeft(TwipsPerPixelX());
+  StripVariant = DrawStripVariant(clock_, random_);
+
+  StartMusic();
+
+  // The form is an overlay over the whole screen: it has no minimised or maximised state to leave.
+  Show(ShowMode::kModeless);
+  API_Result =
+      SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoSize | kSwpNoMove | kSwpNoActivate);
+  Timer3.SetEnabled(true);
+}
+
+void Corvane_S::StartMusic() {
+  if (BGM_Kind == 1) {
+    // Play begins at the first poll, when it finds the disc stopped.
+    CdOpen();
+    Timer2.SetEnabled(true);
+  } else if (BGM_Kind == 2) {
+    const std::string type = MusicFileType(BGM_File);
+    // A wave file loops by itself and needs no timer.
+    if (type == "WAV") WavStart();
+    if (type == "MP3") {
+      Mp3Start();
+      Timer1.SetEnabled(true);
+    }
+  }
+}
+
+void Corvane_S::Form_KeyDown(int, int) { EndScreenSaver(); }
+
+void Corvane_S::Display_Click() { EndScreenSaver(); }
+
+void Corvane_S::Timer1_Timer() { Mp3Repeat(); }
+
+void Corvane_S::Timer2_Timer() {
+  CdPoll();
+  // A poll that met trouble was the last one.
+  Timer2.SetEnabled(CD_PollEnabled != 0);
+}
+
+void Corvane_S::EndScreenSaver() {
+  if (ending_) return;
+  ending_ = true;
+  // Once the poll has switched itself off the CD device is left as it is: it may not even exist.
+  if (Timer2.Enabled()) {
+    Timer2.SetEnabled(false);
+    CdStop();
+  }
+  if (BGM_Kind == 2) {
+    const std::string type = MusicFileType(BGM_File);
+    if (type == "WAV") WavStop();
+    if (type == "MP3") {
+      Timer1.SetEnabled(false);
+      Mp3Stop();
+    }
+  }
+  // Start-up hid the pointer only in full-screen mode; with an empty command line it stayed.
+  if (ModeLetter(ArgumentText()) == 'S') Cursor_HideCount = platform::ShowCursor(1);
+  Unload();
+  if (Service<platform::EventLoop>::Installed()) Service<platform::EventLoop>::Get().Quit(0);
+}
+
+}  // namespace corvane

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "display/strip_variant.h"
+#include "platform/effect_library.h"
+#include "platform/forms/control_array.h"
+#include "platform/forms/form.h"
+#include "platform/forms/picture_box.h"
+#include "platform/forms/timer.h"
+#include "platform/geometry.h"
+
+namespace corvane {
+
+// The full-screen display, caption "Corvane_Main": a picture of the desktop as it was when the
+// saver started, with a strip of it rendered as polished metal sweeping back and forth, and the
+// background music. The first key press or click ends the program.
+//
+// Display shows the frame; Master(0) keeps the capture, Master(2) receives the strip's columns of
+// it and Master(1) their metallic rendering. Those three work surfaces are never shown.
+class Corvane_S final : public platform::Form {
+ public:
+  // Draws its variants from the local clock and its own generator.
+  Corvane_S();
+  // Draws them from these, which must outlive the form.
+  Corvane_S(TimeOfDay& clock, RandomNumbers& random);
+  ~Corvane_S() override;
+
+  platform::PictureBox Display{this};
+  platform::ControlArray<platform::PictureBox> Master;
+  // Each second: the MP3 file starts over once it has ended.
+  platform::Timer Timer1{this, 1000};
+  // Every 200 ms: the CD poll, which may switch this timer off for good.
+  platform::Timer Timer2{this, 200};
+  // The animation tick, as often as the platform delivers ticks.
+  platform::Timer Timer3{this, 1};
+
+  // The animation: the phase handed to the effect, the strip's left edge on the display in pixels,
+  // the metal (1 to 3), and the direction (kStripTrue while it moves to the right).
+  std::int16_t StripPhase = 0;
+  std::int16_t StripLeft = 0;
+  std::int16_t StripVariant = 1;
+  std::int16_t StripForward = -1;
+
+  void Form_Load();
+  void Form_KeyDown(int key_code, int shift);
+  void Display_Click();
+  void Timer1_Timer();
+  void Timer2_Timer();
+  void Timer3_Timer();
+  // Stops the music, gives the pointer back in full-screen mode, unloads the form and ends the
+  // program with status 0. Runs once: later calls while the program ends do nothing.
+  void EndScreenSaver();
+
+  // How a tick's frame reaches the display. Both paths leave the same picture on the screen; the
+  // whole-screen path recopies and presents every pixel each tick, as the frame is described, and
+  // stays for comparison.
+  enum class FramePath { kChangedArea, kWholeScreen };
+  void SetFramePath(FramePath path) { frame_path_ = path; }
+
+ private:
+  void LoadEffectLibrary();
+  void StartMusic();
+  // Steps 4 to 6 of the tick: the capture behind the strip, the processed strip over it, shown.
+  void ComposeWholeScreen();
+  void ComposeChangedArea();
+  // Where the processed strip lands on the display this tick, clipped to the display.
+  platform::Rect StripArea() const;
+
+  LocalTimeOfDay local_clock_;
+  SeededRandomNumbers own_random_;
+  TimeOfDay& clock_;
+  RandomNumbers& random_;
+  std::optional<platform::EffectLibrary> effect_;
+  FramePath frame_path_ = FramePath::kChangedArea;
+  // Where the previous tick drew the strip; nothing before the first tick.
+  std::optional<platform::Rect> drawn_strip_;
+  bool ending_ = false;
+};
+
+}  // namespace corvane

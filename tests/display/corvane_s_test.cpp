@@ -1,0 +1,217 @@
+#include "display/corvane_s.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/user32.h"
+#include "tests/display/display_fixture.h"
+
+namespace corvane::display_test {
+namespace {
+
+constexpr const char* kMp3Open = "mci open \"/m/a.mp3\" type MPEGVideo Alias MP3Play";
+
+// The journal from its first entry that starts with prefix on.
+Journal From(const Journal& journal, const std::string& prefix) {
+  for (std::size_t i = 0; i < journal.size(); ++i) {
+    if (journal[i].rfind(prefix, 0) == 0) return Journal(journal.begin() + i, journal.end());
+  }
+  return {};
+}
+
+// The journal without the pointer's entries: the pointer shows again only when the count comes
+// back to 0, which depends on what ran before in the same process; the count itself is checked.
+Journal WithoutPointer(const Journal& journal) {
+  Journal kept;
+  for (const std::string& entry : journal) {
+    if (entry.rfind("cursor", 0) != 0) kept.push_back(entry);
+  }
+  return kept;
+}
+
+struct MusicCase {
+  std::int16_t kind;
+  std::string file;
+  Journal music;  // What the load sends between the capture and the show.
+};
+
+class MusicAtLoad : public DisplayTest, public ::testing::WithParamInterface<MusicCase> {};
+
+TEST_P(MusicAtLoad, TheFormCapturesStartsTheMusicShowsRaisesAndThenAnimates) {
+  BGM_Kind = GetParam().kind;
+  BGM_File = GetParam().file;
+  Load();
+  Journal expected = {"capture"};
+  expected.insert(expected.end(), GetParam().music.begin(), GetParam().music.end());
+  expected.insert(expected.end(), {"show", "grab", "topmost", "start 1"});
+  EXPECT_EQ(From(journal_, "capture"), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ByKindAndFileType, MusicAtLoad,
+    ::testing::Values(
+        MusicCase{2, "/m/a.mp3", {kMp3Open, "mci play MP3Play", "start 1000"}},
+        MusicCase{2,
+                  "/m/B.MP3",
+                  {"mci open \"/m/B.MP3\" type MPEGVideo Alias MP3Play", "mci play MP3Play",
+                   "start 1000"}},
+        // Only the last three characters count, dot or not.
+        MusicCase{2,
+                  "/m/songXMP3",
+                  {"mci open \"/m/songXMP3\" type MPEGVideo Alias MP3Play", "mci play MP3Play",
+                   "start 1000"}},
+        MusicCase{2, "/m/a.wav", {"wave /m/a.wav 9"}}, MusicCase{2, "/m/a.mid", {}},
+        MusicCase{
+            1, "/m/a.mp3", {"mci open cdaudio", "mci set cdaudio time format tmsf", "start 200"}},
+        MusicCase{0, "/m/a.mp3", {}}, MusicCase{5, "/m/a.wav", {}}));
+
+TEST_F(DisplayTest, TheFormCoversTheScreenAsAnOverlayWithTheWorkSurfacesHidden) {
+  SetScreen(200, 100, 120);
+  Corvane_S& form = Load();
+  const auto* window = fake_windows_.Find(form.hWnd());
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->caption, "Corvane_Main");
+  EXPECT_EQ(window->frame, platform::WindowFrame::kOverlay);
+  EXPECT_EQ(window->bounds, (platform::Rect{0, 0, 200, 100}));
+  EXPECT_TRUE(window->visible && window->topmost && window->grabbed);
+  EXPECT_EQ(form.Display.bounds(), (platform::Rect{0, 0, 200, 100}));
+  EXPECT_EQ(form.Master(0).bounds(), (platform::Rect{0, 0, 200, 100}));
+  // 2560 twips at 12 twips per pixel.
+  EXPECT_EQ(form.Master(1).bounds(), (platform::Rect{0, 0, 213, 100}));
+  EXPECT_EQ(form.Master(2).bounds(), (platform::Rect{0, 0, 213, 100}));
+  for (int i = 0; i <= 2; ++i) EXPECT_FALSE(form.Master(i).Visible()) << i;
+  EXPECT_EQ(form.StripLeft, -213);
+  EXPECT_EQ(form.StripPhase, 0);
+  EXPECT_EQ(form.StripForward, -1);
+  // The capture is on the display and kept in Master(0).
+  EXPECT_EQ(form.Display.Image().Row(57)[123], JournalCapture::Pattern(123, 57));
+  EXPECT_EQ(form.Master(0).Image().Row(57)[123], JournalCapture::Pattern(123, 57));
+  EXPECT_EQ(libraries_.loads(), (std::vector<std::string>{"/opt/corvane/Corvane.dll"}));
+}
+
+struct ExitCase {
+  std::string name;
+  std::int16_t kind;
+  std::string file;
+  bool disc;
+  Journal exit;  // From the first entry after the input to the end.
+};
+
+class ExitRoutine : public DisplayTest, public ::testing::WithParamInterface<ExitCase> {};
+
+TEST_P(ExitRoutine, StopsTheMusicGivesThePointerBackUnloadsAndEnds) {
+  const ExitCase& c = GetParam();
+  BGM_Kind = c.kind;
+  BGM_File = c.file;
+  if (!c.disc) media_.SetReply("status cdaudio current track", {platform::kMciErrHardware, ""});
+  Cursor_HideCount = platform::ShowCursor(0);  // As start-up does in full-screen mode.
+  const int hidden = *Cursor_HideCount;
+  Corvane_S& form = Load();
+  fake_loop_.AdvanceMs(1000);  // Five CD polls and a repeat check, if they run.
+  journal_.clear();
+  fake_windows_.Key(0x41);
+  EXPECT_EQ(WithoutPointer(journal_), c.exit);
+  EXPECT_EQ(Cursor_HideCount, hidden + 1);
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_TRUE(fake_loop_.Quitting());
+  EXPECT_EQ(fake_loop_.ExitCode(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ByMusic, ExitRoutine,
+    ::testing::Values(
+        ExitCase{
+            "Mp3",
+            2,
+            "/m/a.mp3",
+            true,
+            {"stop 1000", "mci stop MP3Play", "mci close MP3Play", "stop 1", "destroy", "quit 0"}},
+        ExitCase{"Wave", 2, "/m/a.WAV", true, {"wave stop", "stop 1", "destroy", "quit 0"}},
+        ExitCase{"Midi", 2, "/m/a.mid", true, {"stop 1", "destroy", "quit 0"}},
+        ExitCase{
+            "CdPolling",
+            1,
+            "",
+            true,
+            {"stop 200", "mci stop cdaudio", "mci close cdaudio", "stop 1", "destroy", "quit 0"}},
+        // The poll found no disc and switched itself off: the device is not touched again.
+        ExitCase{"CdWithoutDisc", 1, "", false, {"stop 1", "destroy", "quit 0"}},
+        ExitCase{"NoMusic", 0, "/m/a.mp3", true, {"stop 1", "destroy", "quit 0"}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(DisplayTest, ThePointerComesBackOnlyInFullScreenMode) {
+  for (const std::string text : {"/s", "-S", ""}) {
+    SCOPED_TRACE(text);
+    runtime_.argument_text = text;
+    // Hidden by start-up in full-screen mode only; the empty command line leaves it visible.
+    Cursor_HideCount.reset();
+    const int visible_count = platform::ShowCursor(1) - 1;
+    platform::ShowCursor(0);
+    if (!text.empty()) Cursor_HideCount = platform::ShowCursor(0);
+    Load();
+    journal_.clear();
+    form_->Display_Click();
+    if (text.empty()) {
+      EXPECT_FALSE(Cursor_HideCount.has_value());
+      EXPECT_EQ(From(journal_, "cursor"), Journal{});
+      EXPECT_EQ(platform::ShowCursor(1) - 1, visible_count);
+      platform::ShowCursor(0);
+    } else {
+      EXPECT_EQ(Cursor_HideCount, visible_count);
+    }
+    form_.reset();
+  }
+}
+
+TEST_F(DisplayTest, APressOrAKeyEndsTheSaverButMotionAndAReleaseDoNot) {
+  BGM_Kind = 2;
+  BGM_File = "/m/a.wav";
+  Load();
+  for (int x = 0; x < 64; x += 7) fake_windows_.MoveTo({x, x % 3});
+  fake_windows_.ReleaseAt({10, 1}, platform::kLeftButton);
+  fake_loop_.AdvanceMs(500);
+  EXPECT_TRUE(form_->IsLoaded());
+  EXPECT_FALSE(fake_loop_.Quitting());
+  fake_windows_.PressAt({10, 1}, platform::kRightButton);
+  EXPECT_FALSE(form_->IsLoaded());
+  EXPECT_EQ(fake_loop_.ExitCode(), 0);
+  // Whatever else arrives while the program ends changes nothing.
+  journal_.clear();
+  form_->Form_KeyDown(0x1B, 0);
+  form_->EndScreenSaver();
+  EXPECT_EQ(journal_, Journal{});
+}
+
+TEST_F(DisplayTest, AnEndRequestEndsTheSaverAsAKeyPressWould) {
+  BGM_Kind = 2;
+  BGM_File = "/m/a.mp3";
+  Load();
+  journal_.clear();
+  fake_loop_.RequestEnd();
+  fake_loop_.DrainPosted();
+  EXPECT_EQ(WithoutPointer(journal_), (Journal{"stop 1000", "mci stop MP3Play", "mci close MP3Play",
+                                               "stop 1", "destroy", "quit 0"}));
+}
+
+TEST_F(DisplayTest, EverySecondAnMp3ThatHasEndedStartsOver) {
+  BGM_Kind = 2;
+  BGM_File = "/m/a.mp3";
+  media_.SetReply("status MP3Play mode", {0, "stopped"});
+  Load();
+  journal_.clear();
+  fake_loop_.AdvanceMs(1000);
+  EXPECT_EQ(From(journal_, "mci"),
+            (Journal{"mci status MP3Play mode", "mci stop MP3Play", "mci play MP3Play from 0"}));
+}
+
+TEST_F(DisplayTest, TheCdIsPolledUntilAPollFails) {
+  BGM_Kind = 1;
+  Load();
+  fake_loop_.AdvanceMs(400);
+  EXPECT_TRUE(form_->Timer2.Enabled());
+  media_.SetReply("status cdaudio current track", {platform::kMciErrHardware, ""});
+  fake_loop_.AdvanceMs(200);
+  EXPECT_FALSE(form_->Timer2.Enabled());
+}
+
+}  // namespace
+}  // namespace corvane::display_test

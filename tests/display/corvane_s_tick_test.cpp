@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "display/corvane_s.h"
+#include "tests/display/display_fixture.h"
+
+namespace corvane::display_test {
+namespace {
+
+constexpr gfx::Pixel kInverse = 0x00FFFFFF;
+
+// What the screen must show after a tick that drew the strip at left: the capture, inverted by
+// the stand-in effect where the strip lies.
+::testing::AssertionResult ShowsStripAt(const gfx::Surface& shown, int left, int strip_width,
+                                        bool capture_failed = false) {
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      const gfx::Pixel capture = capture_failed ? 0 : JournalCapture::Pattern(x, y);
+      const bool in_strip = x >= left && x < left + strip_width;
+      const gfx::Pixel expected = in_strip ? capture ^ kInverse : capture;
+      if (shown.Row(y)[x] != expected) {
+        return ::testing::AssertionFailure()
+               << "strip at " << left << ": pixel (" << x << ", " << y << ") is " << std::hex
+               << shown.Row(y)[x] << ", expected " << expected;
+      }
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+struct Sweep {
+  double dpi;
+  int width;
+  int strip_width;
+  int start;
+  int leftmost;
+  int rightmost;
+};
+
+class StripSweep : public DisplayTest,
+                   public ::testing::WithParamInterface<std::tuple<Sweep, Corvane_S::FramePath>> {};
+
+// Two round trips, tick by tick: every frame on the screen, the positions, the turns, the phase
+// and the metal handed to the effect.
+TEST_P(StripSweep, EveryFrameIsTheCaptureWithTheProcessedStripAtItsPlace) {
+  const auto& [sweep, path] = GetParam();
+  SetScreen(sweep.width, 2, sweep.dpi);
+  Corvane_S& form = Load();
+  form.SetFramePath(path);
+  ASSERT_EQ(form.Master(1).Image().width(), sweep.strip_width);
+  ASSERT_EQ(form.StripLeft, sweep.start);
+
+  std::vector<int> drawn;
+  std::vector<int> turns;
+  std::vector<std::size_t> leg;  // How many turns came before each frame.
+  const int ticks = 2 * (sweep.rightmost - sweep.leftmost) + 4;
+  for (int tick = 0; tick < ticks; ++tick) {
+    const int left = form.StripLeft;
+    const auto forward = form.StripForward;
+    leg.push_back(turns.size());
+    form.Timer3_Timer();
+    drawn.push_back(left);
+    ASSERT_TRUE(ShowsStripAt(Shown(), left, sweep.strip_width)) << "tick " << tick;
+    if (form.StripForward != forward) turns.push_back(form.StripLeft);
+  }
+  EXPECT_TRUE(ShowsStripAt(form.Display.Image(), drawn.back(), sweep.strip_width));
+
+  EXPECT_EQ(drawn.front(), sweep.start);
+  for (std::size_t i = 1; i < drawn.size(); ++i) ASSERT_EQ(std::abs(drawn[i] - drawn[i - 1]), 2);
+  EXPECT_EQ(*std::min_element(drawn.begin(), drawn.end()), sweep.leftmost);
+  EXPECT_EQ(*std::max_element(drawn.begin(), drawn.end()), sweep.rightmost);
+  // The frame after a turn is drawn at the position past the bound, where the turn was made.
+  EXPECT_EQ(turns,
+            (std::vector<int>{sweep.rightmost, sweep.leftmost, sweep.rightmost, sweep.leftmost}));
+
+  // A fresh seed from the clock at load and at each turn; the metal changes with each leg.
+  EXPECT_EQ(random_.seeds, std::vector<std::int32_t>(1 + turns.size(), clock_.seconds));
+  const auto& calls = EffectCalls();
+  ASSERT_EQ(calls.size(), drawn.size());
+  for (std::size_t i = 0; i < calls.size(); ++i) {
+    ASSERT_EQ(calls[i].phase, static_cast<std::int32_t>((i + 1) % 256)) << i;
+    // The scripted numbers 0.1, 0.5 and 0.9 give the metals 1, 2 and 3 in turn.
+    ASSERT_EQ(calls[i].variant, static_cast<std::int32_t>(leg[i] % 3 + 1)) << i;
+    ASSERT_EQ(calls[i].relief, 4);
+    ASSERT_EQ(calls[i].destination, form.Master(1).hDC());
+    ASSERT_EQ(calls[i].source, form.Master(2).hDC());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AtSeveralResolutions, StripSweep,
+    ::testing::Combine(::testing::Values(
+                           // 2560 twips at 15 twips per pixel: -170.67 rounds to -171, which is
+                           // already past the left bound, so the strip turns there each time.
+                           Sweep{96, 1024, 171, -171, -171, 1025},
+                           // At 12 it starts at -213, inside the bound of -213.33, and turns at
+                           // -215.
+                           Sweep{120, 1024, 213, -213, -215, 1025},
+                           // At 10 both bounds are whole pixels, and the tests are strict.
+                           Sweep{144, 1024, 256, -256, -258, 1026}),
+                       ::testing::Values(Corvane_S::FramePath::kChangedArea,
+                                         Corvane_S::FramePath::kWholeScreen)),
+    [](const auto& info) {
+      const Sweep& sweep = std::get<0>(info.param);
+      const bool whole = std::get<1>(info.param) == Corvane_S::FramePath::kWholeScreen;
+      return "Dpi" + std::to_string(static_cast<int>(sweep.dpi)) +
+             (whole ? "WholeScreen" : "ChangedArea");
+    });
+
+TEST_F(DisplayTest, TheMetalIsDrawnAfreshAtEachTurnAndOnlyThen) {
+  SetScreen(8, 1, 96);
+  random_.numbers = {0.0f, 0.34f, 0.99999994f};
+  Corvane_S& form = Load();
+  std::vector<int> variants{form.StripVariant};
+  // Each leg between -171 and 9 (just past the 8-pixel screen) takes 90 ticks.
+  for (int tick = 0; tick < 4 * 90 + 10; ++tick) {
+    form.Timer3_Timer();
+    if (form.StripVariant != variants.back()) variants.push_back(form.StripVariant);
+  }
+  // Load, then four turns.
+  EXPECT_EQ(variants, (std::vector<int>{1, 2, 3, 1, 2}));
+  EXPECT_EQ(random_.seeds.size(), 5u);
+}
+
+TEST_F(DisplayTest, ThePhaseRunsTo255AndOnFrom0) {
+  Corvane_S& form = Load();
+  std::vector<int> phases;
+  for (int tick = 0; tick < 258; ++tick) {
+    form.Timer3_Timer();
+    phases.push_back(form.StripPhase);
+  }
+  EXPECT_EQ(phases.front(), 1);
+  EXPECT_EQ(std::vector<int>(phases.begin() + 253, phases.end()),
+            (std::vector<int>{254, 255, 0, 1, 2}));
+}
+
+TEST_F(DisplayTest, TheRawStripTakesOnlyTheColumnsOfTheCaptureUnderIt) {
+  SetScreen(300, 2, 96);
+  Corvane_S& form = Load();
+  const gfx::Surface& raw = form.Master(2).Image();
+  form.Timer3_Timer();  // Drawn at -171: no column of the capture lies under the strip.
+  for (int x = 0; x < 171; ++x) ASSERT_EQ(raw.Row(1)[x], 0u) << x;
+  form.Timer3_Timer();  // At -169: the last two columns are the capture's first two.
+  for (int x = 0; x < 169; ++x) ASSERT_EQ(raw.Row(1)[x], 0u) << x;
+  EXPECT_EQ(raw.Row(1)[169], JournalCapture::Pattern(0, 1));
+  EXPECT_EQ(raw.Row(1)[170], JournalCapture::Pattern(1, 1));
+  while (form.StripLeft < 200) form.Timer3_Timer();
+  form.Timer3_Timer();  // At 201: columns past the capture keep what the previous tick put there.
+  EXPECT_EQ(raw.Row(0)[0], JournalCapture::Pattern(201, 0));
+  EXPECT_EQ(raw.Row(0)[98], JournalCapture::Pattern(299, 0));
+  EXPECT_EQ(raw.Row(0)[99], JournalCapture::Pattern(298, 0));  // Left from the frame at 199.
+}
+
+TEST_F(DisplayTest, AnUnreadableScreenLeavesBlackWithTheStripStillMoving) {
+  capture_.fail = true;
+  SetScreen(40, 2, 96);
+  Corvane_S& form = Load();
+  for (int tick = 0; tick < 100; ++tick) {
+    const int left = form.StripLeft;
+    form.Timer3_Timer();
+    ASSERT_TRUE(ShowsStripAt(Shown(), left, 171, /*capture_failed=*/true)) << tick;
+  }
+}
+
+TEST_F(DisplayTest, WithoutTheLibraryTheStripStaysUnprocessedAndTheFormGoesOn) {
+  libraries_ = platform::FakeDynamicLibraries{};
+  SetScreen(40, 1, 96);
+  Corvane_S& form = Load();
+  for (int tick = 0; tick < 90; ++tick) form.Timer3_Timer();
+  EXPECT_TRUE(form.IsLoaded());
+  EXPECT_TRUE(EffectCalls().empty());
+  // The processed strip was never written: it is as black as it started.
+  const int left = form.StripLeft - 2;  // Where the last frame was drawn, on its way right.
+  for (int x = 0; x < 40; ++x) {
+    const bool in_strip = x >= left && x < left + 171;
+    EXPECT_EQ(Shown().Row(0)[x], in_strip ? 0u : JournalCapture::Pattern(x, 0)) << x;
+  }
+}
+
+}  // namespace
+}  // namespace corvane::display_test
