@@ -17,8 +17,7 @@
 #include "platform/window_message_box.h"
 #include "platform/x11/platform.h"
 
-    int
-    main(int argc, char** argv) {
+int main(int argc, char** argv) {
   using namespace corvane::platform;
 
   PosixRuntime runtime = PosixRuntime::FromMain(argc, argv);
