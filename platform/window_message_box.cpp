@@ -118,9 +118,10 @@ class Box final : public WindowListener {
     }
     if (face_) {
       const int label_top = button_.top + (kButtonHeight - line_height_) / 2;
-      gfx::DrawTextCentred(surface_, *face_,
-                           gfx::TextBox{button_.left, label_top, kButtonWidth, line_height_}, "OK",
-                           kInk);
+      gfx::DrawTextCentred(
+          surface_, *face_,
+          gfx::Rect{button_.left, label_top, button_.left + kButtonWidth, label_top + line_height_},
+          "OK", kInk);
     }
   }
 

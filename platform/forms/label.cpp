@@ -97,17 +97,17 @@ void Label::Paint(gfx::Surface& frame) {
   int y = area.top;
   for (const std::string& line : Lines()) {
     if (y >= area.bottom) break;
-    const gfx::TextBox box{area.left, y, area.Width(), std::min(line_height, area.bottom - y)};
+    const gfx::Rect box{area.left, y, area.right, y + std::min(line_height, area.bottom - y)};
     if (alignment_ == Alignment::kCenter) {
       gfx::DrawTextCentred(frame, *face, box, line, fore_color_, look);
     } else {
       const int text_width = gfx::MeasureText(*face, line).width;
       const int x = alignment_ == Alignment::kLeft ? area.left : area.right - text_width;
       // Clip to the label: draw into a view of the frame that covers only the box.
-      const int left = std::max(box.x, 0);
-      const int top = std::max(box.y, 0);
-      const int right = std::min(box.x + box.width, frame.width());
-      const int bottom = std::min(box.y + box.height, frame.height());
+      const int left = std::max(box.left, 0);
+      const int top = std::max(box.top, 0);
+      const int right = std::min(box.right, frame.width());
+      const int bottom = std::min(box.bottom, frame.height());
       if (right <= left || bottom <= top) {
         y += line_height;
         continue;

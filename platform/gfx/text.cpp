@@ -13,17 +13,12 @@ namespace {
 constexpr ColorRef kDisabledHighlight = Rgb(255, 255, 255);
 constexpr ColorRef kDisabledShadow = Rgb(128, 128, 128);
 
-// An inclusive-exclusive clip rectangle, already intersected with the surface.
-struct Clip {
-  int left;
-  int top;
-  int right;
-  int bottom;
-};
+// A clip rectangle, already intersected with the surface.
+using Clip = Rect;
 
-Clip Intersect(const Surface& surface, const TextBox& box) {
-  return {std::max(box.x, 0), std::max(box.y, 0), std::min(box.x + box.width, surface.width()),
-          std::min(box.y + box.height, surface.height())};
+Clip Intersect(const Surface& surface, const Rect& box) {
+  return {std::max(box.left, 0), std::max(box.top, 0), std::min(box.right, surface.width()),
+          std::min(box.bottom, surface.height())};
 }
 
 std::uint8_t BlendChannel(std::uint8_t under, std::uint8_t over, std::uint8_t coverage) {
@@ -158,11 +153,11 @@ void DrawText(Surface& surface, FontFace& face, int x, int y, std::string_view u
   PaintWithLook(surface, face, layout, clip, x, y, color, look);
 }
 
-void DrawTextCentred(Surface& surface, FontFace& face, const TextBox& box, std::string_view utf8,
+void DrawTextCentred(Surface& surface, FontFace& face, const Rect& box, std::string_view utf8,
                      ColorRef color, TextLook look) {
   const Layout layout = LayOut(face, utf8);
-  const int x = box.x + (box.width - layout.width) / 2;
-  PaintWithLook(surface, face, layout, Intersect(surface, box), x, box.y, color, look);
+  const int x = box.left + (box.Width() - layout.width) / 2;
+  PaintWithLook(surface, face, layout, Intersect(surface, box), x, box.top, color, look);
 }
 
 }  // namespace corvane::gfx

@@ -7,6 +7,7 @@
 
 #include "platform/gfx/color.h"
 #include "platform/gfx/font.h"
+#include "platform/gfx/geometry.h"
 #include "platform/gfx/surface.h"
 
 namespace corvane::gfx {
@@ -41,14 +42,6 @@ struct TextSize {
   bool operator==(const TextSize&) const = default;
 };
 
-// A rectangle given by its top-left corner and size, in surface pixels.
-struct TextBox {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-};
-
 // How a caption is painted: in its own colour, or greyed as a disabled control's caption is
 // (white one pixel down and right, then mid-grey on top), whatever its colour.
 enum class TextLook { kNormal, kDisabled };
@@ -63,7 +56,7 @@ void DrawText(Surface& surface, FontFace& face, int x, int y, std::string_view u
 
 // Draws one line centred horizontally in the box with its line box at the box's top, clipped to
 // the box (and to the surface). Text wider than the box is cut on both sides.
-void DrawTextCentred(Surface& surface, FontFace& face, const TextBox& box, std::string_view utf8,
+void DrawTextCentred(Surface& surface, FontFace& face, const Rect& box, std::string_view utf8,
                      ColorRef color, TextLook look = TextLook::kNormal);
 
 }  // namespace corvane::gfx

@@ -122,7 +122,7 @@ TEST_F(TextTest, DrawClipsToTheSurfaceOnEverySide) {
 TEST_F(TextTest, CentredTextSitsInTheMiddleOfTheBoxAtItsTop) {
   FontFace face = Open();
   Surface surface = Make(24, 16, kWhite);
-  DrawTextCentred(surface, face, {2, 1, 20, 14}, "ab", kBlack);
+  DrawTextCentred(surface, face, {2, 1, 22, 15}, "ab", kBlack);
   // Width 12 in a box 20 wide from x 2: pen starts at 2 + (20 - 12) / 2 = 6.
   EXPECT_TRUE(PixelsAre(surface, kWhite, {{7, 1, 11, 11, kBlack}, {13, 1, 17, 11, kBlack}}));
 }
@@ -132,7 +132,7 @@ TEST_F(TextTest, CentredTextWiderThanTheBoxIsCutOnBothSidesAndBelow) {
   Surface surface = Make(16, 12, kWhite);
   // 設定 is 26 wide; in a box from x 5, 6 wide, the pen starts at 5 + (6 - 26) / 2 = -5, so the
   // glyphs cover columns -4..6 and 9..19. The box keeps columns 5..10 and rows 2..6.
-  DrawTextCentred(surface, face, {5, 2, 6, 5}, "\xE8\xA8\xAD\xE5\xAE\x9A", kBlack);
+  DrawTextCentred(surface, face, {5, 2, 11, 7}, "\xE8\xA8\xAD\xE5\xAE\x9A", kBlack);
   EXPECT_TRUE(PixelsAre(surface, kWhite, {{5, 2, 7, 7, kBlack}, {9, 2, 11, 7, kBlack}}));
 }
 
