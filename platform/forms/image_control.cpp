@@ -7,16 +7,7 @@ namespace corvane::platform {
 ImageControl::ImageControl(WindowedControl* container) : Control(container) {}
 
 void ImageControl::SetPicture(const gfx::Surface& picture) {
-  gfx::Surface copy;
-  if (!picture.empty()) {
-    if (auto created = gfx::Surface::Create(picture.width(), picture.height())) {
-      copy = std::move(*created);
-      for (int y = 0; y < picture.height(); ++y) {
-        std::copy_n(picture.Row(y), picture.width(), copy.Row(y));
-      }
-    }
-  }
-  picture_ = std::move(copy);
+  picture_ = picture.Clone();
   Invalidate();
 }
 

@@ -30,4 +30,11 @@ void Surface::Fill(ColorRef color) {
   for (int y = 0; y < height_; ++y) std::fill_n(Row(y), width_, pixel);
 }
 
+Surface Surface::Clone() const {
+  std::optional<Surface> copy = Create(width_, height_);
+  if (!copy) return Surface();
+  for (int y = 0; y < height_; ++y) std::copy_n(Row(y), width_, copy->Row(y));
+  return std::move(*copy);
+}
+
 }  // namespace corvane::gfx

@@ -47,6 +47,9 @@ class Surface {
   // Fills every pixel with one colour.
   void Fill(ColorRef color);
 
+  // A copy that owns its pixels; empty when this surface is empty.
+  Surface Clone() const;
+
  private:
   Surface(std::unique_ptr<Pixel[]> owned, Pixel* pixels, int width, int height, int pitch)
       : owned_(std::move(owned)), pixels_(pixels), width_(width), height_(height), pitch_(pitch) {}

@@ -41,5 +41,20 @@ TEST(Surface, WrapUsesTheCallersMemoryAndPitch) {
   EXPECT_FALSE(Surface::Wrap(nullptr, 1, 1, 4));
 }
 
+TEST(Surface, CloneOwnsACopyOfTheVisiblePixelsOnly) {
+  std::vector<Pixel> memory(4 * 2, 0xDEADBEEF);
+  auto wrapped = Surface::Wrap(memory.data(), 3, 2, 16);
+  ASSERT_TRUE(wrapped);
+  wrapped->Row(1)[2] = 0x00ABCDEF;
+  Surface copy = wrapped->Clone();
+  ASSERT_EQ(copy.width(), 3);
+  ASSERT_EQ(copy.height(), 2);
+  EXPECT_EQ(copy.pitch(), 12) << "the copy is packed, not the wrapped memory's pitch";
+  EXPECT_EQ(copy.Row(1)[2], 0x00ABCDEFu);
+  memory[6] = 0;
+  EXPECT_EQ(copy.Row(1)[2], 0x00ABCDEFu) << "the copy does not share memory";
+  EXPECT_TRUE(Surface().Clone().empty());
+}
+
 }  // namespace
 }  // namespace corvane::gfx
