@@ -116,17 +116,7 @@ MCIERROR CdAudioDevice::Status(const MciRequest& request, std::string& answer) {
       answer = "open";
       return 0;
     }
-    switch (voice_->State()) {
-      case VoiceState::kPlaying:
-        answer = "playing";
-        break;
-      case VoiceState::kPaused:
-        answer = "paused";
-        break;
-      case VoiceState::kStopped:
-        answer = "stopped";
-        break;
-    }
+    answer = ModeName(voice_->State());
     return 0;
   }
   if (!present) return kMciErrDeviceNotReady;

@@ -65,17 +65,7 @@ MCIERROR MpegVideoDevice::Resume() {
 MCIERROR MpegVideoDevice::Status(const MciRequest& request, std::string& answer) {
   if (request.track) return kMciErrUnsupportedFunction;
   if (request.item == "mode") {
-    switch (voice_->State()) {
-      case VoiceState::kPlaying:
-        answer = "playing";
-        break;
-      case VoiceState::kPaused:
-        answer = "paused";
-        break;
-      case VoiceState::kStopped:
-        answer = "stopped";
-        break;
-    }
+    answer = ModeName(voice_->State());
   } else if (request.item == "position") {
     answer = std::to_string(ToMilliseconds(voice_->PositionFrames()));
   } else if (request.item == "length") {

@@ -163,4 +163,16 @@ void Voice::Refill() {
   block_frames_ = keep + static_cast<std::int64_t>(read);
 }
 
+const char* ModeName(VoiceState state) {
+  switch (state) {
+    case VoiceState::kPlaying:
+      return "playing";
+    case VoiceState::kPaused:
+      return "paused";
+    case VoiceState::kStopped:
+      break;
+  }
+  return "stopped";
+}
+
 }  // namespace corvane::platform

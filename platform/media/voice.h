@@ -14,6 +14,9 @@ namespace corvane::platform {
 
 enum class VoiceState { kStopped, kPlaying, kPaused };
 
+// The answer a device gives to "status <alias> mode" for a voice in this state.
+const char* ModeName(VoiceState state);
+
 // One sound being played into the mix: its decoder, the range being played and the position.
 // Controls come from the user-interface thread; the mixer thread calls Mix. Positions are frames
 // of the file's own rate; the voice resamples to the mix rate as it goes.
