@@ -26,7 +26,7 @@ class FontCandidates {
   FontCandidates(const FontCandidates&) = delete;
   FontCandidates& operator=(const FontCandidates&) = delete;
 
-  // The best file for the spec first, then files that cover characters it lacks; at most
+  // The best file for the requested font first, then files that cover characters it lacks; at most
   // `limit`, empty when the system has no font at all.
   std::vector<FontCandidate> For(const gfx::FontSpec& spec, int pixel_size, int limit) const;
 

@@ -19,8 +19,9 @@ struct FontMatch {
 // The program's captions name Windows fonts ("ＭＳ Ｐゴシック", 9.75 pt, Japanese character set)
 // that no Linux distribution aliases, so the loader adds its own fontconfig rules mapping them to
 // the IPA fonts of similar design and metrics. A face that is missing falls back to fontconfig's
-// choice for the spec's language, and characters missing from the chosen face are taken from the
-// next fonts of fontconfig's list. Bold and italic are synthesised when the chosen face has none.
+// choice for the requested font's language, and characters missing from the chosen face are taken
+// from the next fonts of fontconfig's list. Bold and italic are synthesised when the chosen face
+// has none.
 class SystemFontLoader : public gfx::FontLoader {
  public:
   SystemFontLoader();
@@ -30,7 +31,8 @@ class SystemFontLoader : public gfx::FontLoader {
 
   std::unique_ptr<gfx::Font> Open(const gfx::FontSpec& spec, int pixel_size) override;
 
-  // The file Open would use for the spec; family empty when the system has no font at all.
+  // The file Open would use for the requested font; family empty when the system has no font at
+  // all.
   FontMatch Match(const gfx::FontSpec& spec) const;
 
  private:

@@ -66,8 +66,8 @@ class Font {
 class FontLoader {
  public:
   virtual ~FontLoader() = default;
-  // A face for the spec at `pixel_size`. An unknown face name falls back to the system's default
-  // face; nullptr only when the system has no usable font at all.
+  // A face for the requested font at `pixel_size`. An unknown face name falls back to the system's
+  // default face; nullptr only when the system has no usable font at all.
   virtual std::unique_ptr<Font> Open(const FontSpec& spec, int pixel_size) = 0;
 };
 
