@@ -25,7 +25,7 @@ std::vector<std::uint32_t> Render(std::vector<std::uint32_t> source, int width, 
 
 int Brightness(std::uint32_t p) { return (p >> 16 & 0xFF) + 2 * (p >> 8 & 0xFF) + (p & 0xFF); }
 
-TEST(MetalPalette, EveryMetalGetsBrighterAllTheWayToItsHighlight) {
+TEST(MetalPalette, BrighterAllTheWayToTheHighlightAndDistinctInHue) {
   for (Metal metal : {Metal::kSteel, Metal::kGold, Metal::kCopper}) {
     const auto palette = MetalPalette(metal);
     for (int level = 1; level < 256; ++level) {
@@ -39,9 +39,6 @@ TEST(MetalPalette, EveryMetalGetsBrighterAllTheWayToItsHighlight) {
     EXPECT_EQ(palette[0] >> 24, 0u);
     EXPECT_GE(Brightness(palette[255]), 4 * 232) << "the highlight runs out to near white";
   }
-}
-
-TEST(MetalPalette, TheThreeMetalsDifferInHue) {
   const auto steel = MetalPalette(Metal::kSteel)[128];
   const auto gold = MetalPalette(Metal::kGold)[128];
   const auto copper = MetalPalette(Metal::kCopper)[128];
@@ -143,39 +140,6 @@ TEST(RenderMetallic, ReliefActsOnlyBesideEdges) {
       } else {
         EXPECT_EQ(embossed[i], flat[i]) << x << "," << y;
       }
-    }
-  }
-}
-
-TEST(RenderMetallic, InPlaceGivesTheSameBytesAsACopy) {
-  const int width = 171;
-  const int height = 120;
-  auto pixels = DesktopPattern(width, height);
-  const auto expected = Render(pixels, width, height, {4, 77, Metal::kCopper});
-  const PixelRows rows = Compact(pixels, width, height);
-  RenderMetallic(rows, rows, {4, 77, Metal::kCopper});
-  EXPECT_EQ(pixels, expected);
-}
-
-// Rows with padding: the padding of the destination is never written, the padding of the source is
-// never read into the picture.
-TEST(RenderMetallic, KeepsToTheRowsOfPaddedBitmaps) {
-  const int width = 13;
-  const int height = 9;
-  const int stride = 16;
-  const auto compact = DesktopPattern(width, height);
-  std::vector<std::uint32_t> source(stride * height, 0xABCDEF);
-  std::vector<std::uint32_t> destination(stride * height, 0x5A5A5A);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) source[y * stride + x] = compact[y * width + x];
-  }
-  RenderMetallic(PixelRows{source.data(), width, height, stride * 4},
-                 PixelRows{destination.data(), width, height, stride * 4}, {4, 100, Metal::kGold});
-  const auto expected = Render(compact, width, height, {4, 100, Metal::kGold});
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < stride; ++x) {
-      const std::uint32_t want = x < width ? expected[y * width + x] : 0x5A5A5Au;
-      ASSERT_EQ(destination[y * stride + x], want) << x << "," << y;
     }
   }
 }

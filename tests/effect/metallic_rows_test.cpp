@@ -1,7 +1,7 @@
-// The library's rendering must give the same bytes as the plain one in metallic_reference.cpp for
-// every input: every phase, every metal, relief in and out of range, widths around the vector size
-// (where the last group of eight overlaps the one before), heights of one and two rows (where the
-// rows above and below are the row itself), and strips tall enough for the highlight's cut lines.
+// The library's rendering must give the same bytes as the plain reference for every input: every
+// phase and metal, relief in and out of range, widths around the vector size (where the last group
+// of eight overlaps the one before), heights of one and two rows, and strips tall enough for the
+// highlight's cut lines.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -23,72 +23,52 @@ constexpr Size kSizes[] = {{1, 1},   {1, 6},  {2, 2},   {7, 3},    {8, 1},
                            {8, 9},   {9, 4},  {15, 2},  {16, 5},   {17, 17},
                            {23, 40}, {64, 3}, {100, 7}, {171, 30}, {213, 11}};
 constexpr int kReliefs[] = {-5, 0, 1, 3, 4, 9, 16, 17, 1000};
+constexpr Metal kMetals[] = {Metal::kSteel, Metal::kGold, Metal::kCopper};
 
-std::uint32_t Next(std::uint32_t& seed) {
-  seed = seed * 1664525u + 1013904223u;
-  return seed;
-}
-
-// Whole 32-bit words, so that the unused top byte is never zero and must be ignored.
-std::vector<std::uint32_t> Noise(std::size_t count, std::uint32_t seed) {
-  std::vector<std::uint32_t> pixels(count);
-  for (auto& p : pixels) p = Next(seed) ^ Next(seed) << 13;
+// Whole 32-bit words, so that the unused top byte is never zero and must be ignored; or black and
+// white only, the steepest edges, which drive the relief far past both ends of the palette.
+std::vector<std::uint32_t> Noise(Size size, std::uint32_t seed, bool black_and_white = false) {
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size.width) * size.height);
+  const auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+  for (auto& p : pixels)
+    p = black_and_white ? ((next() >> 16 & 1) != 0 ? 0xFFFFFFu : 0u) : next() ^ next() << 13;
   return pixels;
 }
 
-// Black and white only: the steepest edges, which drive the relief far past both ends of the
-// palette.
-std::vector<std::uint32_t> BlackAndWhite(std::size_t count, std::uint32_t seed) {
-  std::vector<std::uint32_t> pixels(count);
-  for (auto& p : pixels) p = (Next(seed) >> 16 & 1) != 0 ? 0xFFFFFFu : 0u;
-  return pixels;
+PixelRows Rows(std::vector<std::uint32_t>& pixels, Size size, int stride) {
+  return PixelRows{pixels.data(), size.width, size.height, stride * 4};
 }
 
-struct Rendered {
-  std::vector<std::uint32_t> library, reference;
-};
-
-Rendered RenderBoth(std::vector<std::uint32_t> source, Size size, MetallicLook look) {
-  Rendered out{std::vector<std::uint32_t>(source.size()),
-               std::vector<std::uint32_t>(source.size())};
-  const PixelRows from{source.data(), size.width, size.height, size.width * 4};
-  RenderMetallic(from, PixelRows{out.library.data(), size.width, size.height, size.width * 4},
-                 look);
-  reference::RenderMetallic(
-      from, PixelRows{out.reference.data(), size.width, size.height, size.width * 4}, look);
-  return out;
+// Renders source (compact rows) with both, and fails on the first difference.
+::testing::AssertionResult MatchesReference(std::vector<std::uint32_t> source, Size size,
+                                            MetallicLook look) {
+  std::vector<std::uint32_t> library(source.size());
+  std::vector<std::uint32_t> reference(source.size());
+  RenderMetallic(Rows(source, size, size.width), Rows(library, size, size.width), look);
+  reference::RenderMetallic(Rows(source, size, size.width), Rows(reference, size, size.width),
+                            look);
+  if (library == reference) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << size.width << "x" << size.height << " phase " << look.phase << " metal "
+         << static_cast<int>(look.metal) << " relief " << look.relief;
 }
 
-std::string Describe(Size size, const MetallicLook& look) {
-  return std::to_string(size.width) + "x" + std::to_string(size.height) + " phase " +
-         std::to_string(look.phase) + " metal " + std::to_string(static_cast<int>(look.metal)) +
-         " relief " + std::to_string(look.relief);
-}
-
-TEST(MetallicRows, MatchTheReferenceOnNoiseForEveryPhaseAndMetal) {
-  int case_number = 0;
+TEST(MetallicRows, MatchTheReferenceForEveryPhaseMetalAndSize) {
+  int n = 0;
   for (int phase = 0; phase < 256; ++phase) {
-    for (Metal metal : {Metal::kSteel, Metal::kGold, Metal::kCopper}) {
-      const Size size = kSizes[case_number % std::size(kSizes)];
-      const MetallicLook look{kReliefs[case_number % std::size(kReliefs)], phase, metal};
-      const auto count = static_cast<std::size_t>(size.width) * size.height;
-      const Rendered out = RenderBoth(Noise(count, 1000u + case_number), size, look);
-      ASSERT_EQ(out.library, out.reference) << Describe(size, look);
-      ++case_number;
+    for (Metal metal : kMetals) {
+      const Size size = kSizes[n % std::size(kSizes)];
+      const MetallicLook look{kReliefs[n % std::size(kReliefs)], phase, metal};
+      ASSERT_TRUE(MatchesReference(Noise(size, 1000u + n), size, look));
+      ++n;
     }
   }
-}
-
-TEST(MetallicRows, MatchTheReferenceWhereTheLevelsClamp) {
-  int case_number = 0;
+  // Where the levels clamp.
   for (const Size size : kSizes) {
     for (int relief : {16, 1000}) {
-      for (Metal metal : {Metal::kSteel, Metal::kGold, Metal::kCopper}) {
-        const MetallicLook look{relief, 37 * case_number, metal};
-        const auto count = static_cast<std::size_t>(size.width) * size.height;
-        const Rendered out = RenderBoth(BlackAndWhite(count, 7u + case_number), size, look);
-        ASSERT_EQ(out.library, out.reference) << Describe(size, look);
-        ++case_number;
+      for (Metal metal : kMetals) {
+        ASSERT_TRUE(MatchesReference(Noise(size, 7u + n, true), size, {relief, 37 * n, metal}));
+        ++n;
       }
     }
   }
@@ -105,37 +85,38 @@ TEST(MetallicRows, MatchTheReferenceOnTallStrips) {
       {{213, 700}, {4, 255, Metal::kCopper}},    {{213, 700}, {2, -1, Metal::kSteel}},
       {{41, 520}, {16, 256 + 90, Metal::kGold}}, {{12, 300}, {4, 1000, Metal::kCopper}},
   };
-  for (const auto& c : cases) {
-    const auto count = static_cast<std::size_t>(c.size.width) * c.size.height;
-    const Rendered out = RenderBoth(Noise(count, 99u), c.size, c.look);
-    ASSERT_EQ(out.library, out.reference) << Describe(c.size, c.look);
-  }
+  for (const auto& c : cases) ASSERT_TRUE(MatchesReference(Noise(c.size, 99u), c.size, c.look));
 }
 
-// Rendering in place over padded rows: the library reads the last row after starting to overwrite
-// the strip, and must still use its original pixels.
-TEST(MetallicRows, MatchTheReferenceInPlaceOverPaddedRows) {
+// Padded rows, in place and between bitmaps of different pitches: the padding of the source is
+// never read into the picture, the padding of the destination never written, and in place the
+// library must still read the last row's original pixels after it has begun overwriting the strip.
+TEST(MetallicRows, KeepToTheRowsOfPaddedBitmapsAndWorkInPlace) {
+  const MetallicLook look{4, 200, Metal::kGold};
   for (const Size size : {Size{5, 4}, Size{13, 9}, Size{171, 40}}) {
-    const int stride = size.width + 3;
-    const auto count = static_cast<std::size_t>(size.width) * size.height;
-    const auto compact = Noise(count, 5u);
-    const MetallicLook look{4, 200, Metal::kGold};
-    std::vector<std::uint32_t> expected(count);
-    auto source = compact;
-    reference::RenderMetallic(PixelRows{source.data(), size.width, size.height, size.width * 4},
-                              PixelRows{expected.data(), size.width, size.height, size.width * 4},
+    auto compact = Noise(size, 5u);
+    std::vector<std::uint32_t> expected(compact.size());
+    reference::RenderMetallic(Rows(compact, size, size.width), Rows(expected, size, size.width),
                               look);
-    std::vector<std::uint32_t> padded(static_cast<std::size_t>(stride) * size.height, 0xC0FFEE);
-    for (int y = 0; y < size.height; ++y) {
-      for (int x = 0; x < size.width; ++x) padded[y * stride + x] = compact[y * size.width + x];
-    }
-    const PixelRows rows{padded.data(), size.width, size.height, stride * 4};
-    RenderMetallic(rows, rows, look);
-    for (int y = 0; y < size.height; ++y) {
-      for (int x = 0; x < stride; ++x) {
-        const std::uint32_t want = x < size.width ? expected[y * size.width + x] : 0xC0FFEEu;
-        ASSERT_EQ(padded[y * stride + x], want)
-            << size.width << "x" << size.height << " at " << x << "," << y;
+    for (const bool in_place : {true, false}) {
+      const int stride = size.width + 3;
+      const int destination_stride = in_place ? stride : size.width + 1;
+      std::vector<std::uint32_t> source(static_cast<std::size_t>(stride) * size.height, 0xC0FFEE);
+      std::vector<std::uint32_t> separate(
+          static_cast<std::size_t>(destination_stride) * size.height, 0x5A5A5A);
+      for (int y = 0; y < size.height; ++y) {
+        std::copy_n(&compact[y * size.width], size.width, &source[y * stride]);
+      }
+      std::vector<std::uint32_t>& destination = in_place ? source : separate;
+      RenderMetallic(Rows(source, size, stride), Rows(destination, size, destination_stride), look);
+      const std::uint32_t padding = in_place ? 0xC0FFEEu : 0x5A5A5Au;
+      for (int y = 0; y < size.height; ++y) {
+        for (int x = 0; x < destination_stride; ++x) {
+          const std::uint32_t want = x < size.width ? expected[y * size.width + x] : padding;
+          ASSERT_EQ(destination[y * destination_stride + x], want)
+              << size.width << "x" << size.height << (in_place ? " in place" : "") << " at " << x
+              << "," << y;
+        }
       }
     }
   }
