@@ -77,17 +77,6 @@ TEST(Blit, MatchesPixelByPixelReferenceWhenClipped) {
   }
 }
 
-TEST(Blit, SourceColumnsOutsideTheSourceKeepTheDestination) {
-  // The display's raw strip: the capture is 4 wide and the strip starts one pixel left of it.
-  auto src = Surface::Create(4, 1);
-  auto dst = Surface::Create(3, 1);
-  for (int x = 0; x < 4; ++x) src->Row(0)[x] = static_cast<Pixel>(x + 1);
-  dst->Fill(0);
-  dst->Row(0)[0] = 9;
-  EXPECT_TRUE(Blit(*dst, 0, 0, 45, 15, *src, -1, 0));
-  EXPECT_EQ(PixelsOf(*dst), (std::vector<Pixel>{9, 1, 2}));
-}
-
 TEST(Blit, LeavesPaddingOfAWrappedSurfaceAlone) {
   // Rows of 3 pixels, 5 apart: a copy that strides by width instead of pitch shows up here.
   std::vector<Pixel> memory(5 * 4, 0xEEEEEE);

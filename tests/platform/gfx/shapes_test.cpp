@@ -24,67 +24,40 @@ constexpr ColorRef kFill = Rgb(0xF3, 0xF3, 0xEE);
 const Pen kPen = Pen::Solid(kInk);
 const Brush kBrush = Brush::Solid(kFill);
 
-// '.' background, 'O' outline, '#' fill.
+// '.' background, 'O' outline, '#' fill; rows end in '/'.
 std::string Show(const Surface& s) {
-  return Picture(s, {{kGround, '.'}, {kInk, 'O'}, {kFill, '#'}});
+  std::string picture = Picture(s, {{kGround, '.'}, {kInk, 'O'}, {kFill, '#'}});
+  std::replace(picture.begin(), picture.end(), '\n', '/');
+  return picture;
 }
 
 TEST(DrawRectangle, OutlineAlongTheEdgesAndFillInside) {
-  struct Case {
-    const char* name;
+  const Pen none = Pen::None();
+  const Brush hollow = Brush::Hollow();
+  const Rect box{1, 1, 5, 4};
+  const struct {
     Rect rect;
     Pen pen;
     Brush brush;
     const char* picture;
   } cases[] = {
-      {"pen and brush", {1, 1, 5, 4}, kPen, kBrush, "......\n.OOOO.\n.O##O.\n.OOOO.\n......\n"},
-      {"inverted edges are swapped",
-       {5, 4, 1, 1},
-       kPen,
-       kBrush,
-       "......\n.OOOO.\n.O##O.\n.OOOO.\n......\n"},
-      {"hollow brush",
-       {1, 1, 5, 4},
-       kPen,
-       Brush::Hollow(),
-       "......\n.OOOO.\n.O..O.\n.OOOO.\n......\n"},
-      {"no pen fills the whole rectangle",
-       {1, 1, 5, 4},
-       Pen::None(),
-       kBrush,
-       "......\n.####.\n.####.\n.####.\n......\n"},
-      {"no pen and hollow draws nothing",
-       {1, 1, 5, 4},
-       Pen::None(),
-       Brush::Hollow(),
-       "......\n......\n......\n......\n......\n"},
-      {"one column is all outline",
-       {2, 0, 3, 5},
-       kPen,
-       kBrush,
-       "..O...\n..O...\n..O...\n..O...\n..O...\n"},
-      {"two rows are all outline",
-       {0, 1, 6, 3},
-       kPen,
-       kBrush,
-       "......\nOOOOOO\nOOOOOO\n......\n......\n"},
-      {"clipped at the top left",
-       {-1, -1, 3, 3},
-       kPen,
-       kBrush,
-       "##O...\n##O...\nOOO...\n......\n......\n"},
-      {"clipped at the bottom right",
-       {4, 2, 9, 9},
-       kPen,
-       kBrush,
-       "......\n......\n....OO\n....O#\n....O#\n"},
-      {"zero width", {2, 1, 2, 4}, kPen, kBrush, "......\n......\n......\n......\n......\n"},
-      {"zero height", {1, 3, 5, 3}, kPen, kBrush, "......\n......\n......\n......\n......\n"},
+      {box, kPen, kBrush, "....../.OOOO./.O##O./.OOOO./....../"},
+      {{5, 4, 1, 1}, kPen, kBrush, "....../.OOOO./.O##O./.OOOO./....../"},  // edges swapped
+      {box, kPen, hollow, "....../.OOOO./.O..O./.OOOO./....../"},
+      {box, none, kBrush, "....../.####./.####./.####./....../"},
+      {box, none, hollow, "....../....../....../....../....../"},
+      {{2, 0, 3, 5}, kPen, kBrush, "..O.../..O.../..O.../..O.../..O.../"},  // one column
+      {{0, 1, 6, 3}, kPen, kBrush, "....../OOOOOO/OOOOOO/....../....../"},  // two rows
+      {{-1, -1, 3, 3}, kPen, kBrush, "##O.../##O.../OOO.../....../....../"},
+      {{4, 2, 9, 9}, kPen, kBrush, "....../....../....OO/....O#/....O#/"},
+      {{2, 1, 2, 4}, kPen, kBrush, "....../....../....../....../....../"},  // zero width
+      {{1, 3, 5, 3}, kPen, kBrush, "....../....../....../....../....../"},  // zero height
   };
   for (const auto& c : cases) {
     Surface s = Filled(6, 5, kGround);
     DrawRectangle(s, c.rect, c.pen, c.brush);
-    EXPECT_EQ(Show(s), c.picture) << c.name;
+    EXPECT_EQ(Show(s), c.picture) << c.rect.left << "," << c.rect.top << " " << c.rect.right << ","
+                                  << c.rect.bottom;
   }
 }
 
@@ -93,18 +66,12 @@ TEST(DrawRoundRect, CornersFollowTheEllipse) {
     int width, height, corner_width, corner_height;
     const char* picture;
   } cases[] = {
-      {8, 6, 4, 4, ".OOOOOO.\nO######O\nO######O\nO######O\nO######O\n.OOOOOO.\n"},
-      {5, 5, 5, 5, ".OOO.\nO###O\nO###O\nO###O\n.OOO.\n"},
+      {8, 6, 4, 4, ".OOOOOO./O######O/O######O/O######O/O######O/.OOOOOO./"},
+      {5, 5, 5, 5, ".OOO./O###O/O###O/O###O/.OOO./"},
       {12, 8, 10, 8,
-       "...OOOOOO...\n"
-       ".OO######OO.\n"
-       "O##########O\n"
-       "O##########O\n"
-       "O##########O\n"
-       "O##########O\n"
-       ".OO######OO.\n"
-       "...OOOOOO...\n"},
-      {4, 3, 0, 0, "OOOO\nO##O\nOOOO\n"},
+       "...OOOOOO.../.OO######OO./O##########O/O##########O/O##########O/O##########O/"
+       ".OO######OO./...OOOOOO.../"},
+      {4, 3, 0, 0, "OOOO/O##O/OOOO/"},
   };
   for (const auto& c : cases) {
     Surface s = Filled(c.width, c.height, kGround);

@@ -40,13 +40,6 @@ TEST(StretchBlit, StretchesByRepeatingAndShrinksByDropping) {
   }
 }
 
-TEST(StretchBlit, ScalesRowsLikeColumns) {
-  const Surface src = Patterned(2, 2, 1);  // 1 2 / 3 4
-  auto dst = Surface::Create(3, 3);
-  EXPECT_TRUE(StretchBlit(*dst, 0, 0, 3, 3, src, 0, 0, 2, 2));
-  EXPECT_EQ(PixelsOf(*dst), (std::vector<Pixel>{1, 1, 2, 1, 1, 2, 3, 3, 4}));
-}
-
 struct StretchCase {
   const char* name;
   int x, y, width, height;
