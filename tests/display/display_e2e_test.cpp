@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -35,17 +34,6 @@ constexpr const char* kNoSessionBus = "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonex
 constexpr auto kEndsPromptly = 5s;
 constexpr int kWidth = 256;
 constexpr int kHeight = 48;
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-std::uintmax_t SizeOf(const std::string& path) {
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  return error ? 0 : size;
-}
 
 // A frame compared with the desktop it was captured from: the columns where they differ.
 struct StripSeen {
@@ -144,7 +132,7 @@ TEST_P(StripOnScreen, TheStripSweepsAcrossTheCapturedDesktopAndTurns) {
   const int strip_width = GetParam() == 96 ? 171 : 213;
   const std::vector<std::uint32_t> desktop = PaintDesktop();
   WriteSettings(0, "");
-  const std::string settings = ReadBytes(folder_ / "Corvane.ini");
+  const std::string settings = test_support::ReadFileBytes(folder_ / "Corvane.ini");
   Child* saver = Start();
   ASSERT_NE(saver, nullptr);
   ASSERT_NE(saver_, 0u);
@@ -184,7 +172,7 @@ TEST_P(StripOnScreen, TheStripSweepsAcrossTheCapturedDesktopAndTurns) {
 
   PressKey(XK_space);
   EXPECT_EQ(WaitExit(*saver, kEndsPromptly), 0);
-  EXPECT_EQ(ReadBytes(folder_ / "Corvane.ini"), settings);
+  EXPECT_EQ(test_support::ReadFileBytes(folder_ / "Corvane.ini"), settings);
 }
 
 INSTANTIATE_TEST_SUITE_P(AtTwoResolutions, StripOnScreen, ::testing::Values(96, 120),
@@ -234,16 +222,16 @@ TEST_F(DisplayE2e, AnMp3PlaysWhileTheSaverRunsAndStopsWithIt) {
   platform::audio_test::WriteWave(wav, {{440, 3}});
   ASSERT_TRUE(platform::audio_test::EncodeMp3(wav, mp3, "-b 128"));
   WriteSettings(2, mp3);
-  const std::string settings = ReadBytes(folder_ / "Corvane.ini");
+  const std::string settings = test_support::ReadFileBytes(folder_ / "Corvane.ini");
   Child* saver = Start();
   ASSERT_NE(saver, nullptr);
   ASSERT_TRUE(WaitUntil([&] { return SoundingSeconds(Pcm()) > 0.3; }));
   PressKey(XK_Return);
   EXPECT_EQ(WaitExit(*saver, kEndsPromptly), 0);
-  const std::uintmax_t at_end = SizeOf(Pcm());
+  const std::uintmax_t at_end = std::filesystem::file_size(Pcm());
   std::this_thread::sleep_for(200ms);
-  EXPECT_EQ(SizeOf(Pcm()), at_end);
-  EXPECT_EQ(ReadBytes(folder_ / "Corvane.ini"), settings);
+  EXPECT_EQ(std::filesystem::file_size(Pcm()), at_end);
+  EXPECT_EQ(test_support::ReadFileBytes(folder_ / "Corvane.ini"), settings);
 }
 
 TEST_F(DisplayE2e, AWaveLoopsUntilAClickEndsTheSaver) {

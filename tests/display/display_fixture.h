@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
-#include <deque>
 #include <map>
 #include <memory>
 #include <string>
@@ -14,7 +12,7 @@
 #include "display/corvane_s.h"
 #include "music/cd_player.h"
 #include "platform/capture.h"
-#include "platform/cursor.h"
+#include "platform/fake/fake_cursor_service.h"
 #include "platform/fake/fake_dynamic_libraries.h"
 #include "platform/fake/fake_event_loop.h"
 #include "platform/fake/fake_window_service.h"
@@ -174,18 +172,6 @@ class JournalCapture final : public platform::CaptureService {
   Journal& journal_;
 };
 
-class JournalCursor final : public platform::CursorService {
- public:
-  explicit JournalCursor(Journal& journal) : journal_(journal) {}
-  void SetHidden(bool hidden) override {
-    journal_.push_back(hidden ? "cursor hidden" : "cursor shown");
-  }
-  void SetShape(platform::PointerShape, const platform::CustomCursor*) override {}
-
- private:
-  Journal& journal_;
-};
-
 class FixedClock final : public TimeOfDay {
  public:
   std::int32_t SecondsSinceMidnight() override { return seconds; }
@@ -263,7 +249,7 @@ class DisplayTest : public ::testing::Test {
     fake_windows_.SetScreen({width, height}, dpi);
   }
 
-  // Loads the form as start-up does and forgets what the journal held before.
+  // Loads the form as start-up does.
   Corvane_S& Load() {
     form_ = std::make_unique<Corvane_S>(clock_, random_);
     form_->Load();
@@ -280,7 +266,7 @@ class DisplayTest : public ::testing::Test {
   JournalWindows windows_{fake_windows_, journal_};
   JournalMedia media_{journal_};
   JournalCapture capture_{journal_};
-  JournalCursor cursor_{journal_};
+  platform::fake::FakeCursorService cursor_;
   platform::FakeDynamicLibraries libraries_;
   platform::FakeRuntime runtime_;
   FixedClock clock_;

@@ -1,35 +1,26 @@
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include <chrono>
 #include <filesystem>
 #include <thread>
 
 #include "app/shared_state.h"
 #include "music/cd_player.h"
-#include "platform/media/real_media_service.h"
-#include "tests/platform/media/audio_test_files.h"
 #include "tests/platform/media/cd_test_image.h"
+#include "tests/platform/media/real_media_test.h"
 
 namespace corvane {
 namespace {
 
 using platform::audio_test::Segment;
 
-// The CD player on the real media service and a disc image of three 1 s tones (440, 660 and
-// 880 Hz), heard through SDL's disk driver. The test plays the display form's 200 ms timer: it
-// polls, copies CD_PollEnabled into "the timer" and stops polling when that turns false.
-class CdPlayerPlayback : public ::testing::Test {
+// The CD player on the real service and a disc image of three 1 s tones (440, 660 and 880 Hz),
+// heard through SDL's disk driver. The test plays the display form's 200 ms timer: it polls,
+// copies CD_PollEnabled into "the timer" and stops polling when that turns false.
+class CdPlayerPlayback : public platform::audio_test::RealMediaTest {
  protected:
-  CdPlayerPlayback() {
-    pcm_path_ = scratch_ / "out.raw";
-    cue_ = scratch_ / "disc.cue";
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", pcm_path_.c_str(), 1);
+  void SetUp() override {
     setenv("CORVANE_CDROM", cue_.c_str(), 1);
     CD_ModeBuffer.fill('\0');
-    service_ = platform::CreateMediaService();
-    installed_ = std::make_unique<platform::ScopedService<platform::MediaService>>(*service_);
+    Start();
   }
 
   // Opens the device and polls for `polls` ticks or until the polling ends itself; returns the
@@ -50,11 +41,8 @@ class CdPlayerPlayback : public ::testing::Test {
 
   // The tones heard, silences left out.
   std::vector<Segment> Heard() {
-    installed_.reset();
-    service_.reset();
     std::vector<Segment> tones;
-    for (const Segment& s : platform::audio_test::Smooth(platform::audio_test::Segments(
-             platform::audio_test::ReadPcm(pcm_path_), {440, 660, 880}))) {
+    for (const Segment& s : Recorded({440, 660, 880})) {
       if (s.frequency != 0) tones.push_back(s);
     }
     return tones;
@@ -70,11 +58,7 @@ class CdPlayerPlayback : public ::testing::Test {
     return count;
   }
 
-  platform::audio_test::Scratch scratch_;
-  std::string pcm_path_;
-  std::string cue_;
-  std::unique_ptr<platform::MediaService> service_;
-  std::unique_ptr<platform::ScopedService<platform::MediaService>> installed_;
+  std::string cue_ = scratch_ / "disc.cue";
 };
 
 TEST_F(CdPlayerPlayback, WithoutRepeatTheDiscPlaysThroughAndStartsOver) {
@@ -130,9 +114,8 @@ TEST_F(CdPlayerPlayback, StopAndCloseReleaseTheImage) {
   EXPECT_GE(OpenHandles(bin), 1);
   CdStop();
   EXPECT_EQ(OpenHandles(bin), 0);
-  char mode[16] = "";
-  EXPECT_EQ(platform::mciSendStringA("status cdaudio mode", mode, sizeof mode, 0),
-            platform::kMciErrInvalidDeviceName);
+  EXPECT_EQ(Status("cdaudio", "mode"),
+            "error " + std::to_string(platform::kMciErrInvalidDeviceName));
 }
 
 }  // namespace

@@ -1,44 +1,20 @@
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include <chrono>
 #include <thread>
 
 #include "app/shared_state.h"
 #include "music/file_player.h"
-#include "platform/media/real_media_service.h"
-#include "tests/platform/media/audio_test_files.h"
+#include "tests/platform/media/real_media_test.h"
 
 namespace corvane {
 namespace {
 
 using platform::audio_test::Segment;
 
-// The file player on the real media service, heard through SDL's disk driver. The display form's
-// one-second timer is played by the test calling Mp3Repeat once a second.
-class FilePlayerPlayback : public ::testing::Test {
+// The file player on the real service, heard through SDL's disk driver. The test plays the display
+// form's one-second timer by calling Mp3Repeat once a second.
+class FilePlayerPlayback : public platform::audio_test::RealMediaTest {
  protected:
-  FilePlayerPlayback() {
-    pcm_path_ = scratch_ / "out.raw";
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", pcm_path_.c_str(), 1);
-    service_ = platform::CreateMediaService();
-    installed_ = std::make_unique<platform::ScopedService<platform::MediaService>>(*service_);
-  }
-
-  std::vector<Segment> Recorded(const std::vector<int>& frequencies) {
-    // The output runs about a tenth of a second behind the mix; let it play out first.
-    std::this_thread::sleep_for(std::chrono::milliseconds(250));
-    installed_.reset();
-    service_.reset();
-    return platform::audio_test::Smooth(
-        platform::audio_test::Segments(platform::audio_test::ReadPcm(pcm_path_), frequencies));
-  }
-
-  platform::audio_test::Scratch scratch_;
-  std::string pcm_path_;
-  std::unique_ptr<platform::MediaService> service_;
-  std::unique_ptr<platform::ScopedService<platform::MediaService>> installed_;
+  void SetUp() override { Start(); }
 };
 
 TEST_F(FilePlayerPlayback, Mp3IsRestartedWithinASecondOfItsEnd) {

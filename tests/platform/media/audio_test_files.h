@@ -5,9 +5,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <vector>
+
+#include "tests/support/temp_folder.h"
 
 // Sound files made at test time, and a reader for the raw PCM that SDL's "disk" audio driver
 // writes (16-bit stereo at the mix rate, which the disk driver takes as asked).
@@ -16,25 +17,12 @@ namespace corvane::platform::audio_test {
 inline constexpr int kRate = 44100;
 
 // A fresh folder whose name has a blank in it, removed at the end.
-class Scratch {
- public:
-  Scratch() {
-    std::random_device seed;
-    path_ = std::filesystem::temp_directory_path() /
-            ("corvane media " + std::to_string(seed()) + "-" + std::to_string(seed()));
-    std::filesystem::create_directories(path_);
-  }
-  ~Scratch() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  Scratch(const Scratch&) = delete;
-  Scratch& operator=(const Scratch&) = delete;
+struct Scratch {
+  Scratch() { std::filesystem::create_directory(folder); }
+  std::string operator/(const std::string& name) const { return folder + "/" + name; }
 
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
+  test_support::TempFolder root;
+  std::string folder = root / "corvane media";
 };
 
 struct Tone {
@@ -100,12 +88,13 @@ struct Segment {
   double seconds;
 };
 
-// Splits left-channel PCM into 10 ms windows, names each window's tone by its zero crossings
-// (the nearest of candidates, or 0 when quiet) and merges equal neighbours.
+// Splits left-channel PCM into 10 ms windows and names each window's tone by its zero crossings
+// (the nearest of candidates, or 0 when quiet). Runs of one tone shorter than `noise` seconds join
+// the run before them: window edges and the clicks of a restart can misname a window or two.
 inline std::vector<Segment> Segments(const std::vector<std::int16_t>& pcm,
-                                     const std::vector<int>& candidates) {
+                                     const std::vector<int>& candidates, double noise = 0.035) {
   constexpr std::size_t kWindow = kRate / 100;
-  std::vector<Segment> segments;
+  std::vector<Segment> runs;
   const std::size_t frames = pcm.size() / 2;
   for (std::size_t start = 0; start + kWindow <= frames; start += kWindow) {
     double energy = 0;
@@ -123,24 +112,15 @@ inline std::vector<Segment> Segments(const std::vector<std::int16_t>& pcm,
         if (std::abs(c - measured) < std::abs(frequency - measured)) frequency = c;
       }
     }
-    const double at = static_cast<double>(start) / kRate;
-    if (!segments.empty() && segments.back().frequency == frequency) {
-      segments.back().seconds += 0.01;
+    if (!runs.empty() && runs.back().frequency == frequency) {
+      runs.back().seconds += 0.01;
     } else {
-      segments.push_back({frequency, at, 0.01});
+      runs.push_back({frequency, static_cast<double>(start) / kRate, 0.01});
     }
   }
-  return segments;
-}
-
-// Segments of a tone shorter than `noise` seconds are merged away: window edges and the clicks
-// of a restart can misname a window or two.
-inline std::vector<Segment> Smooth(std::vector<Segment> segments, double noise = 0.035) {
   std::vector<Segment> out;
-  for (const Segment& s : segments) {
-    if (s.seconds < noise && !out.empty()) {
-      out.back().seconds += s.seconds;
-    } else if (!out.empty() && out.back().frequency == s.frequency) {
+  for (const Segment& s : runs) {
+    if (!out.empty() && (s.seconds < noise || out.back().frequency == s.frequency)) {
       out.back().seconds += s.seconds;
     } else {
       out.push_back(s);

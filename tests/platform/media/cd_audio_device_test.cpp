@@ -4,7 +4,6 @@
 #include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "tests/platform/media/audio_test_files.h"
 #include "tests/platform/media/cd_test_image.h"
@@ -42,16 +41,16 @@ class CdAudio : public ::testing::Test {
 
 TEST_F(CdAudio, WithoutAPlayableDiscTheDoorIsOpenAndNothingElseAnswers) {
   ASSERT_TRUE(cd_test::MakeImage(scratch_ / "good.cue", cd_test::kThreeTones));
-  const auto write = [&](const std::string& name, const std::string& text) {
-    std::ofstream(scratch_ / name, std::ios::binary) << text;
-  };
-  write("empty.cue", "");
-  write("empty.bin", "");
-  write("garbage.cue", std::string("\x01\xff\x7fTRACK ??\0 INDEX", 17));
-  write("garbage.bin", "x");
-  write("nobin.cue", "FILE \"nobin.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n");
+  using test_support::WriteFileBytes;
+  WriteFileBytes(scratch_ / "empty.cue", "");
+  WriteFileBytes(scratch_ / "empty.bin", "");
+  WriteFileBytes(scratch_ / "garbage.cue", std::string("\x01\xff\x7fTRACK ??\0 INDEX", 17));
+  WriteFileBytes(scratch_ / "garbage.bin", "x");
+  WriteFileBytes(scratch_ / "nobin.cue",
+                 "FILE \"nobin.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n");
   // The data file is found by the cue sheet's base name, not by the name the sheet gives.
-  write("other.cue", "FILE \"good.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n");
+  WriteFileBytes(scratch_ / "other.cue",
+                 "FILE \"good.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n");
   std::filesystem::copy_file(scratch_ / "good.cue", scratch_ / "short.cue");
   std::filesystem::copy_file(scratch_ / "good.bin", scratch_ / "short.bin");
   std::filesystem::resize_file(scratch_ / "short.bin", 100 * cd_test::kSectorBytes);

@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "tests/platform/media/audio_test_files.h"
 #include "tests/platform/media/cd_test_image.h"
+#include "tests/support/temp_folder.h"
 
 namespace corvane::platform {
 namespace {
@@ -26,8 +24,7 @@ TEST(CdImage, TableOfContentsAndSamplesComeFromTheImage) {
   EXPECT_FALSE(toc.tracks[1].audio);
 
   // Samples are the little-endian bytes of the .bin, whatever the host's byte order.
-  std::ifstream in(scratch_ / "disc.bin", std::ios::binary);
-  const std::string bin((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string bin = test_support::ReadFileBytes(scratch_ / "disc.bin");
   std::vector<std::int16_t> samples(2 * kCdFramesPerSector * 2);
   ASSERT_TRUE(disc->ReadAudio(298, 2, samples.data()));
   for (std::size_t i = 0; i < samples.size(); ++i) {

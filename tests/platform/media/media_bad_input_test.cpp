@@ -1,61 +1,30 @@
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "platform/media/media_service.h"
-#include "platform/media/real_media_service.h"
-#include "tests/platform/media/audio_test_files.h"
+#include "tests/platform/media/real_media_test.h"
+#include "tests/support/temp_folder.h"
 
 namespace corvane::platform {
 namespace {
 
-// The real service, playing into SDL's dummy driver or into no device at all.
-class MediaBadInput : public ::testing::Test {
- protected:
-  void Start(const char* driver) {
-    setenv("SDL_AUDIODRIVER", driver, 1);
-    service_ = CreateMediaService();
-    installed_ = std::make_unique<ScopedService<MediaService>>(*service_);
-  }
+using test_support::ReadFileBytes;
+using test_support::WriteFileBytes;
 
-  static MCIERROR Send(const std::string& command) {
-    return mciSendStringA(command.c_str(), nullptr, 0, 0);
-  }
-  static std::string Status(const std::string& alias, const std::string& item) {
-    char answer[64] = "";
-    return mciSendStringA(("status " + alias + " " + item).c_str(), answer, sizeof answer, 0) == 0
-               ? answer
-               : "error";
-  }
-
-  void WriteBytes(const std::string& name, const std::string& bytes) {
-    std::ofstream(scratch_ / name, std::ios::binary) << bytes;
-  }
-  std::string FileBytes(const std::string& name) {
-    std::ifstream in(scratch_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-
-  audio_test::Scratch scratch_;
-  std::unique_ptr<MediaService> service_;
-  std::unique_ptr<ScopedService<MediaService>> installed_;
-};
+// The real service on SDL's dummy driver, or on none at all.
+using MediaBadInput = audio_test::RealMediaTest;
 
 TEST_F(MediaBadInput, UnplayableFilesGiveErrorCodesToOpenAndToPlaySound) {
   Start("dummy");
   audio_test::WriteWave(scratch_ / "good.wav", {{440, 0.1}});
   ASSERT_TRUE(audio_test::EncodeMp3(scratch_ / "good.wav", scratch_ / "good.mp3", "-b 128"));
   std::filesystem::create_directory(scratch_ / "folder.mp3");
-  WriteBytes("empty.mp3", "");
-  WriteBytes("tiny.mp3", "ID3");
+  WriteFileBytes(scratch_ / "empty.mp3", "");
+  WriteFileBytes(scratch_ / "tiny.mp3", "ID3");
   std::string garbage;
   for (int i = 0; i < 20000; ++i) garbage += static_cast<char>((i * 7919 + i / 13) % 251);
-  WriteBytes("garbage.mp3", garbage);
+  WriteFileBytes(scratch_ / "garbage.mp3", garbage);
   // A RIFF header whose format chunk is cut off.
-  WriteBytes("broken.wav", FileBytes("good.wav").substr(0, 30));
+  WriteFileBytes(scratch_ / "broken.wav", ReadFileBytes(scratch_ / "good.wav").substr(0, 30));
 
   const struct {
     const char* name;
@@ -86,17 +55,17 @@ TEST_F(MediaBadInput, DamagedFilesThatOpenPlayToWhereTheyBreak) {
   Start("dummy");
   audio_test::WriteWave(scratch_ / "tone.wav", {{440, 0.4}});
   ASSERT_TRUE(audio_test::EncodeMp3(scratch_ / "tone.wav", scratch_ / "tone.mp3", "-b 128"));
-  const std::string mp3 = FileBytes("tone.mp3");
-  const std::string wav = FileBytes("tone.wav");
-  WriteBytes("truncated.mp3", mp3.substr(0, mp3.size() / 2));
+  const std::string mp3 = ReadFileBytes(scratch_ / "tone.mp3");
+  const std::string wav = ReadFileBytes(scratch_ / "tone.wav");
+  WriteFileBytes(scratch_ / "truncated.mp3", mp3.substr(0, mp3.size() / 2));
   // An MP3 under a WAV name: the device goes by content, not by name.
-  WriteBytes("really an mp3.wav", mp3);
+  WriteFileBytes(scratch_ / "really an mp3.wav", mp3);
   // A header claiming 4 GB of samples over 0.4 s of data.
   std::string huge = wav;
   huge.replace(4, 4, "\xF0\xFF\xFF\xFF");
   huge.replace(40, 4, "\xF0\xFF\xFF\xFF");
-  WriteBytes("huge.wav", huge);
-  WriteBytes("truncated.wav", wav.substr(0, wav.size() / 3));
+  WriteFileBytes(scratch_ / "huge.wav", huge);
+  WriteFileBytes(scratch_ / "truncated.wav", wav.substr(0, wav.size() / 3));
 
   for (const char* name : {"truncated.mp3", "really an mp3.wav", "huge.wav", "truncated.wav"}) {
     ASSERT_EQ(Send("open \"" + scratch_ / name + "\" type MPEGVideo alias x"), 0u) << name;

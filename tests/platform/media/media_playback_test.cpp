@@ -1,51 +1,17 @@
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include <chrono>
 #include <string>
 #include <thread>
 
-#include "platform/media/media_service.h"
-#include "platform/media/real_media_service.h"
-#include "tests/platform/media/audio_test_files.h"
+#include "tests/platform/media/real_media_test.h"
 
 namespace corvane::platform {
 namespace {
 
 using audio_test::Segment;
-using audio_test::Tone;
 
-// The real service on SDL's disk driver, writing what it plays into a file of the scratch
-// folder. Every test case runs in its own process, so each gets a fresh audio subsystem.
-class MediaPlayback : public ::testing::Test {
+class MediaPlayback : public audio_test::RealMediaTest {
  protected:
-  void SetUp() override {
-    pcm_path_ = scratch_ / "out.raw";
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", pcm_path_.c_str(), 1);
-    service_ = CreateMediaService();
-    installed_ = std::make_unique<ScopedService<MediaService>>(*service_);
-  }
-
-  // Ends the service, which closes the output file, and names the tones it holds.
-  std::vector<Segment> Recorded(const std::vector<int>& frequencies) {
-    // The output runs about a tenth of a second behind the mix; let it play out first.
-    std::this_thread::sleep_for(std::chrono::milliseconds(250));
-    installed_.reset();
-    service_.reset();
-    return audio_test::Smooth(audio_test::Segments(audio_test::ReadPcm(pcm_path_), frequencies));
-  }
-
-  static std::string Status(const std::string& alias, const std::string& item) {
-    char answer[64] = "";
-    const MCIERROR result =
-        mciSendStringA(("status " + alias + " " + item).c_str(), answer, sizeof answer, 0);
-    return result == 0 ? answer : "error " + std::to_string(result);
-  }
-
-  static MCIERROR Send(const std::string& command) {
-    return mciSendStringA(command.c_str(), nullptr, 0, 0);
-  }
+  void SetUp() override { Start(); }
 
   // Waits for a mode the device must reach; the deadline only keeps a broken build from hanging.
   static bool WaitForMode(const std::string& alias, const std::string& mode) {
@@ -56,11 +22,6 @@ class MediaPlayback : public ::testing::Test {
     }
     return true;
   }
-
-  audio_test::Scratch scratch_;
-  std::string pcm_path_;
-  std::unique_ptr<MediaService> service_;
-  std::unique_ptr<ScopedService<MediaService>> installed_;
 };
 
 TEST_F(MediaPlayback, Mp3EndsStoppedAtItsEndAndPlaysAgainFromZero) {
