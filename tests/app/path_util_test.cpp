@@ -29,9 +29,7 @@ TEST(GetFolder, CutsAtTheLastSeparator) {
       {"/home/u/Music/a.mp3", "/home/u/Music"},
       {"/home/u/Music/", "/home/u/Music"},
       {"/a.mp3", "/"},
-      {"music/a.mp3", "music"},
       {"/mnt/c:\\x/a.mp3", "/mnt/c:\\x"},
-      {"/mnt/c:/a.mp3", "/mnt/c:"},
       {"/音楽/表.mp3", "/音楽"},
   };
   for (const Case& c : cases) EXPECT_EQ(GetFolder(c.path), c.folder) << c.path;
@@ -56,7 +54,6 @@ TEST(FileExists, IsTrueOnlyForReadableRegularFiles) {
       {file + "//", false},
       {temp / "link", true},
       {temp / "folder", false},
-      {temp / "folder/", false},
       {temp / "missing.mp3", false},
       {temp / "pipe", false},
       {"/", false},

