@@ -67,20 +67,6 @@ TEST(TimerQueue, ATimerAddedDuringATickWaitsForItsOwnDeadlineAndEarlierDeadlines
   EXPECT_EQ(order, (std::vector<int>{100, 300}));
 }
 
-TEST(FakeEventLoop, TicksOverTwoSecondsFollowTheResolution) {
-  struct Case {
-    std::uint32_t interval_ms;
-    int ticks;
-  };
-  for (const Case& c : {Case{1, 128}, Case{15, 128}, Case{100, 20}, Case{200, 10}}) {
-    fake::FakeEventLoop loop;
-    int ticks = 0;
-    loop.StartTimer(c.interval_ms, [&] { ++ticks; });
-    loop.AdvanceMs(2000);
-    EXPECT_EQ(ticks, c.ticks) << c.interval_ms << " ms";
-  }
-}
-
 TEST(FakeEventLoop, PostedMessagesRunBeforeTicksAndModalLoopsEndOnTheirCondition) {
   fake::FakeEventLoop loop;
   std::vector<int> log;

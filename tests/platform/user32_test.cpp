@@ -144,15 +144,6 @@ TEST_F(User32Test, TopmostPlacementAndCaptionAnimationAcceptOnlyWhatTheProgramUs
   EXPECT_EQ(windows_.Animations()[0].second, box);
 }
 
-TEST_F(User32Test, TwipsPerPixelFollowsTheScreenDpi) {
-  for (const auto& [dpi, twips] : {std::pair{96.0, 15.0F}, {120.0, 12.0F}, {144.0, 10.0F}}) {
-    windows_.SetScreen(Size{800, 600}, dpi);
-    EXPECT_FLOAT_EQ(TwipsPerPixelX(), twips);
-    EXPECT_FLOAT_EQ(TwipsPerPixelY(), twips);
-  }
-  EXPECT_EQ(ScreenSizePixels(), (Size{800, 600}));
-}
-
 TEST_F(User32Test, CursorPositionAndWindowFromPointFindTheDeepestVisibleWindow) {
   const HWND top = windows_.Create(Desc(Rect{100, 100, 300, 300}), nullptr);
   const HWND child = windows_.Create(Desc(Rect{10, 10, 50, 50}, top), nullptr);

@@ -101,24 +101,5 @@ TEST_F(FormsTest, KeysFromAnyControlReachTheFormOnlyWhileItIsShown) {
   form.Unload();
 }
 
-TEST_F(FormsTest, AFormInsideAForeignHostUnloadsWhenTheHostGoes) {
-  const HWND host = windows_.AddForeignWindow(Rect{10, 10, 162, 122}, "host");
-  Form preview("Preview Window", BorderStyle::kNone);
-  int unloads = 0;
-  preview.on_unload = [&] { ++unloads; };
-  preview.Load();
-  SetWindowLongA(preview.hWnd(), kGwlStyle, GetWindowLongA(preview.hWnd(), kGwlStyle) | kWsChild);
-  SetParent(preview.hWnd(), host);
-  preview.Move(0, 0, 152 * 15, 112 * 15);
-  preview.Show();
-  Rect rect;
-  GetWindowRect(preview.hWnd(), &rect);
-  EXPECT_EQ(rect, (Rect{10, 10, 162, 122}));
-  windows_.DestroyForeign(host);
-  EXPECT_EQ(unloads, 1);
-  EXPECT_FALSE(preview.IsLoaded());
-  EXPECT_TRUE(loop_.Quitting());
-}
-
 }  // namespace
 }  // namespace corvane::platform

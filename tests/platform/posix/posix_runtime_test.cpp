@@ -50,7 +50,6 @@ TEST(PosixRuntime, ArgumentTextJoinsTheArgumentsWithSingleBlanks) {
       {{}, ""},
       {{"/s"}, "/s"},
       {{"/p", "1234"}, "/p 1234"},
-      {{"/c:1234"}, "/c:1234"},
       {{"", "x"}, " x"},
       {{"/p", "", "1"}, "/p  1"},
       {{"a b"}, "a b"},
@@ -72,12 +71,7 @@ TEST(PosixRuntime, FromMainSkipsTheProgramPathAndFindsTheExecutablesFolder) {
       << runtime.ProgramFolder();
 }
 
-TEST(PosixRuntime, SettingsFileLivesBesideAWritableProgram) {
-  TempFolder program;
-  EXPECT_EQ(PosixRuntime({}, program.path()).SettingsFilePath(), program / "Corvane.ini");
-}
-
-TEST(PosixRuntime, SettingsFileMovesToTheUserConfigFolderWhenTheProgramFolderIsNotWritable) {
+TEST(PosixRuntime, SettingsFileIsBesideTheProgramOrInTheUserConfigFolder) {
   TempFolder temp;
   const std::string home = temp / "home";
   const std::string xdg = temp / "xdg";
@@ -92,6 +86,7 @@ TEST(PosixRuntime, SettingsFileMovesToTheUserConfigFolderWhenTheProgramFolderIsN
     std::string expected;
   };
   std::vector<Case> cases = {
+      {"writable program folder", temp.path(), xdg, temp / "Corvane.ini"},
       {"XDG_CONFIG_HOME set", temp / "absent", xdg, xdg + "/corvane/Corvane.ini"},
       {"XDG_CONFIG_HOME unset", temp / "absent", std::nullopt,
        home + "/.config/corvane/Corvane.ini"},

@@ -31,16 +31,6 @@ gfx::Surface Render(int width, int height, gfx::ColorRef background, gfx::FontLo
   return surface;
 }
 
-bool SamePixels(const gfx::Surface& a, const gfx::Surface& b) {
-  if (a.width() != b.width() || a.height() != b.height()) return false;
-  for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x) {
-      if (a.Row(y)[x] != b.Row(y)[x]) return false;
-    }
-  }
-  return true;
-}
-
 int DifferingPixels(const gfx::Surface& a, const gfx::Surface& b, int left, int top, int right,
                     int bottom) {
   int count = 0;
@@ -62,9 +52,12 @@ TEST(DesktopScene, PaintsEveryPixelTheSameWhateverWasThereAtAnySize) {
   for (const Size& size : sizes) {
     const gfx::Surface on_black = Render(size.width, size.height, gfx::Rgb(0, 0, 0), Fonts());
     const gfx::Surface on_white = Render(size.width, size.height, gfx::Rgb(255, 255, 255), Fonts());
-    EXPECT_TRUE(SamePixels(on_black, on_white)) << size.width << "x" << size.height;
+    EXPECT_EQ(DifferingPixels(on_black, on_white, 0, 0, size.width, size.height), 0)
+        << size.width << "x" << size.height;
   }
-  EXPECT_TRUE(SamePixels(Render(1280, 1024, 0, Fonts()), Render(1280, 1024, 0, Fonts())));
+  EXPECT_EQ(DifferingPixels(Render(1280, 1024, 0, Fonts()), Render(1280, 1024, 0, Fonts()), 0, 0,
+                            1280, 1024),
+            0);
 }
 
 TEST(DesktopScene, WritesItsTextWithTheFontsItIsGiven) {
