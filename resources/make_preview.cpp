@@ -5,10 +5,8 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "platform/desktop/system_font_loader.h"
@@ -16,27 +14,12 @@
 #include "platform/gfx/jpeg_encode.h"
 #include "platform/posix/dlopen_libraries.h"
 #include "resources/preview/preview_maker.h"
+#include "tools/common/replace_file.h"
 
 namespace {
 
 // High enough that the strip's fine sheen survives; the picture stays around ten kilobytes.
 constexpr int kJpegQuality = 92;
-
-// Writes through a temporary file and a rename, so a failed run never leaves half a picture.
-bool WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush()) return false;
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) std::filesystem::remove(temporary, error);
-  return !error;
-}
 
 }  // namespace
 
@@ -67,7 +50,7 @@ int main(int argc, char** argv) {
   }
   const std::optional<std::vector<std::uint8_t>> jpeg =
       corvane::gfx::EncodeJpeg(pictures->with_strip, kJpegQuality);
-  if (!jpeg || !WriteFile(output, *jpeg)) {
+  if (!jpeg || !corvane::tools::ReplaceFile(output, *jpeg)) {
     std::fprintf(stderr, "make_preview: cannot write %s\n", output.string().c_str());
     return 1;
   }

@@ -4,10 +4,8 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
-#include <system_error>
 #include <vector>
 
 #include "platform/capture.h"
@@ -15,26 +13,7 @@
 #include "platform/service.h"
 #include "platform/window.h"
 #include "platform/x11/platform.h"
-
-namespace {
-
-// Writes through a temporary file and a rename, so that a reader never sees half a picture.
-bool WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush()) return false;
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) std::filesystem::remove(temporary, error);
-  return !error;
-}
-
-}  // namespace
+#include "tools/common/replace_file.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -58,7 +37,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   const std::optional<std::vector<std::uint8_t>> png = corvane::gfx::EncodePng(*pixels);
-  if (!png || !WriteFile(output, *png)) {
+  if (!png || !corvane::tools::ReplaceFile(output, *png)) {
     std::fprintf(stderr, "corvane_snap: cannot write %s\n", output.string().c_str());
     return 1;
   }
