@@ -24,6 +24,18 @@ gfx::ColorRef Mix(gfx::ColorRef a, gfx::ColorRef b, float t) {
                   channel(gfx::BlueOf(a), gfx::BlueOf(b)));
 }
 
+gfx::ColorRef ColorAlong(std::span<const ColorStop> stops, float t, StopBlend blend) {
+  if (t <= stops.front().at) return stops.front().color;
+  for (std::size_t i = 1; i < stops.size(); ++i) {
+    if (t <= stops[i].at) {
+      float local = (t - stops[i - 1].at) / (stops[i].at - stops[i - 1].at);
+      if (blend == StopBlend::kSmooth) local = local * local * (3 - 2 * local);
+      return Mix(stops[i - 1].color, stops[i].color, local);
+    }
+  }
+  return stops.back().color;
+}
+
 float Noise(int x, int y, unsigned seed) {
   // A 32-bit integer hash (mixing constants of the lowbias32 family): cheap, and free of the
   // visible rows and columns that a linear congruential generator leaves.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <span>
 #include <string_view>
 
 #include "platform/gfx/color.h"
@@ -30,6 +31,17 @@ struct Area {
 
 // Mixes two colours channel by channel: t = 0 gives a, t = 1 gives b.
 gfx::ColorRef Mix(gfx::ColorRef a, gfx::ColorRef b, float t);
+
+// A colour gradient as stops in increasing `at` order.
+struct ColorStop {
+  float at;
+  gfx::ColorRef color;
+};
+// How the colour runs between two stops: evenly, or eased in and out (smoothstep), which hides
+// the kink a linear blend shows at each stop.
+enum class StopBlend { kLinear, kSmooth };
+// The gradient's colour at t: the first stop's colour up to it, the last stop's from it on.
+gfx::ColorRef ColorAlong(std::span<const ColorStop> stops, float t, StopBlend blend);
 
 // A value in [0, 1) that depends only on the pixel and the seed: grain and texture that come out
 // the same on every run.

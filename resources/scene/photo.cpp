@@ -11,26 +11,13 @@ constexpr float kHorizon = 0.60F;
 constexpr float kSunX = 0.66F;
 constexpr float kSunY = 0.47F;
 
-gfx::ColorRef Sky(float v) {
-  // v runs from 0 at the top of the picture to 1 at the horizon.
-  struct Stop {
-    float at;
-    gfx::ColorRef color;
-  };
-  constexpr std::array<Stop, 4> kSky = {{
-      {0.00F, gfx::Rgb(0x2a, 0x1e, 0x5c)},
-      {0.35F, gfx::Rgb(0x8c, 0x3f, 0x86)},
-      {0.75F, gfx::Rgb(0xf2, 0x78, 0x4c)},
-      {1.00F, gfx::Rgb(0xff, 0xd3, 0x7e)},
-  }};
-  for (std::size_t i = 1; i < kSky.size(); ++i) {
-    if (v <= kSky[i].at) {
-      return Mix(kSky[i - 1].color, kSky[i].color,
-                 (v - kSky[i - 1].at) / (kSky[i].at - kSky[i - 1].at));
-    }
-  }
-  return kSky.back().color;
-}
+// From the top of the picture (0) to the horizon (1).
+constexpr std::array<ColorStop, 4> kSky = {{
+    {0.00F, gfx::Rgb(0x2a, 0x1e, 0x5c)},
+    {0.35F, gfx::Rgb(0x8c, 0x3f, 0x86)},
+    {0.75F, gfx::Rgb(0xf2, 0x78, 0x4c)},
+    {1.00F, gfx::Rgb(0xff, 0xd3, 0x7e)},
+}};
 
 // Heights of the two mountain ranges above the horizon, as fractions of the picture's height.
 float FarRidge(float u) {
@@ -68,7 +55,7 @@ gfx::ColorRef PhotoAt(float u, float v, float aspect, float height) {
   const float sun_dy = v - kSunY;
   const float sun_distance = std::hypot(sun_dx, sun_dy);
   if (v < kHorizon) {
-    gfx::ColorRef color = Sky(v / kHorizon);
+    gfx::ColorRef color = ColorAlong(kSky, v / kHorizon, StopBlend::kLinear);
     color = Mix(color, gfx::Rgb(0xff, 0xb0, 0x9a), 0.75F * Clouds(u, v));
     color = Mix(color, gfx::Rgb(0xff, 0xf0, 0xc0), 0.55F * std::exp(-sun_distance * 9));
     color = Mix(color, gfx::Rgb(0xff, 0xfa, 0xe8), CoverageOf((sun_distance - 0.055F) * height));

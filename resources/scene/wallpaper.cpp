@@ -7,32 +7,15 @@ namespace corvane::scene {
 
 namespace {
 
-struct Stop {
-  float at;
-  gfx::ColorRef color;
-};
-
 // Dusk over a calm sea: deep blue at the top left, through blue and teal, to a pale mint glow at
 // the bottom right, where the light seems to come from.
-constexpr std::array<Stop, 5> kStops = {{
+constexpr std::array<ColorStop, 5> kStops = {{
     {0.00F, gfx::Rgb(0x17, 0x1f, 0x4f)},
     {0.30F, gfx::Rgb(0x25, 0x4a, 0x94)},
     {0.58F, gfx::Rgb(0x2f, 0x8c, 0xb0)},
     {0.82F, gfx::Rgb(0x5c, 0xc4, 0xbc)},
     {1.00F, gfx::Rgb(0xb8, 0xe8, 0xd0)},
 }};
-
-gfx::ColorRef GradientAt(float t) {
-  if (t <= kStops.front().at) return kStops.front().color;
-  for (std::size_t i = 1; i < kStops.size(); ++i) {
-    if (t <= kStops[i].at) {
-      const float local = (t - kStops[i - 1].at) / (kStops[i].at - kStops[i - 1].at);
-      // Smoothstep between stops hides the kinks a plain linear blend shows at each stop.
-      return Mix(kStops[i - 1].color, kStops[i].color, local * local * (3 - 2 * local));
-    }
-  }
-  return kStops.back().color;
-}
 
 // Soft ribbons of light across the lower half, like an aurora: each is a sine curve with a
 // Gaussian falloff on either side.
@@ -64,7 +47,7 @@ void DrawWallpaper(Canvas& canvas, const Layout& layout) {
   canvas.Shade({0, 0, layout.width, layout.height}, [&](float x, float y) {
     const float u = x / w;
     const float v = y / h;
-    gfx::ColorRef color = GradientAt(0.55F * u + 0.45F * v);
+    gfx::ColorRef color = ColorAlong(kStops, 0.55F * u + 0.45F * v, StopBlend::kSmooth);
     color = Mix(color, gfx::Rgb(255, 255, 255), RibbonLight(u, v));
     // A faint grid of dots gives the flat gradient some texture without drawing the eye.
     const float gx = std::fmod(x, grid) - grid / 2;
