@@ -5,16 +5,17 @@
 #include <cstdio>
 #include <string>
 
-#include "app/shared_state.h"
-#include "app/startup.h"
+#include "core/command_line.h"
+#include "core/shared_state.h"
 #include "display/strip_motion.h"
 #include "music/cd_player.h"
 #include "music/file_player.h"
+#include "platform/api/gdi32.h"
+#include "platform/api/user32.h"
 #include "platform/event_loop.h"
-#include "platform/gdi32.h"
+#include "platform/log/warn.h"
 #include "platform/runtime.h"
 #include "platform/service.h"
-#include "platform/user32.h"
 
 namespace corvane {
 
@@ -29,11 +30,6 @@ std::string MusicFileType(const std::string& file) {
   std::string type = file.size() > 3 ? file.substr(file.size() - 3) : file;
   for (char& c : type) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return type;
-}
-
-std::string ArgumentText() {
-  if (!Service<platform::Runtime>::Installed()) return {};
-  return Service<platform::Runtime>::Get().ArgumentText();
 }
 
 }  // namespace
@@ -73,8 +69,7 @@ void Corvane_S::LoadEffectLibrary() {
       Service<platform::Runtime>::Get().ProgramFolder() + "/" + platform::EffectLibrary::kFileName;
   effect_ = platform::EffectLibrary::Load(path);
   if (!effect_) {
-    std::fprintf(stderr, "Corvane.scr: cannot load %s; the strip is shown without its effect\n",
-                 path.c_str());
+    platform::Warn("cannot load %s; the strip is shown without its effect", path.c_str());
   }
 }
 

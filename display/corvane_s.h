@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "display/strip_variant.h"
-#include "platform/effect_library.h"
+#include "platform/api/effect_library.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/form.h"
 #include "platform/forms/picture_box.h"

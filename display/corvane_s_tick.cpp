@@ -3,11 +3,11 @@
 
 #include <algorithm>
 
-#include "app/shared_state.h"
+#include "core/shared_state.h"
 #include "display/corvane_s.h"
 #include "display/strip_motion.h"
-#include "platform/gdi32.h"
-#include "platform/user32.h"
+#include "platform/api/gdi32.h"
+#include "platform/api/user32.h"
 
 namespace corvane {
 

@@ -1,9 +1,9 @@
-#include "effect/gpx_metallic.h"
+#include "abi/gpx_metallic.h"
 
 #include <new>
 
+#include "abi/dc_bitmap.h"
 #include "effect/metallic_kernel.h"
-#include "platform/gfx/dc_bitmap.h"
 
 namespace corvane {
 namespace {

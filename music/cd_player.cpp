@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/number_text.h"
-#include "app/shared_state.h"
+#include "core/number_text.h"
+#include "core/shared_state.h"
 #include "music/mci_text.h"
 #include "platform/media/media_service.h"
 

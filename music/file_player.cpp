@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/shared_state.h"
+#include "core/shared_state.h"
 #include "platform/media/media_service.h"
 
 namespace corvane {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/shared_state.h"
+#include "core/shared_state.h"
 #include "platform/media/media_service.h"
 
 namespace corvane {

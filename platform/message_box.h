@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "platform/service.h"
+
 namespace corvane::platform {
 
 // A modal message with one OK button.
@@ -13,6 +15,8 @@ class MessageBoxService {
 };
 
 // Shows a message box through the installed service.
-void MsgBox(std::string_view text, std::string_view caption);
+inline void MsgBox(std::string_view text, std::string_view caption) {
+  Service<MessageBoxService>::Get().Show(caption, text);
+}
 
 }  // namespace corvane::platform

@@ -4,10 +4,11 @@
 #include <cstdio>
 #include <span>
 
-#include "app/shared_state.h"
+#include "core/shared_state.h"
+#include "platform/api/user32.h"
 #include "platform/gfx/color.h"
 #include "platform/gfx/image_decode.h"
-#include "platform/user32.h"
+#include "platform/log/warn.h"
 #include "resources/preview_picture.h"
 
 namespace corvane {
@@ -22,8 +23,7 @@ Corvane_R::Corvane_R() : Form("Preview Window", platform::BorderStyle::kNone) {
     Img_Prev.SetPicture(picture.surface());
   } else {
     // The pane then stays black; the host's dialog is no place to show a message.
-    std::fprintf(stderr, "Corvane: the preview picture cannot be decoded: %s\n",
-                 picture.error().c_str());
+    platform::Warn("the preview picture cannot be decoded: %s", picture.error().c_str());
   }
   on_unload = [this] { Form_Unload(); };
 }

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "app/shared_state.h"
+#include "core/shared_state.h"
+#include "platform/api/user32.h"
 #include "platform/geometry.h"
-#include "platform/user32.h"
 
 namespace corvane {
 

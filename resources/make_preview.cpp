@@ -7,14 +7,15 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "platform/api/effect_library.h"
 #include "platform/desktop/system_font_loader.h"
-#include "platform/effect_library.h"
 #include "platform/gfx/jpeg_encode.h"
 #include "platform/posix/dlopen_libraries.h"
+#include "platform/posix/replace_file.h"
 #include "resources/preview/preview_maker.h"
-#include "tools/common/replace_file.h"
 
 namespace {
 
@@ -50,7 +51,9 @@ int main(int argc, char** argv) {
   }
   const std::optional<std::vector<std::uint8_t>> jpeg =
       corvane::gfx::EncodeJpeg(pictures->with_strip, kJpegQuality);
-  if (!jpeg || !corvane::tools::ReplaceFile(output, *jpeg)) {
+  if (!jpeg || !corvane::platform::ReplaceFile(
+                   output.string(),
+                   std::string_view(reinterpret_cast<const char*>(jpeg->data()), jpeg->size()))) {
     std::fprintf(stderr, "make_preview: cannot write %s\n", output.string().c_str());
     return 1;
   }

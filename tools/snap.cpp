@@ -6,14 +6,15 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "platform/capture.h"
 #include "platform/gfx/png_encode.h"
+#include "platform/posix/replace_file.h"
 #include "platform/service.h"
 #include "platform/window.h"
 #include "platform/x11/platform.h"
-#include "tools/common/replace_file.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -37,7 +38,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   const std::optional<std::vector<std::uint8_t>> png = corvane::gfx::EncodePng(*pixels);
-  if (!png || !corvane::tools::ReplaceFile(output, *png)) {
+  if (!png || !corvane::platform::ReplaceFile(
+                  output.string(),
+                  std::string_view(reinterpret_cast<const char*>(png->data()), png->size()))) {
     std::fprintf(stderr, "corvane_snap: cannot write %s\n", output.string().c_str());
     return 1;
   }

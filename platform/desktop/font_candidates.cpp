@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "platform/log/warn.h"
+
 namespace corvane::platform {
 
 namespace {
@@ -81,14 +83,14 @@ struct FontCandidates::Config {
 FontCandidates::FontCandidates() : config_(std::make_unique<Config>()) {
   config_->config = FcInitLoadConfig();
   if (config_->config == nullptr) {
-    std::fprintf(stderr, "corvane: fontconfig could not load its configuration\n");
+    Warn("fontconfig could not load its configuration");
     return;
   }
   if (!FcConfigParseAndLoadFromMemory(config_->config, Chars(kAliases), FcTrue)) {
-    std::fprintf(stderr, "corvane: fontconfig rejected the font aliases\n");
+    Warn("fontconfig rejected the font aliases");
   }
   if (!FcConfigBuildFonts(config_->config)) {
-    std::fprintf(stderr, "corvane: fontconfig could not list the fonts\n");
+    Warn("fontconfig could not list the fonts");
   }
 }
 

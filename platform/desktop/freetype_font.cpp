@@ -1,6 +1,8 @@
 #include "platform/desktop/freetype_font.h"
 
 #include <ft2build.h>
+
+#include "platform/log/warn.h"
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
 #include FT_SYNTHESIS_H
@@ -19,7 +21,7 @@ class FreeTypeLibrary {
   FreeTypeLibrary() {
     if (FT_Init_FreeType(&library_) != 0) {
       library_ = nullptr;
-      std::fprintf(stderr, "corvane: FreeType could not start\n");
+      Warn("FreeType could not start");
     }
   }
   ~FreeTypeLibrary() {

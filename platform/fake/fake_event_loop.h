@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "platform/event_loop.h"
-#include "platform/timer_queue.h"
+#include "platform/loop/timer_queue.h"
 
 namespace corvane::platform::fake {
 

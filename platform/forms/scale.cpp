@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/user32.h"
+#include "platform/api/user32.h"
 
 namespace corvane::platform {
 

@@ -1,4 +1,4 @@
-#include "platform/gfx/dc_bitmap.h"
+#include "abi/dc_bitmap.h"
 
 #include "platform/gfx/device_context.h"
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/log/warn.h"
 #include "platform/media/cd_audio_stream.h"
 
 namespace corvane::platform {
@@ -39,7 +40,7 @@ bool CdAudioDevice::HaveDisc() {
   std::string problem;
   disc_ = OpenCdDisc(drive_, problem);
   if (disc_ == nullptr) {
-    if (problem != problem_) std::fprintf(stderr, "corvane: cdaudio: %s\n", problem.c_str());
+    if (problem != problem_) Warn("cdaudio: %s", problem.c_str());
     problem_ = problem;
     return false;
   }

@@ -4,14 +4,15 @@
 
 #include <cstdio>
 
+#include "platform/log/warn.h"
+
 namespace corvane::platform {
 
 HMODULE DlopenLibraries::LoadLibraryA(const std::string& path) {
   void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle == nullptr) {
     const char* reason = dlerror();
-    std::fprintf(stderr, "Corvane: cannot load %s: %s\n", path.c_str(),
-                 reason != nullptr ? reason : "unknown error");
+    Warn("cannot load %s: %s", path.c_str(), reason != nullptr ? reason : "unknown error");
   }
   return static_cast<HMODULE>(handle);
 }

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <optional>
 
+#include "platform/log/warn.h"
 #include "platform/profile/code_page.h"
 #include "platform/profile/ini_text.h"
 #include "platform/profile/profile_store.h"
@@ -49,8 +50,8 @@ std::uint32_t GetPrivateProfileStringA(std::string_view app_name, std::string_vi
       if (FromProfileCodePage(*stored)) {
         bytes = std::move(stored);
       } else {
-        std::cerr << "corvane: " << path << ": the value of " << AsCString(key_name)
-                  << " is not valid code page 932 text; using the default\n";
+        Warn("%s: the value of %s is not valid code page 932 text; using the default", path.c_str(),
+             std::string(AsCString(key_name)).c_str());
       }
     }
   }
@@ -69,22 +70,21 @@ bool WritePrivateProfileStringA(std::string_view app_name, std::string_view key_
   const std::optional<std::string> key = NameInFile(key_name);
   const std::optional<std::string> stored = ToProfileCodePage(AsCString(value));
   if (!section || !key || !stored) {
-    std::cerr << "corvane: " << path << ": " << AsCString(key_name)
-              << " not written, its section, name or value has text that code page 932 cannot "
-                 "hold\n";
+    Warn("%s: %s not written, its section, name or value has text that code page 932 cannot hold",
+         path.c_str(), std::string(AsCString(key_name)).c_str());
     return false;
   }
 
   ProfileStore& store = Service<ProfileStore>::Get();
   const ProfileFile file = store.Load(path);
   if (file.state == ProfileFile::State::kUnreadable) {
-    std::cerr << "corvane: " << path << ": cannot be read, so it is not rewritten\n";
+    Warn("%s: cannot be read, so it is not rewritten", path.c_str());
     return false;
   }
   IniText ini(file.bytes);
   if (!ini.Set(*section, *key, *stored)) {
-    std::cerr << "corvane: " << path << ": not written, " << AsCString(key_name)
-              << " cannot be stored in a profile line\n";
+    Warn("%s: not written, %s cannot be stored in a profile line", path.c_str(),
+         std::string(AsCString(key_name)).c_str());
     return false;
   }
   return store.Replace(path, ini.bytes());

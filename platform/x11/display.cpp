@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/log/warn.h"
+
 namespace corvane::platform::x11 {
 
 namespace {
@@ -10,7 +12,7 @@ ErrorTrap* g_active_trap = nullptr;
 bool g_connection_lost = false;
 
 int HandleIoError(Display*) {
-  if (!g_connection_lost) std::fprintf(stderr, "Corvane: lost the connection to the X server\n");
+  if (!g_connection_lost) Warn("lost the connection to the X server");
   g_connection_lost = true;
   return 0;
 }
@@ -33,22 +35,22 @@ int HandleXError(Display* dpy, XErrorEvent* event) {
   if (event->error_code == BadWindow || event->error_code == BadDrawable) return 0;
   char text[128] = {};
   XGetErrorText(dpy, event->error_code, text, sizeof text);
-  std::fprintf(stderr, "Corvane: X error %s (request %d.%d, resource 0x%lx)\n", text,
-               event->request_code, event->minor_code, event->resourceid);
+  Warn("X error %s (request %d.%d, resource 0x%lx)", text, event->request_code, event->minor_code,
+       event->resourceid);
   return 0;
 }
 
 std::unique_ptr<X11Display> X11Display::Open(std::string* error) {
   const char* name = std::getenv("DISPLAY");
   if (name == nullptr || *name == '\0') {
-    *error = "Corvane: no X display (DISPLAY is not set)";
+    *error = "no X display (DISPLAY is not set)";
     return nullptr;
   }
   XSetErrorHandler(HandleXError);
   XSetIOErrorHandler(HandleIoError);
   Display* dpy = XOpenDisplay(name);
   if (dpy == nullptr) {
-    *error = std::string("Corvane: cannot connect to the X server at ") + name;
+    *error = std::string("cannot connect to the X server at ") + name;
     return nullptr;
   }
   XSetIOErrorExitHandler(dpy, HandleIoErrorExit, nullptr);

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "platform/event_loop.h"
-#include "platform/timer_queue.h"
+#include "platform/loop/timer_queue.h"
 #include "platform/x11/display.h"
 #include "platform/x11/end_signals.h"
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/log/warn.h"
 #include "platform/service.h"
 
 namespace corvane::platform::x11 {
@@ -11,7 +12,7 @@ std::unique_ptr<X11Platform> X11Platform::Open() {
   std::string error;
   auto display = X11Display::Open(&error);
   if (!display) {
-    std::fprintf(stderr, "%s\n", error.c_str());
+    Warn("%s", error.c_str());
     return nullptr;
   }
   return std::unique_ptr<X11Platform>(new X11Platform(std::move(display)));

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/effect_library.h"
+#include "platform/api/effect_library.h"
 #include "platform/gfx/surface.h"
 
 namespace corvane {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/effect_library.h"
+#include "platform/api/effect_library.h"
 #include "platform/gfx/font.h"
 #include "platform/gfx/surface.h"
 #include "resources/preview/metallic_strip.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/user32.h"
+#include "platform/api/user32.h"
 #include "tests/display/display_fixture.h"
 
 namespace corvane::display_test {

@@ -8,17 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "app/shared_state.h"
+#include "core/shared_state.h"
 #include "display/corvane_s.h"
 #include "music/cd_player.h"
 #include "platform/capture.h"
 #include "platform/fake/fake_cursor_service.h"
 #include "platform/fake/fake_dynamic_libraries.h"
 #include "platform/fake/fake_event_loop.h"
+#include "platform/fake/fake_media_service.h"
+#include "platform/fake/fake_runtime.h"
 #include "platform/fake/fake_window_service.h"
-#include "platform/fake_runtime.h"
 #include "platform/gfx/device_context.h"
-#include "platform/media/fake_media_service.h"
 #include "platform/service.h"
 
 // Corvane_S on fake services that write one journal together, so that a test sees the order in

@@ -1,4 +1,4 @@
-#include "platform/effect_library.h"
+#include "platform/api/effect_library.h"
 
 #include <gtest/gtest.h>
 

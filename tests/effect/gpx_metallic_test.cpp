@@ -1,7 +1,7 @@
 // The library as the program uses it: Corvane.dll from the build folder, loaded through the
 // dynamic-library service, reaching two registered surfaces through the drawing services this test
 // program exports.
-#include "effect/gpx_metallic.h"
+#include "abi/gpx_metallic.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/effect_library.h"
+#include "platform/api/effect_library.h"
 #include "platform/gfx/blit.h"
 #include "platform/gfx/device_context.h"
 #include "platform/posix/dlopen_libraries.h"

@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "app/shared_state.h"
+#include "core/shared_state.h"
 #include "music/cd_player.h"
 #include "tests/platform/media/cd_test_image.h"
 #include "tests/platform/media/real_media_test.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/shared_state.h"
-#include "platform/media/fake_media_service.h"
+#include "core/shared_state.h"
+#include "platform/fake/fake_media_service.h"
 
 namespace corvane {
 namespace {

@@ -1,7 +1,7 @@
 #include <chrono>
 #include <thread>
 
-#include "app/shared_state.h"
+#include "core/shared_state.h"
 #include "music/file_player.h"
 #include "tests/platform/media/real_media_test.h"
 

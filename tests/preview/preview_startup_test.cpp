@@ -6,11 +6,11 @@
 #include <optional>
 #include <vector>
 
-#include "app/shared_state.h"
+#include "core/shared_state.h"
+#include "platform/api/user32.h"
 #include "platform/fake/fake_event_loop.h"
 #include "platform/fake/fake_window_service.h"
 #include "platform/service.h"
-#include "platform/user32.h"
 #include "preview/corvane_r.h"
 
 namespace corvane {

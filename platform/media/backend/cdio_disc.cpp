@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <mutex>
 
+#include "platform/log/warn.h"
 #include "platform/media/cd_disc.h"
 
 namespace corvane::platform {
@@ -24,7 +25,7 @@ constexpr int kReadRetries = 20;
 // libcdio warns on stderr about every image it cannot open, and the device may try again on
 // each command; the reason the caller is given says it once. Only libcdio's errors get through.
 void QuietLog(cdio_log_level_t level, const char message[]) {
-  if (level >= CDIO_LOG_ERROR) std::fprintf(stderr, "corvane: libcdio: %s\n", message);
+  if (level >= CDIO_LOG_ERROR) Warn("libcdio: %s", message);
 }
 
 bool IsCueSheet(const std::string& name) {

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "platform/log/warn.h"
+
 namespace corvane::platform {
 
 namespace {
@@ -39,7 +41,7 @@ std::unique_ptr<AudioSink> OpenSdlSink(int rate) {
   // SIGTERM into events nobody reads, and the saver would no longer end when its host asks.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    std::fprintf(stderr, "Corvane: no audio output (%s); music stays silent\n", SDL_GetError());
+    Warn("no audio output (%s); music stays silent", SDL_GetError());
     return nullptr;
   }
   SDL_AudioSpec wanted{};
@@ -51,7 +53,7 @@ std::unique_ptr<AudioSink> OpenSdlSink(int rate) {
   // With no changes allowed SDL converts to whatever the device really runs at.
   const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
   if (device == 0) {
-    std::fprintf(stderr, "Corvane: no audio output (%s); music stays silent\n", SDL_GetError());
+    Warn("no audio output (%s); music stays silent", SDL_GetError());
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return nullptr;
   }

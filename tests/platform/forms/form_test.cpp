@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "platform/api/user32.h"
 #include "platform/forms/picture_box.h"
-#include "platform/user32.h"
 #include "tests/platform/forms/forms_fixture.h"
 
 namespace corvane::platform {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/fake_event_loop.h"
+#include "platform/fake/fake_font_loader.h"
 #include "platform/fake/fake_window_service.h"
-#include "platform/gfx/fake_font_loader.h"
 #include "platform/service.h"
 
 namespace corvane::platform {

@@ -6,7 +6,7 @@
 #include <limits>
 #include <sstream>
 
-#include "platform/gfx/fake_font_loader.h"
+#include "platform/fake/fake_font_loader.h"
 
 namespace corvane::gfx {
 namespace {

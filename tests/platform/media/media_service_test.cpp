@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "platform/media/fake_media_service.h"
+#include "platform/fake/fake_media_service.h"
 
 namespace corvane::platform {
 namespace {

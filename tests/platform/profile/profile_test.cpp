@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/fake/fake_profile_store.h"
 #include "platform/profile/code_page.h"
-#include "platform/profile/fake_profile_store.h"
 #include "platform/service.h"
 
 namespace corvane::platform {

@@ -5,14 +5,14 @@
 #include <memory>
 #include <string>
 
+#include "platform/api/user32.h"
 #include "platform/capture.h"
 #include "platform/desktop/system_font_loader.h"
 #include "platform/forms/form.h"
 #include "platform/forms/picture_box.h"
 #include "platform/forms/timer.h"
+#include "platform/forms/window_message_box.h"
 #include "platform/service.h"
-#include "platform/user32.h"
-#include "platform/window_message_box.h"
 #include "platform/x11/platform.h"
 
 using namespace corvane::platform;

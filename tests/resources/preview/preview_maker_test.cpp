@@ -8,7 +8,7 @@
 
 #include "platform/desktop/system_font_loader.h"
 #include "platform/fake/fake_dynamic_libraries.h"
-#include "platform/gfx/fake_font_loader.h"
+#include "platform/fake/fake_font_loader.h"
 #include "platform/gfx/image_decode.h"
 #include "platform/gfx/jpeg_encode.h"
 #include "platform/posix/dlopen_libraries.h"

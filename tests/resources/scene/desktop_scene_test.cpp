@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/desktop/system_font_loader.h"
-#include "platform/gfx/fake_font_loader.h"
+#include "platform/fake/fake_font_loader.h"
 
 namespace corvane {
 namespace {

@@ -1,0 +1,69 @@
+// The Linux platform: POSIX files, runtime and dynamic loading, X11 windows, fontconfig fonts and
+// the SDL2 media service.
+
+#include "main/platform_services.h"
+
+#include <memory>
+#include <optional>
+
+#include "platform/desktop/system_font_loader.h"
+#include "platform/forms/window_message_box.h"
+#include "platform/gfx/font.h"
+#include "platform/media/media_service.h"
+#include "platform/media/real_media_service.h"
+#include "platform/posix/dlopen_libraries.h"
+#include "platform/posix/posix_profile_store.h"
+#include "platform/posix/posix_runtime.h"
+#include "platform/service.h"
+#include "platform/x11/platform.h"
+
+namespace corvane {
+
+namespace {
+
+using namespace platform;
+
+class LinuxServices final : public PlatformServices {
+ public:
+  LinuxServices(int argc, char** argv) : runtime_(PosixRuntime::FromMain(argc, argv)) {}
+
+  // Without an X server there is nothing to show: X11Platform::Open has said why on stderr.
+  bool Open() {
+    x11_ = x11::X11Platform::Open();
+    if (!x11_) return false;
+    message_box_service_.emplace(message_box_);
+    media_ = CreateMediaService();
+    media_service_.emplace(*media_);
+    return true;
+  }
+
+  int RunEventLoop() override {
+    x11_->loop().RunUntil([] { return false; });
+    return x11_->loop().ExitCode();
+  }
+
+ private:
+  PosixRuntime runtime_;
+  ScopedService<Runtime> runtime_service_{runtime_};
+  PosixProfileStore profiles_;
+  ScopedService<ProfileStore> profile_service_{profiles_};
+  DlopenLibraries libraries_;
+  ScopedService<DynamicLibraries> library_service_{libraries_};
+  SystemFontLoader fonts_;
+  ScopedService<gfx::FontLoader> font_service_{fonts_};
+  std::unique_ptr<x11::X11Platform> x11_;
+  WindowMessageBox message_box_;
+  std::optional<ScopedService<MessageBoxService>> message_box_service_;
+  std::unique_ptr<MediaService> media_;
+  std::optional<ScopedService<MediaService>> media_service_;
+};
+
+}  // namespace
+
+std::unique_ptr<PlatformServices> PlatformServices::Install(int argc, char** argv) {
+  auto services = std::make_unique<LinuxServices>(argc, argv);
+  if (!services->Open()) return nullptr;
+  return services;
+}
+
+}  // namespace corvane

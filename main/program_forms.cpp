@@ -1,0 +1,26 @@
+#include "main/program_forms.h"
+
+#include "display/corvane_s.h"
+#include "preview/corvane_r.h"
+#include "preview/preview_startup.h"
+
+namespace corvane {
+
+ProgramForms::ProgramForms() = default;
+ProgramForms::~ProgramForms() = default;
+
+void ProgramForms::StartPreview(std::int32_t host_window) {
+  preview_ = std::make_unique<Corvane_R>();
+  corvane::StartPreview(*preview_, static_cast<platform::HWND>(host_window));
+}
+
+// The settings dialog is reached from here; until it exists it loads nothing, and the program
+// ends where it would have been loaded.
+void ProgramForms::ShowSettingsDialog() {}
+
+void ProgramForms::LoadDisplay() {
+  display_ = std::make_unique<Corvane_S>();
+  display_->Load();
+}
+
+}  // namespace corvane

@@ -1,0 +1,67 @@
+#include "main/startup.h"
+
+#include <string>
+
+#include "core/command_line.h"
+#include "core/path_util.h"
+#include "core/settings.h"
+#include "core/shared_state.h"
+#include "platform/api/user32.h"
+#include "platform/message_box.h"
+#include "platform/runtime.h"
+#include "platform/service.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr std::string_view kProgramTitle = "Corvane (Screen Saver)";
+constexpr std::string_view kMissingLibraryText = "Corvane.dll が同じﾌｫﾙﾀﾞに見つかりません！";
+
+bool AnotherCopyIsShowing() {
+  // Both lookups run, whatever the first one found.
+  const bool display = platform::FindWindowA(nullptr, "Corvane_Main") != 0;
+  const bool dialog = platform::FindWindowA(nullptr, "<Corvane>") != 0;
+  return display || dialog;
+}
+
+bool EffectLibraryIsBesideProgram() {
+  const std::string folder = platform::Service<platform::Runtime>::Get().ProgramFolder();
+  return FileExists(folder + "/Corvane.dll");
+}
+
+}  // namespace
+
+StartupOutcome Main(StartupForms& forms) {
+  if (AnotherCopyIsShowing()) return StartupOutcome::kEndProgram;
+
+  const char mode = ModeLetter(ArgumentText());
+  if (mode == 'P') {
+    // A handle that does not fit makes the conversion fail, and with it the preview's start;
+    // start-up then ends as it would after any failed step, with no form loaded.
+    const std::optional<std::int32_t> host = HostWindowHandle(ArgumentText());
+    if (!host) return StartupOutcome::kEndProgram;
+    forms.StartPreview(*host);
+    return StartupOutcome::kFormLoaded;
+  }
+
+  if (!EffectLibraryIsBesideProgram()) {
+    platform::MsgBox(kMissingLibraryText, kProgramTitle);
+    return StartupOutcome::kEndProgram;
+  }
+
+  LoadSettings();
+
+  if (mode == 'A') return StartupOutcome::kEndProgram;
+  if (mode == 'C') {
+    forms.ShowSettingsDialog();
+    return StartupOutcome::kEndProgram;
+  }
+  const bool empty_text = ArgumentText().empty();
+  if (mode != 'S' && !empty_text) return StartupOutcome::kEndProgram;
+  if (mode == 'S') Cursor_HideCount = platform::ShowCursor(0);
+  forms.LoadDisplay();
+  return StartupOutcome::kFormLoaded;
+}
+
+}  // namespace corvane

@@ -1,0 +1,139 @@
+#include "platform/api/user32.h"
+
+#include <unordered_map>
+
+#include "platform/cursor.h"
+#include "platform/service.h"
+
+namespace corvane::platform {
+
+namespace {
+WindowService& Windows() { return Service<WindowService>::Get(); }
+
+// Styles the program set on windows, by handle; others are derived from the window's place.
+std::unordered_map<HWND, std::int32_t>& StoredStyles() {
+  static std::unordered_map<HWND, std::int32_t> styles;
+  return styles;
+}
+
+int& CursorCount() {
+  static int count = 0;
+  return count;
+}
+
+// Screen device contexts handed out by GetDC. They live in a range the surface table never uses
+// (it starts at 0x10000), so the two kinds of handle cannot be mistaken for each other.
+constexpr HDC kFirstScreenDc = 0x100;
+constexpr HDC kLastScreenDc = 0xFFFF;
+struct ScreenDcs {
+  std::unordered_map<HDC, bool> live;
+  HDC next = kFirstScreenDc;
+};
+ScreenDcs& TheScreenDcs() {
+  static ScreenDcs dcs;
+  return dcs;
+}
+}  // namespace
+
+HWND FindWindowA(const char* class_name, const char* caption) {
+  if (class_name != nullptr || caption == nullptr) return 0;
+  return Windows().FindTopLevel(caption);
+}
+
+int GetWindowRect(HWND window, Rect* rect) {
+  if (rect == nullptr) return 0;
+  *rect = Windows().ScreenRect(window);
+  return Windows().Exists(window) ? 1 : 0;
+}
+
+std::int32_t GetWindowLongA(HWND window, int index) {
+  if (index != kGwlStyle || !Windows().Exists(window)) return 0;
+  if (auto it = StoredStyles().find(window); it != StoredStyles().end()) return it->second;
+  return Windows().Parent(window) != 0 ? kWsChild | kWsVisible : kWsPopup | kWsVisible;
+}
+
+std::int32_t SetWindowLongA(HWND window, int index, std::int32_t value) {
+  if (index != kGwlStyle || !Windows().Exists(window)) return 0;
+  const std::int32_t previous = GetWindowLongA(window, index);
+  StoredStyles()[window] = value;
+  return previous;
+}
+
+HWND SetParent(HWND child, HWND new_parent) {
+  WindowService& windows = Windows();
+  if (!windows.Exists(child)) return 0;
+  const HWND previous = windows.Parent(child);
+  if (!windows.Reparent(child, new_parent)) return 0;
+  // The original returns the desktop for a window that had no parent.
+  return previous != 0 ? previous : windows.Desktop();
+}
+
+HWND GetWindow(HWND window, unsigned command) {
+  if (command != kGwOwner) return 0;
+  return Windows().Owner(window);
+}
+
+int PostMessageA(HWND window, unsigned message, std::uintptr_t, std::intptr_t) {
+  if (message != kWmClose) return 0;
+  return Windows().RequestClose(window) ? 1 : 0;
+}
+
+int ShowCursor(int show) {
+  int& count = CursorCount();
+  const bool was_hidden = count < 0;
+  count += show != 0 ? 1 : -1;
+  const bool hidden = count < 0;
+  if (hidden != was_hidden && Service<CursorService>::Installed()) {
+    Service<CursorService>::Get().SetHidden(hidden);
+  }
+  return count;
+}
+
+int SetWindowPos(HWND window, HWND insert_after, int, int, int, int, unsigned flags) {
+  const unsigned kKeepPlace = kSwpNoSize | kSwpNoMove;
+  if (insert_after != kHwndTopmost || (flags & kKeepPlace) != kKeepPlace) return 0;
+  if (!Windows().Exists(window)) return 0;
+  Windows().MakeTopmost(window);
+  return 1;
+}
+
+int GetCursorPos(Point* point) {
+  if (point == nullptr) return 0;
+  return Windows().PointerPosition(*point) ? 1 : 0;
+}
+
+HWND WindowFromPoint(Point point) { return Windows().WindowFromPoint(point); }
+
+HWND GetDesktopWindow() { return Windows().Desktop(); }
+
+HDC GetDC(HWND window) {
+  if (window == 0 || window != Windows().Desktop()) return 0;
+  ScreenDcs& dcs = TheScreenDcs();
+  for (HDC tries = 0; tries <= kLastScreenDc - kFirstScreenDc; ++tries) {
+    const HDC hdc = dcs.next;
+    dcs.next = dcs.next == kLastScreenDc ? kFirstScreenDc : dcs.next + 1;
+    if (!dcs.live.count(hdc)) {
+      dcs.live.emplace(hdc, true);
+      return hdc;
+    }
+  }
+  return 0;
+}
+
+int ReleaseDC(HWND, HDC hdc) { return TheScreenDcs().live.erase(hdc) != 0 ? 1 : 0; }
+
+bool IsScreenDC(HDC hdc) { return TheScreenDcs().live.count(hdc) != 0; }
+
+int DrawAnimatedRects(HWND, int animation, const Rect* from, const Rect* to) {
+  if (animation != kIdaniCaption || from == nullptr || to == nullptr) return 0;
+  Windows().AnimateOutline(*from, *to);
+  return 1;
+}
+
+Size ScreenSizePixels() { return Windows().ScreenSize(); }
+
+float TwipsPerPixelX() { return static_cast<float>(1440.0 / Windows().Dpi()); }
+
+float TwipsPerPixelY() { return TwipsPerPixelX(); }
+
+}  // namespace corvane::platform

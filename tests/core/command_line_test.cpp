@@ -1,0 +1,39 @@
+#include "core/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace corvane {
+namespace {
+
+TEST(CommandLine, ModeLetterIsTheSecondCharacterUpperCased) {
+  const std::vector<std::pair<std::string, char>> cases = {
+      {"/s", 'S'}, {"-s", 'S'},      {"xS", 'S'},      {"/S", 'S'}, {"S", '\0'}, {"", '\0'},
+      {"/c", 'C'}, {"/c:1234", 'C'}, {"/p 1234", 'P'}, {"/a", 'A'}, {"/x", 'X'}, {"//", '/'}};
+  for (const auto& [text, letter] : cases) EXPECT_EQ(ModeLetter(text), letter) << text;
+}
+
+TEST(CommandLine, HostHandleReadsDigitsFromTheFourthCharacter) {
+  const std::vector<std::pair<std::string, std::optional<std::int32_t>>> cases = {
+      {"/p 1234", 1234},
+      {"/p:1234", 1234},
+      {"/p", 0},
+      {"/p ", 0},
+      {"/p  12 34 ", 1234},  // blanks are ignored, also between digits
+      {"/p 12x4", 12},       // reading stops at the first other character
+      {"/p -5", 0},
+      {"/p abc", 0},
+      {"/p 0x1f", 0},
+      {"/p 2147483647", 2147483647},
+      {"/p 2147483648", std::nullopt},
+      {"/p 99999999999999999999999", std::nullopt},
+  };
+  for (const auto& [text, handle] : cases) EXPECT_EQ(HostWindowHandle(text), handle) << text;
+}
+
+}  // namespace
+}  // namespace corvane
