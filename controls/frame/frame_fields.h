@@ -22,6 +22,8 @@ struct FrameFields {
   bool show_shadow = true;
   std::int16_t shadow_opacity = 50;  // 0 (no darkening) to 100 (black)
   std::int16_t shadow_depth = 5;     // offset of the shadow and width of its fade, in pixels
+
+  friend bool operator==(const FrameFields&, const FrameFields&) = default;
 };
 
 // The fields of a frame placed for the first time in a container of the given background colour.

@@ -12,6 +12,8 @@
 namespace corvane::controls {
 namespace {
 
+using test::ColoursOf;
+
 constexpr gfx::ColorRef kGrey = gfx::Rgb(192, 192, 192);
 constexpr gfx::ColorRef kFill = gfx::Rgb(255, 255, 240);
 constexpr gfx::ColorRef kBorder = gfx::Rgb(0, 0, 192);
@@ -30,14 +32,6 @@ gfx::Surface Drawn(const FrameFields& f, int w, int h, gfx::ColorRef ambient = k
   gfx::Surface s = *gfx::Surface::Create(w, h);
   DrawFrame(f, ambient, s);
   return s;
-}
-
-std::vector<gfx::ColorRef> ColoursOf(const gfx::Surface& s) {
-  std::vector<gfx::ColorRef> colours;
-  for (int y = 0; y < s.height(); ++y) {
-    for (int x = 0; x < s.width(); ++x) colours.push_back(gfx::GetPixel(s, x, y));
-  }
-  return colours;
 }
 
 std::set<gfx::ColorRef> DistinctColours(const gfx::Surface& s) {

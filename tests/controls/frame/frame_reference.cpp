@@ -42,6 +42,14 @@ gfx::ColorRef PerChannel(gfx::ColorRef a, gfx::ColorRef b, auto f) {
 
 }  // namespace
 
+std::vector<gfx::ColorRef> ColoursOf(const gfx::Surface& image) {
+  std::vector<gfx::ColorRef> colours;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) colours.push_back(gfx::ToColorRef(image.Row(y)[x]));
+  }
+  return colours;
+}
+
 std::vector<gfx::ColorRef> ReferenceFrame(const FrameFields& f, gfx::ColorRef bg, int w, int h) {
   std::vector<gfx::ColorRef> image(static_cast<std::size_t>(w) * h, bg);
   const auto at = [&](int x, int y) -> gfx::ColorRef& {

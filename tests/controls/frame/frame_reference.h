@@ -4,6 +4,7 @@
 
 #include "controls/frame/frame_fields.h"
 #include "platform/gfx/color.h"
+#include "platform/gfx/surface.h"
 
 namespace corvane::controls::test {
 
@@ -13,5 +14,8 @@ namespace corvane::controls::test {
 // ShadowDepth of 1 or more and a ShadowOpacity of 0 to 100. Row after row.
 std::vector<gfx::ColorRef> ReferenceFrame(const FrameFields& fields, gfx::ColorRef background,
                                           int width, int height);
+
+// The colours of a drawn image in the same order.
+std::vector<gfx::ColorRef> ColoursOf(const gfx::Surface& image);
 
 }  // namespace corvane::controls::test
