@@ -1,0 +1,192 @@
+#include "controls/frame/draw_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "controls/frame/frame_colour.h"
+#include "platform/gfx/pixel_access.h"
+#include "tests/controls/frame/frame_reference.h"
+
+namespace corvane::controls {
+namespace {
+
+using test::ColoursOf;
+
+constexpr gfx::ColorRef kGrey = gfx::Rgb(192, 192, 192);
+constexpr gfx::ColorRef kFill = gfx::Rgb(255, 255, 240);
+constexpr gfx::ColorRef kBorder = gfx::Rgb(0, 0, 192);
+
+FrameFields Frame(std::int32_t style, std::int16_t shadow_depth, std::int16_t corner_depth) {
+  FrameFields f = NewFrameFields(kGrey);
+  f.frame_style = style;
+  f.shadow_depth = shadow_depth;
+  f.corner_depth = corner_depth;
+  f.fill_colour = kFill;
+  f.border_colour = kBorder;
+  return f;
+}
+
+gfx::Surface Drawn(const FrameFields& f, int w, int h, gfx::ColorRef ambient = kGrey) {
+  gfx::Surface s = *gfx::Surface::Create(w, h);
+  DrawFrame(f, ambient, s);
+  return s;
+}
+
+std::set<gfx::ColorRef> DistinctColours(const gfx::Surface& s) {
+  const std::vector<gfx::ColorRef> all = ColoursOf(s);
+  return {all.begin(), all.end()};
+}
+
+TEST(ColourStep, DividesTowardsZeroBeforeMultiplying) {
+  const struct {
+    gfx::ColorRef a, b;
+    int p, q;
+    gfx::ColorRef expected;
+  } cases[] = {
+      {0, kGrey, 100, 50, gfx::Rgb(50, 50, 50)},      // shadow at opacity 50, not 96
+      {0, kGrey, 100, 100, gfx::Rgb(100, 100, 100)},  // opacity 0
+      {0, kGrey, 100, 0, 0},                          // opacity 100
+      {0, gfx::Rgb(255, 255, 255), 100, 50, gfx::Rgb(100, 100, 100)},  // white
+      {0, gfx::Rgb(99, 150, 255), 100, 50, gfx::Rgb(0, 50, 100)},  // a channel below 100 gives 0
+      {gfx::Rgb(50, 50, 50), kGrey, 10, 1, gfx::Rgb(64, 64, 64)},  // ring 1 of SD 10
+      {gfx::Rgb(50, 50, 50), kGrey, 10, 10, gfx::Rgb(190, 190, 190)},          // ring 10 ends short
+      {gfx::Rgb(200, 0, 0), gfx::Rgb(0, 200, 7), 3, 2, gfx::Rgb(68, 132, 4)},  // both directions
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ColourStep(c.a, c.b, c.p, c.q), c.expected) << std::hex << c.a << " " << c.b;
+  }
+}
+
+TEST(DrawFrame, RectangleWithShadowMatchesItsRingsPixelForPixel) {
+  const gfx::Surface s = Drawn(Frame(kFrameRectangle, 5, 10), 100, 100);
+  EXPECT_EQ(ColoursOf(s), test::ReferenceFrame(Frame(kFrameRectangle, 5, 10), kGrey, 100, 100));
+  // S = 50, step (50 - 192) div 5 = -28: rings 50, 78, 106, 134, 162, 190 from (10 - i, 10 - i)
+  // to (95 + i, 95 + i), under the body from (0, 0) to (95, 95), which hides ring 0.
+  const struct {
+    int x, y;
+    gfx::ColorRef expected;
+  } pixels[] = {
+      {94, 94, kBorder},
+      {93, 93, kFill},
+      {95, 95, gfx::Rgb(78, 78, 78)},
+      {95, 50, gfx::Rgb(78, 78, 78)},
+      {97, 7, gfx::Rgb(134, 134, 134)},
+      {95, 5, gfx::Rgb(190, 190, 190)},
+      {99, 99, gfx::Rgb(190, 190, 190)},
+      {95, 4, kGrey},
+      {99, 4, kGrey},
+      {8, 96, gfx::Rgb(106, 106, 106)},
+  };
+  for (const auto& p : pixels)
+    EXPECT_EQ(gfx::GetPixel(s, p.x, p.y), p.expected) << p.x << "," << p.y;
+}
+
+TEST(DrawFrame, StylesWithoutAShapeAndFramesWithoutShadow) {
+  const gfx::ColorRef ambient = gfx::Rgb(10, 120, 30);
+  FrameFields no_shadow = Frame(kFrameRounded, 5, 10);
+  no_shadow.show_shadow = false;
+  const struct {
+    FrameFields fields;
+    std::set<gfx::ColorRef> colours;
+    gfx::ColorRef bottom_right;
+  } cases[] = {
+      {Frame(2, 5, 10), {ambient}, ambient},
+      {Frame(7, 5, 10), {ambient}, ambient},
+      {no_shadow, {ambient, kBorder, kFill}, ambient},  // the corner ellipse leaves background
+      {Frame(kFrameRectangle, 0, 10), {kBorder, kFill}, kBorder},  // depth 0: no shadow
+      {Frame(kFrameRectangle, -3, 10), {kBorder, kFill}, kBorder},
+  };
+  for (const auto& c : cases) {
+    const gfx::Surface s = Drawn(c.fields, 40, 30, ambient);
+    EXPECT_EQ(DistinctColours(s), c.colours) << c.fields.frame_style;
+    EXPECT_EQ(gfx::GetPixel(s, 39, 29), c.bottom_right) << c.fields.frame_style;
+    EXPECT_EQ(gfx::GetPixel(s, 20, 29), c.colours.size() == 1 ? ambient : kBorder);
+  }
+}
+
+TEST(DrawFrame, RoundedWithCornersOfZeroOrOneDrawsTheRectangleUnsmoothed) {
+  const std::vector<gfx::ColorRef> rectangle =
+      ColoursOf(Drawn(Frame(kFrameRectangle, 6, 0), 50, 40));
+  for (const std::int16_t corner : {0, 1}) {
+    EXPECT_EQ(ColoursOf(Drawn(Frame(kFrameRounded, 6, corner), 50, 40)), rectangle) << corner;
+  }
+}
+
+TEST(DrawFrame, ShadowOpacityOutsideItsLimitsDrawsAsTheNearerLimit) {
+  const struct { std::int16_t stored, drawn_as; } cases[] = {{150, 100}, {-20, 0}, {32767, 100}};
+  for (const auto& c : cases) {
+    FrameFields stored = Frame(kFrameRounded, 8, 12);
+    stored.shadow_opacity = c.stored;
+    FrameFields limit = stored;
+    limit.shadow_opacity = c.drawn_as;
+    EXPECT_EQ(ColoursOf(Drawn(stored, 60, 50)), ColoursOf(Drawn(limit, 60, 50))) << c.stored;
+  }
+}
+
+TEST(DrawFrame, SystemColoursResolveToTheirColour) {
+  const struct {
+    std::int32_t back_colour_is;
+    gfx::ColorRef back_colour, ambient, expected;
+  } cases[] = {
+      {0, gfx::Rgb(1, 2, 3), 0x8000000F, kGrey},  // the button face of a form
+      {0, gfx::Rgb(1, 2, 3), 0x80000005, gfx::Rgb(255, 255, 255)},
+      {1, 0x80000063, gfx::Rgb(1, 2, 3), kGrey},  // no such index: the button face
+      {1, 0x02123456, gfx::Rgb(1, 2, 3), 0x00123456},
+  };
+  for (const auto& c : cases) {
+    FrameFields f = Frame(kFrameRectangle, 5, 10);
+    f.back_colour_is = c.back_colour_is;
+    f.back_colour = c.back_colour;
+    EXPECT_EQ(FrameBackground(f, c.ambient), c.expected) << std::hex << c.ambient;
+    // The shadow is worked out from the resolved colour: (15, 15) lies on ring 1.
+    const gfx::Surface s = Drawn(f, 20, 20, c.ambient);
+    EXPECT_EQ(gfx::GetPixel(s, 0, 19), c.expected);
+    EXPECT_EQ(gfx::GetPixel(s, 15, 15),
+              ColourStep(ColourStep(0, c.expected, 100, 50), c.expected, 5, 1));
+  }
+}
+
+TEST(SmoothShadowCorners, AveragesNeighboursAsTheyAreRoundingHalvesToEven) {
+  constexpr gfx::ColorRef kBg = gfx::Rgb(200, 200, 200);
+  gfx::Surface s = *gfx::Surface::Create(6, 6);
+  s.Fill(gfx::Rgb(10, 20, 10));
+  gfx::SetPixel(s, 2, 1, gfx::Rgb(12, 2, 18));
+  for (const auto& [x, y] : {std::pair{2, 2}, {3, 2}, {0, 0}, {4, 4}}) gfx::SetPixel(s, x, y, kBg);
+  SmoothShadowCorners(s, 2, 1, kBg);  // regions: columns 2-3 over rows 1-4, rows 2-3 over 1-4
+  // (2, 2): (12 + 200 + 10 + 10, 2 + 200 + 20 + 20, 18 + 200 + 10 + 10) / 4 = (58, 60.5, 59.5).
+  EXPECT_EQ(gfx::GetPixel(s, 2, 2), gfx::Rgb(58, 60, 60));
+  // (3, 2) sees (2, 2) smoothed: (58 + 30, 60 + 60, 60 + 30) / 4 = (22, 30, 22.5).
+  EXPECT_EQ(gfx::GetPixel(s, 3, 2), gfx::Rgb(22, 30, 22));
+  EXPECT_EQ(gfx::GetPixel(s, 0, 0), kBg);  // outside the regions
+  EXPECT_EQ(gfx::GetPixel(s, 4, 4), kBg);
+}
+
+TEST(SmoothShadowCorners, ANeighbourOutsideTheControlCountsAsTheBackground) {
+  constexpr gfx::ColorRef kBg = gfx::Rgb(200, 100, 0);
+  gfx::Surface s = *gfx::Surface::Create(4, 4);
+  s.Fill(gfx::Rgb(10, 10, 10));
+  gfx::SetPixel(s, 0, 0, kBg);
+  SmoothShadowCorners(s, 2, 1, kBg);  // the first region starts at the corner (0, 0)
+  EXPECT_EQ(gfx::GetPixel(s, 0, 0), gfx::Rgb(105, 55, 5));
+}
+
+TEST(DrawFrame, ControlsTooSmallForTheirCornersStayInside) {
+  // The image is a window into a larger buffer whose guard pixels must stay as they are.
+  constexpr gfx::Pixel kGuard = 0x00ABCDEF;
+  for (const auto& [w, h] : {std::pair{1, 1}, {3, 2}, {9, 9}, {20, 6}}) {
+    std::vector<gfx::Pixel> buffer(static_cast<std::size_t>(w + 4) * (h + 4), kGuard);
+    gfx::Surface inner = *gfx::Surface::Wrap(buffer.data() + 2 * (w + 4) + 2, w, h,
+                                             static_cast<int>((w + 4) * sizeof(gfx::Pixel)));
+    const FrameFields f = Frame(kFrameRounded, 50, 50);
+    DrawFrame(f, kGrey, inner);
+    EXPECT_EQ(ColoursOf(inner), test::ReferenceFrame(f, kGrey, w, h)) << w << "x" << h;
+    int guards = 0;
+    for (const gfx::Pixel p : buffer) guards += p == kGuard ? 1 : 0;
+    EXPECT_EQ(guards, (w + 4) * (h + 4) - w * h) << w << "x" << h;
+  }
+}
+
+}  // namespace
+}  // namespace corvane::controls
