@@ -21,10 +21,24 @@ enum class PointerShape { kDefault, kHourglass, kHand, kCustom };
 class CursorService {
  public:
   virtual ~CursorService() = default;
+
+  // ShowCursor's display count: raised or lowered by one, with the pointer hidden while it is
+  // below 0. Each service starts at 0. Returns the new count.
+  int ChangeDisplayCount(bool show) {
+    const bool was_hidden = display_count_ < 0;
+    display_count_ += show ? 1 : -1;
+    const bool hidden = display_count_ < 0;
+    if (hidden != was_hidden) SetHidden(hidden);
+    return display_count_;
+  }
+
   // Hidden pointers stay invisible over every window of the program and during its grabs.
   virtual void SetHidden(bool hidden) = 0;
   // The shape over every window of the program; custom is used for kCustom only.
   virtual void SetShape(PointerShape shape, const CustomCursor* custom = nullptr) = 0;
+
+ private:
+  int display_count_ = 0;
 };
 
 }  // namespace corvane::platform

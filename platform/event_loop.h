@@ -37,6 +37,18 @@ class EventLoop {
 
   // Milliseconds on a monotonic clock (a fake one in tests).
   virtual std::int64_t NowMs() const = 0;
+
+  // The program lives while it has a loaded form: forms report their loading and unloading here,
+  // and the loop quits with status 0 when the last one unloads. Kept by the loop, not by the forms,
+  // so that each loop (each test's fake) starts with none.
+  void FormLoaded() { ++loaded_forms_; }
+  void FormUnloaded() {
+    if (--loaded_forms_ == 0) Quit(0);
+  }
+  int LoadedForms() const { return loaded_forms_; }
+
+ private:
+  int loaded_forms_ = 0;
 };
 
 }  // namespace corvane::platform

@@ -1,8 +1,5 @@
 #include "platform/api/gdi32.h"
 
-#include <unordered_map>
-
-#include "platform/api/user32.h"
 #include "platform/capture.h"
 #include "platform/gfx/blit.h"
 #include "platform/gfx/gradient.h"
@@ -14,22 +11,6 @@
 namespace corvane::platform {
 
 namespace {
-struct DrawingState {
-  gfx::Pen pen = gfx::Pen::Solid(gfx::Rgb(0, 0, 0));
-  gfx::Brush brush = gfx::Brush::Solid(gfx::Rgb(255, 255, 255));
-};
-
-// Handles are never reused, so state left behind by a released handle is never picked up again.
-std::unordered_map<HDC, DrawingState>& States() {
-  static std::unordered_map<HDC, DrawingState> states;
-  return states;
-}
-
-DrawingState StateOf(HDC hdc) {
-  auto it = States().find(hdc);
-  return it == States().end() ? DrawingState{} : it->second;
-}
-
 bool CaptureInto(gfx::Surface& dst, int x, int y, int width, int height, int src_x, int src_y) {
   if (!Service<CaptureService>::Installed() || width <= 0 || height <= 0) return false;
   return Service<CaptureService>::Get().CaptureScreen(
@@ -41,7 +22,8 @@ int BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int src_x, int
            std::uint32_t rop) {
   gfx::Surface* target = gfx::DeviceContexts::Lookup(dst);
   if (target == nullptr || rop != kSrcCopy) return 0;
-  if (IsScreenDC(src)) return CaptureInto(*target, x, y, width, height, src_x, src_y) ? 1 : 0;
+  if (gfx::DeviceContexts::IsScreen(src))
+    return CaptureInto(*target, x, y, width, height, src_x, src_y) ? 1 : 0;
   const gfx::Surface* source = gfx::DeviceContexts::Lookup(src);
   if (source == nullptr) return 0;
   gfx::Blit(*target, x, y, width, height, *source, src_x, src_y);
@@ -58,15 +40,15 @@ int StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int src_x,
   return 1;
 }
 
-void SelectPen(HDC hdc, gfx::Pen pen) { States()[hdc].pen = pen; }
+void SelectPen(HDC hdc, gfx::Pen pen) { gfx::DeviceContexts::SelectPen(hdc, pen); }
 
-void SelectBrush(HDC hdc, gfx::Brush brush) { States()[hdc].brush = brush; }
+void SelectBrush(HDC hdc, gfx::Brush brush) { gfx::DeviceContexts::SelectBrush(hdc, brush); }
 
 int Rectangle(HDC hdc, int left, int top, int right, int bottom) {
   gfx::Surface* surface = gfx::DeviceContexts::Lookup(hdc);
   if (surface == nullptr) return 0;
-  const DrawingState state = StateOf(hdc);
-  gfx::DrawRectangle(*surface, gfx::Rect{left, top, right, bottom}, state.pen, state.brush);
+  gfx::DrawRectangle(*surface, gfx::Rect{left, top, right, bottom}, gfx::DeviceContexts::PenOf(hdc),
+                     gfx::DeviceContexts::BrushOf(hdc));
   return 1;
 }
 
@@ -74,9 +56,8 @@ int RoundRect(HDC hdc, int left, int top, int right, int bottom, int corner_widt
               int corner_height) {
   gfx::Surface* surface = gfx::DeviceContexts::Lookup(hdc);
   if (surface == nullptr) return 0;
-  const DrawingState state = StateOf(hdc);
   gfx::DrawRoundRect(*surface, gfx::Rect{left, top, right, bottom}, corner_width, corner_height,
-                     state.pen, state.brush);
+                     gfx::DeviceContexts::PenOf(hdc), gfx::DeviceContexts::BrushOf(hdc));
   return 1;
 }
 

@@ -16,23 +16,6 @@ std::unordered_map<HWND, std::int32_t>& StoredStyles() {
   return styles;
 }
 
-int& CursorCount() {
-  static int count = 0;
-  return count;
-}
-
-// Screen device contexts handed out by GetDC. They live in a range the surface table never uses
-// (it starts at 0x10000), so the two kinds of handle cannot be mistaken for each other.
-constexpr HDC kFirstScreenDc = 0x100;
-constexpr HDC kLastScreenDc = 0xFFFF;
-struct ScreenDcs {
-  std::unordered_map<HDC, bool> live;
-  HDC next = kFirstScreenDc;
-};
-ScreenDcs& TheScreenDcs() {
-  static ScreenDcs dcs;
-  return dcs;
-}
 }  // namespace
 
 HWND FindWindowA(const char* class_name, const char* caption) {
@@ -55,6 +38,9 @@ std::int32_t GetWindowLongA(HWND window, int index) {
 std::int32_t SetWindowLongA(HWND window, int index, std::int32_t value) {
   if (index != kGwlStyle || !Windows().Exists(window)) return 0;
   const std::int32_t previous = GetWindowLongA(window, index);
+  // Styles of windows that have gone since are forgotten here, so the table never outgrows the
+  // windows that exist.
+  std::erase_if(StoredStyles(), [](const auto& entry) { return !Windows().Exists(entry.first); });
   StoredStyles()[window] = value;
   return previous;
 }
@@ -79,14 +65,8 @@ int PostMessageA(HWND window, unsigned message, std::uintptr_t, std::intptr_t) {
 }
 
 int ShowCursor(int show) {
-  int& count = CursorCount();
-  const bool was_hidden = count < 0;
-  count += show != 0 ? 1 : -1;
-  const bool hidden = count < 0;
-  if (hidden != was_hidden && Service<CursorService>::Installed()) {
-    Service<CursorService>::Get().SetHidden(hidden);
-  }
-  return count;
+  if (!Service<CursorService>::Installed()) return 0;
+  return Service<CursorService>::Get().ChangeDisplayCount(show != 0);
 }
 
 int SetWindowPos(HWND window, HWND insert_after, int, int, int, int, unsigned flags) {
@@ -108,21 +88,14 @@ HWND GetDesktopWindow() { return Windows().Desktop(); }
 
 HDC GetDC(HWND window) {
   if (window == 0 || window != Windows().Desktop()) return 0;
-  ScreenDcs& dcs = TheScreenDcs();
-  for (HDC tries = 0; tries <= kLastScreenDc - kFirstScreenDc; ++tries) {
-    const HDC hdc = dcs.next;
-    dcs.next = dcs.next == kLastScreenDc ? kFirstScreenDc : dcs.next + 1;
-    if (!dcs.live.count(hdc)) {
-      dcs.live.emplace(hdc, true);
-      return hdc;
-    }
-  }
-  return 0;
+  return gfx::DeviceContexts::RegisterScreen();
 }
 
-int ReleaseDC(HWND, HDC hdc) { return TheScreenDcs().live.erase(hdc) != 0 ? 1 : 0; }
-
-bool IsScreenDC(HDC hdc) { return TheScreenDcs().live.count(hdc) != 0; }
+int ReleaseDC(HWND, HDC hdc) {
+  if (gfx::DeviceContexts::Lookup(hdc) != nullptr || !gfx::DeviceContexts::IsScreen(hdc)) return 0;
+  gfx::DeviceContexts::Release(hdc);
+  return 1;
+}
 
 int DrawAnimatedRects(HWND, int animation, const Rect* from, const Rect* to) {
   if (animation != kIdaniCaption || from == nullptr || to == nullptr) return 0;

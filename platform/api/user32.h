@@ -48,8 +48,6 @@ HWND GetDesktopWindow();
 // 0 for any other window. Valid until ReleaseDC.
 HDC GetDC(HWND window);
 int ReleaseDC(HWND window, HDC hdc);
-// Whether hdc is a live screen device context from GetDC.
-bool IsScreenDC(HDC hdc);
 // Only kIdaniCaption animates; the outline has finished when it returns.
 int DrawAnimatedRects(HWND window, int animation, const Rect* from, const Rect* to);
 

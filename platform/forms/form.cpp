@@ -9,7 +9,7 @@
 namespace corvane::platform {
 
 namespace {
-int g_loaded_forms = 0;
+EventLoop* Loop() { return Service<EventLoop>::Installed() ? &Service<EventLoop>::Get() : nullptr; }
 }  // namespace
 
 Form::Form(std::string caption, BorderStyle border)
@@ -22,11 +22,11 @@ Form::~Form() {
   if (loaded_) {
     // Destroyed while loaded: no handler runs, but the program's count stays right.
     loaded_ = false;
-    --g_loaded_forms;
+    if (EventLoop* loop = Loop()) loop->FormUnloaded();
   }
 }
 
-int Form::LoadedCount() { return g_loaded_forms; }
+int Form::LoadedCount() { return Loop() != nullptr ? Loop()->LoadedForms() : 0; }
 
 void Form::SetCaption(std::string caption) {
   caption_ = std::move(caption);
@@ -48,7 +48,7 @@ WindowDesc Form::Describe() const {
 void Form::Load() {
   if (loaded_) return;
   loaded_ = true;
-  ++g_loaded_forms;
+  if (EventLoop* loop = Loop()) loop->FormLoaded();
   Realize();
   if (on_load) on_load();
 }
@@ -80,9 +80,7 @@ void Form::Unload() {
   SetVisible(false);
   loaded_ = false;
   unloading_ = false;
-  if (--g_loaded_forms == 0 && Service<EventLoop>::Installed()) {
-    Service<EventLoop>::Get().Quit(0);
-  }
+  if (EventLoop* loop = Loop()) loop->FormUnloaded();
 }
 
 void Form::WindowLost() { Unload(); }

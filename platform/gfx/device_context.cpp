@@ -5,10 +5,27 @@
 namespace corvane::gfx {
 
 namespace {
+struct Context {
+  Surface* surface = nullptr;
+  bool screen = false;
+  Pen pen = Pen::Solid(Rgb(0, 0, 0));
+  Brush brush = Brush::Solid(Rgb(255, 255, 255));
+};
+
 struct Table {
-  std::unordered_map<HDC, Surface*> surfaces;
+  std::unordered_map<HDC, Context> contexts;
   // Handles start high so that small integers passed by mistake name nothing.
   HDC next = 0x00010000;
+
+  HDC Add(Context context) {
+    const HDC hdc = next++;
+    contexts.emplace(hdc, context);
+    return hdc;
+  }
+  Context* Find(HDC hdc) {
+    const auto it = contexts.find(hdc);
+    return it == contexts.end() ? nullptr : &it->second;
+  }
 };
 
 Table& TheTable() {
@@ -19,18 +36,41 @@ Table& TheTable() {
 
 HDC DeviceContexts::Register(Surface* surface) {
   if (surface == nullptr) return 0;
-  Table& table = TheTable();
-  const HDC hdc = table.next++;
-  table.surfaces.emplace(hdc, surface);
-  return hdc;
+  return TheTable().Add(Context{.surface = surface});
 }
 
-void DeviceContexts::Release(HDC hdc) { TheTable().surfaces.erase(hdc); }
+HDC DeviceContexts::RegisterScreen() { return TheTable().Add(Context{.screen = true}); }
+
+void DeviceContexts::Release(HDC hdc) { TheTable().contexts.erase(hdc); }
 
 Surface* DeviceContexts::Lookup(HDC hdc) {
-  const auto& surfaces = TheTable().surfaces;
-  const auto it = surfaces.find(hdc);
-  return it == surfaces.end() ? nullptr : it->second;
+  const Context* context = TheTable().Find(hdc);
+  return context == nullptr ? nullptr : context->surface;
 }
+
+bool DeviceContexts::IsScreen(HDC hdc) {
+  const Context* context = TheTable().Find(hdc);
+  return context != nullptr && context->screen;
+}
+
+void DeviceContexts::SelectPen(HDC hdc, Pen pen) {
+  if (Context* context = TheTable().Find(hdc)) context->pen = pen;
+}
+
+void DeviceContexts::SelectBrush(HDC hdc, Brush brush) {
+  if (Context* context = TheTable().Find(hdc)) context->brush = brush;
+}
+
+Pen DeviceContexts::PenOf(HDC hdc) {
+  const Context* context = TheTable().Find(hdc);
+  return context == nullptr ? Context{}.pen : context->pen;
+}
+
+Brush DeviceContexts::BrushOf(HDC hdc) {
+  const Context* context = TheTable().Find(hdc);
+  return context == nullptr ? Context{}.brush : context->brush;
+}
+
+std::size_t DeviceContexts::LiveCount() { return TheTable().contexts.size(); }
 
 }  // namespace corvane::gfx

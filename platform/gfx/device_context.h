@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "platform/gfx/pen.h"
 #include "platform/gfx/surface.h"
 
 namespace corvane::gfx {
@@ -10,16 +11,33 @@ namespace corvane::gfx {
 // effect library pass it around. 0 names nothing.
 using HDC = std::uint32_t;
 
-// The process-wide table behind device context handles. A handle names a surface owned by
-// someone else (a picture box's persistent image, a control's backing image) and stays valid
-// until its owner releases it; a handle is never reused while the program runs, so a stale one
-// looks up as nothing instead of naming another surface. Used on the user-interface thread only.
+// The process-wide table behind device context handles, the one place that knows what a handle
+// holds: the surface it draws on (a picture box's persistent image, a control's backing image;
+// owned by someone else) or the screen, and the pen and brush selected into it. A handle stays
+// valid until it is released, which forgets everything it held; a handle is never reused while
+// the program runs, so a stale one looks up as nothing instead of naming another target. Used on
+// the user-interface thread only.
 class DeviceContexts {
  public:
+  // A context drawing on surface; 0 for a null surface.
   static HDC Register(Surface* surface);
+  // A context for the whole screen, a copy source only: it has no surface.
+  static HDC RegisterScreen();
   static void Release(HDC hdc);
-  // The surface behind a handle, or nullptr for 0, a released or an unknown handle.
+
+  // The surface behind a handle, or nullptr for 0, a screen, a released or an unknown handle.
   static Surface* Lookup(HDC hdc);
+  static bool IsScreen(HDC hdc);
+
+  // The outline pen and interior brush of a live context; a context starts with a solid black
+  // pen and a solid white brush. Selecting into a dead handle does nothing.
+  static void SelectPen(HDC hdc, Pen pen);
+  static void SelectBrush(HDC hdc, Brush brush);
+  static Pen PenOf(HDC hdc);
+  static Brush BrushOf(HDC hdc);
+
+  // How many handles are live, so tests can see that releasing forgets everything.
+  static std::size_t LiveCount();
 };
 
 }  // namespace corvane::gfx

@@ -29,5 +29,24 @@ TEST(DeviceContexts, NothingAndUnknownHandlesLookUpAsNothing) {
   DeviceContexts::Release(12345);  // harmless
 }
 
+TEST(DeviceContexts, ReleaseForgetsTheSurfaceThePenAndTheBrush) {
+  auto a = Surface::Create(1, 1);
+  const std::size_t live = DeviceContexts::LiveCount();
+  const HDC hdc = DeviceContexts::Register(&*a);
+  const HDC screen = DeviceContexts::RegisterScreen();
+  DeviceContexts::SelectPen(hdc, Pen::None());
+  DeviceContexts::SelectBrush(hdc, Brush::Hollow());
+  EXPECT_FALSE(DeviceContexts::PenOf(hdc).visible);
+  EXPECT_FALSE(DeviceContexts::BrushOf(hdc).visible);
+  EXPECT_EQ(DeviceContexts::LiveCount(), live + 2);
+  DeviceContexts::Release(hdc);
+  DeviceContexts::Release(screen);
+  EXPECT_EQ(DeviceContexts::LiveCount(), live);
+  // A dead handle takes no selection and reads as a fresh context.
+  DeviceContexts::SelectPen(hdc, Pen::None());
+  EXPECT_TRUE(DeviceContexts::PenOf(hdc).visible);
+  EXPECT_EQ(DeviceContexts::LiveCount(), live);
+}
+
 }  // namespace
 }  // namespace corvane::gfx
