@@ -91,7 +91,9 @@ Reaction ButtonBehavior::EnabledChanged(bool enabled) {
 Reaction ButtonBehavior::Resized() { return ShowEnabledLook(); }
 
 Reaction ButtonBehavior::ShowEnabledLook() {
-  return Redraw(enabled_ ? StatePicture::kNormal : StatePicture::kDisable);
+  Reaction reaction = Redraw(enabled_ ? StatePicture::kNormal : StatePicture::kDisable);
+  reaction.caption_enabled = enabled_;
+  return reaction;
 }
 
 FaceDraw ButtonBehavior::Draw(StatePicture picture) {

@@ -15,10 +15,11 @@ struct FaceDraw {
   bool operator==(const FaceDraw&) const = default;
 };
 
-// What the control does in answer to one trigger: repaint (at most once), raise Click, start the
-// leave-detection timer.
+// What the control does in answer to one trigger: repaint (at most once), enable or grey the
+// caption, raise Click, start the leave-detection timer.
 struct Reaction {
   std::optional<FaceDraw> draw;
+  std::optional<bool> caption_enabled;
   bool click = false;
   bool start_timer = false;
   bool operator==(const Reaction&) const = default;
@@ -59,7 +60,8 @@ class ButtonBehavior {
   // Entering is never detected here, only leaving.
   Reaction Tick(bool over);
 
-  // Both repaint Normal or Disable whatever the state, which stays as it is.
+  // Both repaint Normal or Disable, whatever the state, which stays as it is, and enable or grey
+  // the caption to match.
   Reaction EnabledChanged(bool enabled);
   Reaction Resized();
 

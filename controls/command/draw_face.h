@@ -27,8 +27,8 @@ void FillFaceGradient(gfx::Surface& face, bool gradient_reversed);
 // rounded to whole pixels, and are scaled like the edges.
 //
 // A face narrower (or lower) than two corners has no room for edges: the left corners then keep
-// their outer half of the width and the right corners the rest, each clipped at the middle, so even
-// the smallest button shows a closed outline rather than corners drawn over each other.
+// their outer half of the width and the right corners the rest, each clipped at the middle, so a
+// small button shows a closed outline rather than corners drawn over each other.
 void DrawFace(gfx::Surface& face, gfx::ColorRef background, const gfx::Surface& picture,
               bool gradient_reversed, double twips_per_pixel_x, double twips_per_pixel_y);
 
