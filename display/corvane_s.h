@@ -53,17 +53,10 @@ class Corvane_S final : public platform::Form {
   // program with status 0. Runs once: later calls while the program ends do nothing.
   void EndScreenSaver();
 
-  // How a tick's frame reaches the display. Both paths leave the same picture on the screen; the
-  // whole-screen path recopies and presents every pixel each tick, as the frame is described, and
-  // stays for comparison.
-  enum class FramePath { kChangedArea, kWholeScreen };
-  void SetFramePath(FramePath path) { frame_path_ = path; }
-
  private:
   void LoadEffectLibrary();
   void StartMusic();
-  // Steps 4 to 6 of the tick: the capture behind the strip, the processed strip over it, shown.
-  void ComposeWholeScreen();
+  // Puts the processed strip on the display over the capture and shows what changed.
   void ComposeChangedArea();
   // Where the processed strip lands on the display this tick, clipped to the display.
   platform::Rect StripArea() const;
@@ -73,7 +66,6 @@ class Corvane_S final : public platform::Form {
   TimeOfDay& clock_;
   RandomNumbers& random_;
   std::optional<platform::EffectLibrary> effect_;
-  FramePath frame_path_ = FramePath::kChangedArea;
   // Where the previous tick drew the strip; nothing before the first tick.
   std::optional<platform::Rect> drawn_strip_;
   bool ending_ = false;

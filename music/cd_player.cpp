@@ -33,7 +33,9 @@ bool IsFailure(std::string answer) {
   return answer.find("ERR") != std::string::npos;
 }
 
-// Steps 2 onward of the poll. Returns false on a failure, which ends the polling.
+// One poll of the disc: its current track, that it has tracks, and its mode; then a stopped disc
+// is started again, or the repeated track brought back. Returns false on a failure, which ends
+// the polling.
 bool Poll() {
   const std::string track = MciQuery("status cdaudio current track");
   if (IsFailure(track)) return false;

@@ -63,7 +63,7 @@ int RoundRect(HDC hdc, int left, int top, int right, int bottom, int corner_widt
 
 gfx::ColorRef GetPixel(HDC hdc, int x, int y) {
   const gfx::Surface* surface = gfx::DeviceContexts::Lookup(hdc);
-  if (surface == nullptr) return kClrInvalid;
+  if (surface == nullptr) return gfx::kInvalidColor;
   return gfx::GetPixel(*surface, x, y);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/gfx/color.h"
 #include "platform/gfx/device_context.h"
 #include "platform/gfx/pen.h"
+#include "platform/gfx/pixel_access.h"
 
 // The drawing operations the program calls by their original names. A device context handle
 // names a surface from the handle table (a picture box's image, a control's backing image) or the
@@ -15,7 +16,6 @@ namespace corvane::platform {
 using gfx::HDC;
 
 inline constexpr std::uint32_t kSrcCopy = 0x00CC0020;
-inline constexpr gfx::ColorRef kClrInvalid = 0xFFFFFFFF;
 inline constexpr std::uint32_t kGradientFillRectV = 1;
 
 struct TriVertex {
@@ -47,7 +47,7 @@ int Rectangle(HDC hdc, int left, int top, int right, int bottom);
 int RoundRect(HDC hdc, int left, int top, int right, int bottom, int corner_width,
               int corner_height);
 
-// kClrInvalid outside the surface or for a handle that names none.
+// gfx::kInvalidColor outside the surface or for a handle that names none.
 gfx::ColorRef GetPixel(HDC hdc, int x, int y);
 int SetPixelV(HDC hdc, int x, int y, gfx::ColorRef color);
 

@@ -45,10 +45,9 @@ void Control::Move(double left, double top, double width, double height) {
 
 void Control::SetBounds(const Rect& bounds) {
   if (bounds == bounds_) return;
-  const Rect old = bounds_;
   bounds_ = bounds;
   BoundsChanged();
-  if (container_ != nullptr && !HasWindow()) container_->ChildChanged(old);
+  if (container_ != nullptr && !HasWindow()) container_->ChildChanged();
 }
 
 void Control::SetVisible(bool visible) {
@@ -66,7 +65,7 @@ void Control::SetEnabled(bool enabled) {
 }
 
 void Control::Invalidate() {
-  if (container_ != nullptr && !HasWindow()) container_->ChildChanged(bounds_);
+  if (container_ != nullptr && !HasWindow()) container_->ChildChanged();
 }
 
 MouseArgs Control::ArgsFor(const MouseEvent& event, ScaleMode mode) const {

@@ -56,8 +56,7 @@ void Form::Load() {
 void Form::Show(ShowMode mode) {
   Load();
   if (!loaded_ || hWnd() == 0) return;
-  SetVisible(true);  // Maps the window.
-  Refresh();
+  SetVisible(true);  // Maps the window and presents its image.
   // A full-screen form takes all keyboard and pointer input, so that any key or click reaches
   // it whatever window the user was in.
   if (overlay_) Service<WindowService>::Get().GrabInput(hWnd());
@@ -66,10 +65,7 @@ void Form::Show(ShowMode mode) {
   }
 }
 
-void Form::Hide() {
-  SetVisible(false);
-  if (hWnd() != 0) Service<WindowService>::Get().Hide(hWnd());
-}
+void Form::Hide() { SetVisible(false); }
 
 void Form::Unload() {
   if (!loaded_ || unloading_) return;

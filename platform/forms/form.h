@@ -30,7 +30,6 @@ class Form : public WindowedControl {
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
-  BorderStyle border_style() const { return border_; }
   // A full-screen form that stays above everything, is not managed by the window manager and
   // takes all input while shown. Takes effect at the next load.
   void SetOverlay(bool overlay) { overlay_ = overlay; }

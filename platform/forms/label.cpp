@@ -1,10 +1,6 @@
 #include "platform/forms/label.h"
 
 #include <algorithm>
-#include <cmath>
-
-#include "platform/service.h"
-#include "platform/window.h"
 
 namespace corvane::platform {
 
@@ -26,26 +22,8 @@ void Label::SetForeColor(gfx::ColorRef color) {
   Invalidate();
 }
 
-void Label::SetBackColor(gfx::ColorRef color) {
-  back_color_ = color;
-  Invalidate();
-}
-
-void Label::SetBackStyle(BackStyle style) {
-  back_style_ = style;
-  Invalidate();
-}
-
-void Label::SetAlignment(Alignment alignment) {
-  alignment_ = alignment;
-  Invalidate();
-}
-
 gfx::FontFace* Label::Face() {
-  if (!face_ && Service<gfx::FontLoader>::Installed()) {
-    const int dpi = static_cast<int>(std::lround(Service<WindowService>::Get().Dpi()));
-    face_ = gfx::FontFace::Open(Service<gfx::FontLoader>::Get(), font_, dpi);
-  }
+  if (!face_) face_ = OpenScreenFont(font_);
   return face_ ? &*face_ : nullptr;
 }
 
@@ -82,40 +60,15 @@ std::vector<std::string> Label::Lines() {
 
 void Label::Paint(gfx::Surface& frame) {
   const Rect& area = bounds();
-  if (area.Empty()) return;
-  if (back_style_ == BackStyle::kOpaque) {
-    for (int y = std::max(area.top, 0); y < std::min(area.bottom, frame.height()); ++y) {
-      for (int x = std::max(area.left, 0); x < std::min(area.right, frame.width()); ++x) {
-        frame.Row(y)[x] = gfx::ToPixel(back_color_);
-      }
-    }
-  }
   gfx::FontFace* face = Face();
-  if (face == nullptr) return;
+  if (area.Empty() || face == nullptr) return;
   const gfx::TextLook look = Enabled() ? gfx::TextLook::kNormal : gfx::TextLook::kDisabled;
   const int line_height = face->metrics().height;
-  int y = area.top;
-  for (const std::string& line : Lines()) {
+  for (int y = area.top; const std::string& line : Lines()) {
     if (y >= area.bottom) break;
-    const gfx::Rect box{area.left, y, area.right, y + std::min(line_height, area.bottom - y)};
-    if (alignment_ == Alignment::kCenter) {
-      gfx::DrawTextCentred(frame, *face, box, line, fore_color_, look);
-    } else {
-      const int text_width = gfx::MeasureText(*face, line).width;
-      const int x = alignment_ == Alignment::kLeft ? area.left : area.right - text_width;
-      // Clip to the label: draw into a view of the frame that covers only the box.
-      const int left = std::max(box.left, 0);
-      const int top = std::max(box.top, 0);
-      const int right = std::min(box.right, frame.width());
-      const int bottom = std::min(box.bottom, frame.height());
-      if (right <= left || bottom <= top) {
-        y += line_height;
-        continue;
-      }
-      auto clip =
-          gfx::Surface::Wrap(frame.Row(top) + left, right - left, bottom - top, frame.pitch());
-      if (clip) gfx::DrawText(*clip, *face, x - left, y - top, line, fore_color_, look);
-    }
+    gfx::DrawTextIn(frame, *face,
+                    Rect{area.left, y, area.right, std::min(y + line_height, area.bottom)}, line,
+                    fore_color_, look);
     y += line_height;
   }
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/forms/caption_font.h"
 #include "platform/forms/control.h"
 #include "platform/gfx/font.h"
 #include "platform/gfx/text.h"
@@ -12,11 +13,8 @@ namespace corvane::platform {
 
 class WindowedControl;
 
-enum class Alignment { kLeft = 0, kRight = 1, kCenter = 2 };
-enum class BackStyle { kTransparent = 0, kOpaque = 1 };
-
-// A label: caption text in a font and colour, painted by its container. Transparent by default,
-// so whatever the container shows lies behind the glyphs. Lines break at line feeds and, where a
+// A label: caption text in a font and colour, painted by its container. Transparent: whatever the
+// container shows lies behind the glyphs. Lines break at line feeds and, where a
 // line is wider than the label, at blanks; text that still does not fit is cut at the edges.
 class Label : public Control {
  public:
@@ -28,9 +26,6 @@ class Label : public Control {
   void SetFont(const gfx::FontSpec& font);
   gfx::ColorRef ForeColor() const { return fore_color_; }
   void SetForeColor(gfx::ColorRef color);
-  void SetBackColor(gfx::ColorRef color);
-  void SetBackStyle(BackStyle style);
-  void SetAlignment(Alignment alignment);
 
   // The lines the caption breaks into at the label's width (for layout and tests).
   std::vector<std::string> Lines();
@@ -42,12 +37,9 @@ class Label : public Control {
   gfx::FontFace* Face();
 
   std::string caption_;
-  gfx::FontSpec font_{"ＭＳ Ｐゴシック", 9.0F, 400, false, false, false, 128};
+  gfx::FontSpec font_ = kCaptionFont;
   std::optional<gfx::FontFace> face_;
   gfx::ColorRef fore_color_ = gfx::Rgb(0, 0, 0);
-  gfx::ColorRef back_color_ = gfx::Rgb(255, 255, 255);
-  BackStyle back_style_ = BackStyle::kTransparent;
-  Alignment alignment_ = Alignment::kLeft;
 };
 
 }  // namespace corvane::platform

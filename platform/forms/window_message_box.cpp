@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/forms/caption_font.h"
 #include "platform/gfx/font.h"
+#include "platform/gfx/shapes.h"
 #include "platform/gfx/text.h"
 #include "platform/service.h"
 
@@ -38,11 +40,7 @@ std::vector<std::string> SplitLines(std::string_view text) {
 class Box final : public WindowListener {
  public:
   Box(std::string_view caption, std::string_view text) : lines_(SplitLines(text)) {
-    if (Service<gfx::FontLoader>::Installed()) {
-      const gfx::FontSpec spec{"ＭＳ Ｐゴシック", 9.0F, 400, false, false, false, 128};
-      face_ = gfx::FontFace::Open(Service<gfx::FontLoader>::Get(), spec,
-                                  static_cast<int>(Service<WindowService>::Get().Dpi() + 0.5));
-    }
+    face_ = OpenScreenFont(kCaptionFont);
     int text_width = 0;
     line_height_ = face_ ? face_->metrics().height : 13;
     for (const auto& line : lines_) {
@@ -109,13 +107,8 @@ class Box final : public WindowListener {
         y += line_height_;
       }
     }
-    for (int y = button_.top; y < button_.bottom; ++y) {
-      for (int x = button_.left; x < button_.right; ++x) {
-        const bool edge = y == button_.top || y == button_.bottom - 1 || x == button_.left ||
-                          x == button_.right - 1;
-        surface_.Row(y)[x] = gfx::ToPixel(edge ? kButtonBorder : kButtonFace);
-      }
-    }
+    gfx::DrawRectangle(surface_, button_, gfx::Pen::Solid(kButtonBorder),
+                       gfx::Brush::Solid(kButtonFace));
     if (face_) {
       const int label_top = button_.top + (kButtonHeight - line_height_) / 2;
       gfx::DrawTextCentred(

@@ -29,7 +29,7 @@ void WindowedControl::Adopt(Control* child) { children_.push_back(child); }
 void WindowedControl::Release(Control* child) {
   children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());
   if (pressed_child_ == child) pressed_child_ = nullptr;
-  if (!child->HasWindow()) ChildChanged(child->bounds());
+  if (!child->HasWindow()) ChildChanged();
 }
 
 WindowDesc WindowedControl::Describe() const {
@@ -112,9 +112,8 @@ void WindowedControl::Cls() {
 
 void WindowedControl::Refresh() { PresentArea(Rect{0, 0, image_.width(), image_.height()}); }
 
-void WindowedControl::ChildChanged(const Rect& old_area) {
+void WindowedControl::ChildChanged() {
   // Windowless children show their new look at once, as the original repainted them.
-  (void)old_area;
   Refresh();
 }
 

@@ -45,7 +45,7 @@ class WindowedControl : public Control, public WindowListener {
   // Called by Control for its own bookkeeping.
   void Adopt(Control* child);
   void Release(Control* child);
-  void ChildChanged(const Rect& old_area);
+  void ChildChanged();
 
   // WindowListener.
   void OnKeyDown(const KeyEvent& key) override;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 namespace corvane::gfx {
 
 // A point in pixels, in surface, window or screen coordinates as each use says.
@@ -27,6 +29,18 @@ struct Rect {
   int Height() const { return bottom - top; }
   bool Empty() const { return right <= left || bottom <= top; }
   bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+  // The pixels both rectangles cover; Empty() when they do not overlap.
+  Rect Intersect(const Rect& other) const {
+    return {std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),
+            std::min(bottom, other.bottom)};
+  }
+  // The smallest rectangle holding both; an empty one adds nothing.
+  Rect Union(const Rect& other) const {
+    if (Empty()) return other;
+    if (other.Empty()) return *this;
+    return {std::min(left, other.left), std::min(top, other.top), std::max(right, other.right),
+            std::max(bottom, other.bottom)};
+  }
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 

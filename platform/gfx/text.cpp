@@ -16,9 +16,8 @@ constexpr ColorRef kDisabledShadow = Rgb(128, 128, 128);
 // A clip rectangle, already intersected with the surface.
 using Clip = Rect;
 
-Clip Intersect(const Surface& surface, const Rect& box) {
-  return {std::max(box.left, 0), std::max(box.top, 0), std::min(box.right, surface.width()),
-          std::min(box.bottom, surface.height())};
+Clip ClipTo(const Surface& surface, const Rect& box) {
+  return box.Intersect(Rect{0, 0, surface.width(), surface.height()});
 }
 
 std::uint8_t BlendChannel(std::uint8_t under, std::uint8_t over, std::uint8_t coverage) {
@@ -149,15 +148,21 @@ TextSize MeasureText(FontFace& face, std::string_view utf8) {
 void DrawText(Surface& surface, FontFace& face, int x, int y, std::string_view utf8, ColorRef color,
               TextLook look) {
   const Layout layout = LayOut(face, utf8);
-  const Clip clip{0, 0, surface.width(), surface.height()};
-  PaintWithLook(surface, face, layout, clip, x, y, color, look);
+  PaintWithLook(surface, face, layout, Rect{0, 0, surface.width(), surface.height()}, x, y, color,
+                look);
 }
 
 void DrawTextCentred(Surface& surface, FontFace& face, const Rect& box, std::string_view utf8,
                      ColorRef color, TextLook look) {
   const Layout layout = LayOut(face, utf8);
   const int x = box.left + (box.Width() - layout.width) / 2;
-  PaintWithLook(surface, face, layout, Intersect(surface, box), x, box.top, color, look);
+  PaintWithLook(surface, face, layout, ClipTo(surface, box), x, box.top, color, look);
+}
+
+void DrawTextIn(Surface& surface, FontFace& face, const Rect& box, std::string_view utf8,
+                ColorRef color, TextLook look) {
+  const Layout layout = LayOut(face, utf8);
+  PaintWithLook(surface, face, layout, ClipTo(surface, box), box.left, box.top, color, look);
 }
 
 }  // namespace corvane::gfx

@@ -59,4 +59,9 @@ void DrawText(Surface& surface, FontFace& face, int x, int y, std::string_view u
 void DrawTextCentred(Surface& surface, FontFace& face, const Rect& box, std::string_view utf8,
                      ColorRef color, TextLook look = TextLook::kNormal);
 
+// Draws one line with its line box at the box's top-left corner, clipped to the box (and to the
+// surface). Text wider than the box is cut on the right.
+void DrawTextIn(Surface& surface, FontFace& face, const Rect& box, std::string_view utf8,
+                ColorRef color, TextLook look = TextLook::kNormal);
+
 }  // namespace corvane::gfx

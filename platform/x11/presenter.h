@@ -22,7 +22,6 @@ class Presenter {
 
   // area is in surface coordinates, which are the window's; it is clipped to the surface.
   void Present(Window window, const gfx::Surface& surface, const Rect& area);
-  bool UsingSharedMemory() const { return use_shm_; }
 
  private:
   bool EnsureSharedImage(int width, int height);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "display/corvane_s.h"
@@ -41,16 +40,14 @@ struct Sweep {
   int rightmost;
 };
 
-class StripSweep : public DisplayTest,
-                   public ::testing::WithParamInterface<std::tuple<Sweep, Corvane_S::FramePath>> {};
+class StripSweep : public DisplayTest, public ::testing::WithParamInterface<Sweep> {};
 
 // Two round trips, tick by tick: every frame on the screen, the positions, the turns, the phase
 // (past its wrap from 255 to 0) and the metal handed to the effect.
 TEST_P(StripSweep, EveryFrameIsTheCaptureWithTheProcessedStripAtItsPlace) {
-  const auto& [sweep, path] = GetParam();
+  const Sweep& sweep = GetParam();
   SetScreen(sweep.width, 2, sweep.dpi);
   Corvane_S& form = Load();
-  form.SetFramePath(path);
   ASSERT_EQ(form.Master(1).Image().width(), sweep.strip_width);
   ASSERT_EQ(form.StripLeft, sweep.start);
 
@@ -93,23 +90,15 @@ TEST_P(StripSweep, EveryFrameIsTheCaptureWithTheProcessedStripAtItsPlace) {
 
 INSTANTIATE_TEST_SUITE_P(
     AtSeveralResolutions, StripSweep,
-    ::testing::Combine(::testing::Values(
-                           // 2560 twips at 15 twips per pixel: -170.67 rounds to -171, which is
-                           // already past the left bound, so the strip turns there each time.
-                           Sweep{96, 1024, 171, -171, -171, 1025},
-                           // At 12 it starts at -213, inside the bound of -213.33, and turns at
-                           // -215.
-                           Sweep{120, 1024, 213, -213, -215, 1025},
-                           // At 10 both bounds are whole pixels, and the tests are strict.
-                           Sweep{144, 1024, 256, -256, -258, 1026}),
-                       ::testing::Values(Corvane_S::FramePath::kChangedArea,
-                                         Corvane_S::FramePath::kWholeScreen)),
-    [](const auto& info) {
-      const Sweep& sweep = std::get<0>(info.param);
-      const bool whole = std::get<1>(info.param) == Corvane_S::FramePath::kWholeScreen;
-      return "Dpi" + std::to_string(static_cast<int>(sweep.dpi)) +
-             (whole ? "WholeScreen" : "ChangedArea");
-    });
+    ::testing::Values(
+        // 2560 twips at 15 twips per pixel: -170.67 rounds to -171, which is already past the left
+        // bound, so the strip turns there each time.
+        Sweep{96, 1024, 171, -171, -171, 1025},
+        // At 12 it starts at -213, inside the bound of -213.33, and turns at -215.
+        Sweep{120, 1024, 213, -213, -215, 1025},
+        // At 10 both bounds are whole pixels, and the tests are strict.
+        Sweep{144, 1024, 256, -256, -258, 1026}),
+    [](const auto& info) { return "Dpi" + std::to_string(static_cast<int>(info.param.dpi)); });
 
 TEST_F(DisplayTest, TheRawStripTakesOnlyTheColumnsOfTheCaptureUnderIt) {
   SetScreen(300, 2, 96);
