@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "tests/e2e/xvfb_fixture.h"
-#include "tests/effect/png_writer.h"
 #include "tests/platform/media/audio_test_files.h"
 #include "tests/platform/media/cd_test_image.h"
 #include "tests/support/temp_folder.h"
@@ -140,7 +139,6 @@ TEST_P(StripOnScreen, TheStripSweepsAcrossTheCapturedDesktopAndTurns) {
   std::vector<int> lefts;  // Left edges of the strips seen wholly or partly on the left.
   bool saw_whole = false;
   bool turned = false;
-  bool saved = false;
   const auto deadline = std::chrono::steady_clock::now() + 15s;
   while (!turned && std::chrono::steady_clock::now() < deadline) {
     const std::vector<std::uint32_t> frame = ReadPixels(root(), 0, 0, kWidth, kHeight);
@@ -155,10 +153,6 @@ TEST_P(StripOnScreen, TheStripSweepsAcrossTheCapturedDesktopAndTurns) {
       if (seen.last < kWidth - 1) {
         saw_whole = true;
         EXPECT_EQ(width, strip_width);
-      }
-      if (!saved && seen.first > kWidth / 4) {
-        saved = WritePng(BuildPath("tests/display_frame_" + std::to_string(GetParam()) + ".png"),
-                         frame.data(), kWidth, kHeight, kWidth * 4);
       }
     }
     if (lefts.size() >= 2 && lefts.back() < lefts[lefts.size() - 2]) turned = true;

@@ -18,7 +18,6 @@
 #include "platform/gfx/device_context.h"
 #include "platform/posix/dlopen_libraries.h"
 #include "tests/effect/desktop_pattern.h"
-#include "tests/effect/png_writer.h"
 #include "tests/platform/gfx/raster_test_util.h"
 
 namespace corvane {
@@ -169,21 +168,14 @@ TEST_F(GpxMetallic, RefusesWhatItCannotRenderAndLeavesTheDestinationAlone) {
   }
 }
 
-// Leaves a picture of the effect for a person to judge: the made-up desktop, then each metal at
-// four phases. The page of text must stay readable under every metal.
-TEST_F(GpxMetallic, PictureOfTheThreeMetals) {
+// The page of text in the made-up desktop stays readable under every metal at every phase.
+TEST_F(GpxMetallic, TextStaysReadableUnderEveryMetal) {
   const int width = 171;
   const int height = 720;
-  const int step = width + 6;
-  Surface sheet = *Surface::Create(13 * step, height);
-  sheet.Fill(0x202020);
   MakeStrip(width, height);
-  gfx::Blit(sheet, 0, 0, width, height, source_->surface, 0, 0);
-  int column = 1;
   for (int variant = 1; variant <= 3; ++variant) {
     for (int phase : {0, 64, 128, 192}) {
       const auto frame = Frame(phase, variant);
-      gfx::Blit(sheet, column++ * step, 0, width, height, destination_->surface, 0, 0);
       // The page of text lies in the second to the fourth twelfth of the height.
       int darkest = 1024;
       int brightest = 0;
@@ -198,8 +190,6 @@ TEST_F(GpxMetallic, PictureOfTheThreeMetals) {
       EXPECT_GT(brightest - darkest, 300) << "variant " << variant << " phase " << phase;
     }
   }
-  const std::string path = "/tmp/corvane_metallic.png";
-  EXPECT_TRUE(WritePng(path, sheet.Row(0), sheet.width(), height, sheet.pitch())) << path;
 }
 
 }  // namespace

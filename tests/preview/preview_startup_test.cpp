@@ -92,20 +92,6 @@ TEST_F(PreviewStartupTest, APaneBeyondTheTwipsRangeLeavesThatDimensionAtZero) {
   EXPECT_EQ(form_.Img_Prev.bounds(), (Rect{0, 0, 0, 112}));
 }
 
-TEST_F(PreviewStartupTest, WsChildIsAddedToTheStyleWithNoOtherBitChanged) {
-  for (const std::int32_t before :
-       {std::int32_t{0x12CF0000}, platform::kWsPopup | std::int32_t{0x00000F0F},
-        platform::kWsChild | std::int32_t{0x1}}) {
-    Corvane_R form;
-    form.on_load = [&] { platform::SetWindowLongA(form.hWnd(), platform::kGwlStyle, before); };
-    StartPreview(form, Host(0, 0, 152, 112));
-    EXPECT_EQ(platform::GetWindowLongA(form.hWnd(), platform::kGwlStyle),
-              before | platform::kWsChild)
-        << std::hex << before;
-    form.Unload();
-  }
-}
-
 TEST_F(PreviewStartupTest, WithoutAHostWindowTheFormIsUnloadedAndNeverShown) {
   for (const HWND host : {HWND{0}, HWND{999999}}) {
     Corvane_R form;

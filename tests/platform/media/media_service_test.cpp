@@ -58,26 +58,5 @@ TEST_F(MediaServiceBuffers, ErrorTextsAreCutOrRefused) {
   EXPECT_STREQ(buffer, "keep");
 }
 
-TEST(MciErrorText, EveryCodeTheServiceReturnsHasAShortTextAndNoOtherCodeHasOne) {
-  for (MCIERROR code = 0; code < 1024; ++code) {
-    const std::string_view text = MciErrorText(code);
-    const bool known = (code >= 257 && code <= 306);
-    if (!known) {
-      EXPECT_TRUE(text.empty()) << code;
-      continue;
-    }
-    EXPECT_LT(text.size(), 128u) << code;
-  }
-  for (MCIERROR code :
-       {kMciErrUnrecognizedKeyword, kMciErrUnrecognizedCommand, kMciErrInvalidDeviceName,
-        kMciErrDeviceOpen, kMciErrMissingCommandString, kMciErrBadInteger, kMciErrMissingParameter,
-        kMciErrUnsupportedFunction, kMciErrFileNotFound, kMciErrCannotUseAll,
-        kMciErrExtensionNotFound, kMciErrOutOfRange, kMciErrFlagsNotCompatible,
-        kMciErrDuplicateAlias, kMciErrMissingDeviceName, kMciErrBadTimeFormat,
-        kMciErrNoClosingQuote, kMciErrInvalidFile, kMciErrExtraCharacters}) {
-    EXPECT_FALSE(MciErrorText(code).empty()) << code;
-  }
-}
-
 }  // namespace
 }  // namespace corvane::platform
