@@ -16,9 +16,11 @@ class AudioDecoder {
 
   virtual int SampleRate() const = 0;
   virtual int Channels() const = 0;
-  // The length the decoder measured when it opened the file. A damaged file may end earlier;
-  // playback then takes the real end as the length.
+  // The length in frames. A damaged file may end earlier; playback then takes the real end as
+  // the length. While LengthKnown() is false this is an estimate from the file's headers, and
+  // the exact length follows later. Both may be called from any thread.
   virtual std::int64_t LengthFrames() const = 0;
+  virtual bool LengthKnown() const { return true; }
   virtual bool Seek(std::int64_t frame) = 0;
   // Reads up to `frames` frames into samples (frames * Channels() floats). Returns the number
   // read, 0 at the end of the stream or when the rest cannot be decoded.
