@@ -33,7 +33,8 @@ enum class AudioFileKind {
 };
 
 // Opens a sound file by its content, not its name. On failure returns nullptr and sets error to
-// kMciErrFileNotFound (nothing there) or kMciErrInvalidFile (a directory, or not a playable sound).
+// kMciErrFileNotFound (nothing there, or something other than a regular file: a folder, a FIFO,
+// a device) or kMciErrInvalidFile (not a playable sound, or a format no real file uses).
 std::unique_ptr<AudioDecoder> OpenAudioFile(const std::string& path, AudioFileKind kind,
                                             MCIERROR& error);
 

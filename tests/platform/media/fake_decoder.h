@@ -16,12 +16,18 @@ struct Gate {
 };
 
 // A sound whose every sample tells where it came from: channel c of frame f is Sample(f, c).
-// It claims `length` frames but holds only `real_length` of them.
+// It claims `length` frames but holds only `real_length` of them; with known false the claim is
+// only an estimate.
 class FakeDecoder final : public AudioDecoder {
  public:
   FakeDecoder(int rate, int channels, std::int64_t length, std::int64_t real_length,
-              Gate* gate = nullptr)
-      : rate_(rate), channels_(channels), length_(length), real_(real_length), gate_(gate) {}
+              Gate* gate = nullptr, bool known = true)
+      : rate_(rate),
+        channels_(channels),
+        length_(length),
+        real_(real_length),
+        gate_(gate),
+        known_(known) {}
 
   static float Sample(std::int64_t frame, int channel) {
     return static_cast<float>(frame) / 65536.0f * (channel % 2 == 0 ? 1.0f : -1.0f) +
@@ -31,6 +37,7 @@ class FakeDecoder final : public AudioDecoder {
   int SampleRate() const override { return rate_; }
   int Channels() const override { return channels_; }
   std::int64_t LengthFrames() const override { return length_; }
+  bool LengthKnown() const override { return known_; }
   bool Seek(std::int64_t frame) override {
     frame_ = frame;
     return frame <= real_;
@@ -54,6 +61,7 @@ class FakeDecoder final : public AudioDecoder {
   const std::int64_t length_;
   const std::int64_t real_;
   Gate* gate_;
+  const bool known_;
   std::int64_t frame_ = 0;
 };
 

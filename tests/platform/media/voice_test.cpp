@@ -32,7 +32,9 @@ TEST(Voice, PlaysTheRangeItIsAskedFor) {
   const struct {
     const char* name;
     int rate, channels;
-    std::int64_t length, real_length, from;
+    std::int64_t length, real_length;
+    bool known;
+    std::int64_t from;
     std::optional<std::int64_t> to;
     bool loop;
     std::size_t mixed;
@@ -41,26 +43,27 @@ TEST(Voice, PlaysTheRangeItIsAskedFor) {
     VoiceState state;
     std::int64_t position, length_after;
   } cases[] = {
-      {"a range stops at its end", kMixRate, 2, 1000, 1000, 100, 300, false, 400,
+      {"a range stops at its end", kMixRate, 2, 1000, 1000, true, 100, 300, false, 400,
        [&](std::int64_t i) -> std::optional<std::pair<float, float>> {
          if (i >= 200) return std::nullopt;
          return std::pair(at(100 + i, 0), at(100 + i, 1));
        },
        VoiceState::kStopped, 300, 1000},
-      {"a loop starts over from the file's start", kMixRate, 2, 50, 50, 20, std::nullopt, true, 120,
+      {"a loop starts over from the file's start", kMixRate, 2, 50, 50, true, 20, std::nullopt,
+       true, 120,
        [&](std::int64_t i) {
          return std::optional(std::pair(at((20 + i) % 50, 0), at((20 + i) % 50, 1)));
        },
        VoiceState::kPlaying, 40, 50},
-      {"a stream ending early ends play and the length there", kMixRate, 2, 1000, 600, 0,
+      {"a stream ending early ends play and the length there", kMixRate, 2, 1000, 600, true, 0,
        std::nullopt, false, 800,
        [&](std::int64_t i) -> std::optional<std::pair<float, float>> {
          if (i >= 600) return std::nullopt;
          return std::pair(at(i, 0), at(i, 1));
        },
        VoiceState::kStopped, 600, 600},
-      {"half the mix rate takes each frame twice, halfway between", kMixRate / 2, 2, 1000, 1000, 0,
-       std::nullopt, false, 100,
+      {"half the mix rate takes each frame twice, halfway between", kMixRate / 2, 2, 1000, 1000,
+       true, 0, std::nullopt, false, 100,
        [&](std::int64_t i) {
          const std::int64_t f = i / 2;
          const float t = i % 2 == 0 ? 0.0f : 0.5f;
@@ -68,18 +71,26 @@ TEST(Voice, PlaysTheRangeItIsAskedFor) {
                                         at(f, 1) + (at(f + 1, 1) - at(f, 1)) * t));
        },
        VoiceState::kPlaying, 50, 1000},
-      {"mono goes to both sides", kMixRate, 1, 100, 100, 0, std::nullopt, false, 50,
+      {"mono goes to both sides", kMixRate, 1, 100, 100, true, 0, std::nullopt, false, 50,
        [&](std::int64_t i) { return std::optional(std::pair(at(i, 0), at(i, 0))); },
        VoiceState::kPlaying, 50, 100},
-      {"of six channels the front pair is kept", kMixRate, 6, 100, 100, 0, std::nullopt, false, 50,
-       [&](std::int64_t i) { return std::optional(std::pair(at(i, 0), at(i, 1))); },
+      {"of six channels the front pair is kept", kMixRate, 6, 100, 100, true, 0, std::nullopt,
+       false, 50, [&](std::int64_t i) { return std::optional(std::pair(at(i, 0), at(i, 1))); },
        VoiceState::kPlaying, 50, 100},
-      {"an empty range stops at once", kMixRate, 2, 100, 100, 60, 60, false, 10,
+      {"a length still being measured does not end play", kMixRate, 2, 100, 300, false, 0,
+       std::nullopt, false, 400,
+       [&](std::int64_t i) -> std::optional<std::pair<float, float>> {
+         if (i >= 300) return std::nullopt;
+         return std::pair(at(i, 0), at(i, 1));
+       },
+       VoiceState::kStopped, 300, 300},
+      {"an empty range stops at once", kMixRate, 2, 100, 100, true, 60, 60, false, 10,
        [](std::int64_t) { return std::optional<std::pair<float, float>>(); }, VoiceState::kStopped,
        60, 100},
   };
   for (const auto& c : cases) {
-    Voice voice(std::make_unique<FakeDecoder>(c.rate, c.channels, c.length, c.real_length),
+    Voice voice(std::make_unique<FakeDecoder>(c.rate, c.channels, c.length, c.real_length, nullptr,
+                                              c.known),
                 kMixRate);
     voice.Play(c.from, c.to, c.loop);
     const std::vector<float> mix = MixFrames(voice, c.mixed);
