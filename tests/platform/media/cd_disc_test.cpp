@@ -114,7 +114,7 @@ TEST(CdImage, SheetsThatDescribeNoPlayableDiscSayWhy) {
       scratch_ / "mono.wav",
       std::string("RIFF\0\0\0\0WAVEfmt \x10\0\0\0\1\0\1\0\x22\x56\0\0\x44\xAC\0\0\2\0\x10\0data"
                   "\0\x10\0\0",
-                  48) +
+                  44) +
           std::string(4096, '\0'));
   const struct {
     std::string sheet;
