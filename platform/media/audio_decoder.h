@@ -16,9 +16,11 @@ class AudioDecoder {
 
   virtual int SampleRate() const = 0;
   virtual int Channels() const = 0;
-  // The length the decoder measured when it opened the file. A damaged file may end earlier;
-  // playback then takes the real end as the length.
+  // The length in frames. A damaged file may end earlier; playback then takes the real end as
+  // the length. While LengthKnown() is false this is an estimate from the file's headers, and
+  // the exact length follows later. Both may be called from any thread.
   virtual std::int64_t LengthFrames() const = 0;
+  virtual bool LengthKnown() const { return true; }
   virtual bool Seek(std::int64_t frame) = 0;
   // Reads up to `frames` frames into samples (frames * Channels() floats). Returns the number
   // read, 0 at the end of the stream or when the rest cannot be decoded.
@@ -31,7 +33,8 @@ enum class AudioFileKind {
 };
 
 // Opens a sound file by its content, not its name. On failure returns nullptr and sets error to
-// kMciErrFileNotFound (nothing there) or kMciErrInvalidFile (a directory, or not a playable sound).
+// kMciErrFileNotFound (nothing there, or something other than a regular file: a folder, a FIFO,
+// a device) or kMciErrInvalidFile (not a playable sound, or a format no real file uses).
 std::unique_ptr<AudioDecoder> OpenAudioFile(const std::string& path, AudioFileKind kind,
                                             MCIERROR& error);
 

@@ -1,7 +1,5 @@
 #include <array>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 
 #include "platform/media/audio_decoder.h"
 #include "platform/media/backend/decoders.h"
@@ -10,27 +8,36 @@ namespace corvane::platform {
 
 namespace {
 
+// The formats real music files use. A header outside them is damaged or made to do harm and is
+// refused like any file that cannot be played: a rate of 2,147,483,647 Hz, for one, would have
+// the mixer decode tens of thousands of frames for every frame it plays. (The sample sizes a
+// file may use are limited where the samples are decoded.)
+constexpr int kMinSampleRate = 8'000;
+constexpr int kMaxSampleRate = 384'000;
+constexpr int kMaxChannels = 8;
+
 bool StartsWith(const std::array<char, 12>& header, const char* magic) {
   return std::memcmp(header.data(), magic, std::strlen(magic)) == 0;
+}
+
+bool PlayableFormat(const AudioDecoder& decoder) {
+  return decoder.SampleRate() >= kMinSampleRate && decoder.SampleRate() <= kMaxSampleRate &&
+         decoder.Channels() >= 1 && decoder.Channels() <= kMaxChannels;
 }
 
 }  // namespace
 
 std::unique_ptr<AudioDecoder> OpenAudioFile(const std::string& path, AudioFileKind kind,
                                             MCIERROR& error) {
-  std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  if (ec || !std::filesystem::exists(status)) {
-    error = kMciErrFileNotFound;
-    return nullptr;
-  }
-  // Directories, pipes and devices are refused before any decoder could block on them.
-  error = kMciErrInvalidFile;
-  if (!std::filesystem::is_regular_file(status)) return nullptr;
+  ReadableFile file(path);
+  // A FIFO, a device or a folder is not a file one can read music from: it is taken as
+  // missing, before anything could block on it.
+  error = kMciErrFileNotFound;
+  if (!file.IsOpen()) return nullptr;
 
+  error = kMciErrInvalidFile;
   std::array<char, 12> header{};
-  std::ifstream file(path, std::ios::binary);
-  if (!file.read(header.data(), header.size())) return nullptr;
+  if (file.ReadAt(0, header.data(), header.size()) != header.size()) return nullptr;
   const bool wave = StartsWith(header, "RIFF") && std::memcmp(header.data() + 8, "WAVE", 4) == 0;
   if (kind == AudioFileKind::kWaveOnly && !wave) return nullptr;
 
@@ -40,8 +47,9 @@ std::unique_ptr<AudioDecoder> OpenAudioFile(const std::string& path, AudioFileKi
                          StartsWith(header, "FORM") || StartsWith(header, "fLaC") ||
                          StartsWith(header, "OggS");
   std::unique_ptr<AudioDecoder> decoder =
-      container ? OpenSndfileDecoder(path) : OpenMpg123Decoder(path);
-  if (decoder != nullptr) error = 0;
+      container ? OpenSndfileDecoder(std::move(file)) : OpenMpg123Decoder(std::move(file));
+  if (decoder == nullptr || !PlayableFormat(*decoder)) return nullptr;
+  error = 0;
   return decoder;
 }
 

@@ -57,9 +57,10 @@ class CdDisc {
   virtual void Close() = 0;
 };
 
-// Opens the disc in the drive `name`: a device path, or a ".cue" image whose ".bin" lies beside
-// it under the same base name; an empty name means the system's default CD drive. Returns
-// nullptr and says why in problem when there is no drive, no disc, or nothing playable on it.
+// Opens the disc in the drive `name`: a device path (a block device), or a ".cue" image whose
+// data files are the ones its FILE lines name; an empty name means the system's default CD drive.
+// Returns nullptr and says why in problem when there is no drive, no disc, or nothing playable on
+// it.
 std::unique_ptr<CdDisc> OpenCdDisc(const std::string& name, std::string& problem);
 
 // The drive to use: the environment variable CORVANE_CDROM, empty when it is not set.

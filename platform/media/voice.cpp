@@ -1,6 +1,7 @@
 #include "platform/media/voice.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace corvane::platform {
 
@@ -9,6 +10,7 @@ namespace {
 // Frames decoded at a time: large enough to keep decoder calls rare, small enough that a seek
 // throws little work away.
 constexpr std::size_t kBlockFrames = 2048;
+constexpr std::int64_t kNoEnd = std::numeric_limits<std::int64_t>::max();
 
 }  // namespace
 
@@ -16,29 +18,38 @@ Voice::Voice(std::unique_ptr<AudioDecoder> decoder, int mix_rate)
     : decoder_(std::move(decoder)),
       rate_(decoder_->SampleRate()),
       channels_(decoder_->Channels()),
-      mix_rate_(mix_rate),
-      length_(decoder_->LengthFrames()) {}
+      mix_rate_(mix_rate) {}
+
+std::int64_t Voice::LengthFrames() const {
+  const std::int64_t real_end = real_end_.load();
+  const std::int64_t measured = decoder_->LengthFrames();
+  if (real_end < 0) return measured;
+  return decoder_->LengthKnown() ? std::min(measured, real_end) : real_end;
+}
+
+bool Voice::LengthKnown() const { return decoder_->LengthKnown() || real_end_.load() >= 0; }
+
+std::int64_t Voice::EndOfRange(std::optional<std::int64_t> to) const {
+  if (!LengthKnown()) return to.value_or(kNoEnd);
+  const std::int64_t length = LengthFrames();
+  return std::min(to.value_or(length), length);
+}
 
 void Voice::Play(std::int64_t from, std::optional<std::int64_t> to, bool loop) {
   std::lock_guard lock(mutex_);
-  end_ = std::min(to.value_or(length_), length_);
-  start_ = from;
-  produced_ = 0;
+  ++generation_;
+  request_ = {from, EndOfRange(to), loop};
   position_ = from;
-  loop_ = loop;
-  if (from >= end_) {
+  if (from >= request_.end) {
     state_ = VoiceState::kStopped;
     stopped_.notify_all();
     return;
   }
-  SeekTo(from);
   state_ = VoiceState::kPlaying;
 }
 
 void Voice::Stop() {
   std::lock_guard lock(mutex_);
-  if (state_ == VoiceState::kStopped) return;
-  position_ = start_ + produced_ * rate_ / mix_rate_;
   state_ = VoiceState::kStopped;
   stopped_.notify_all();
 }
@@ -58,41 +69,48 @@ void Voice::WaitWhilePlaying() {
   stopped_.wait(lock, [this] { return state_ != VoiceState::kPlaying; });
 }
 
-VoiceState Voice::State() const {
-  std::lock_guard lock(mutex_);
-  return state_;
-}
-
-std::int64_t Voice::PositionFrames() const {
-  std::lock_guard lock(mutex_);
-  if (state_ == VoiceState::kStopped) return position_;
-  return start_ + produced_ * rate_ / mix_rate_;
-}
-
-std::int64_t Voice::LengthFrames() const {
-  std::lock_guard lock(mutex_);
-  return length_;
-}
-
 void Voice::Mix(float* mix, std::size_t frames) {
-  std::lock_guard lock(mutex_);
-  for (std::size_t i = 0; i < frames && state_ == VoiceState::kPlaying;) {
+  std::uint64_t generation = 0;
+  Request request;
+  {
+    std::lock_guard lock(mutex_);
+    if (state_ != VoiceState::kPlaying) return;
+    generation = generation_;
+    request = request_;
+  }
+  if (generation != applied_) {
+    applied_ = generation;
+    start_ = request.from;
+    end_ = request.end;
+    loop_ = request.loop;
+    produced_ = 0;
+    SeekTo(start_);
+  }
+
+  bool finished = false;
+  std::int64_t finished_at = 0;
+  for (std::size_t i = 0; i < frames && !finished;) {
     // Exact rational stepping: no drift however long the file plays.
     const std::int64_t scaled = produced_ * rate_;
     const std::int64_t index = start_ + scaled / mix_rate_;
     const std::int64_t remainder = scaled % mix_rate_;
     if (index >= end_) {
-      Finish(end_);
+      finished_at = end_;
+      finished = !Restart();
       continue;
     }
     float left = 0;
     float right = 0;
     if (!FrameAt(index, left, right)) {
-      // The stream ended before the length measured at open (a damaged or truncated file): its
-      // real end is the length from now on.
-      length_ = std::min(length_, block_start_ + block_frames_);
-      end_ = std::min(end_, length_);
-      Finish(length_);
+      finished_at = index;
+      if (!seek_failed_) {
+        // The stream ended before the length measured at open (a damaged or truncated file), or
+        // where a length not yet measured really is: its real end is the length from now on.
+        finished_at = block_start_ + block_frames_;
+        real_end_ = finished_at;
+        end_ = std::min(end_, finished_at);
+      }
+      finished = !Restart();
       continue;
     }
     float next_left = 0;
@@ -107,24 +125,32 @@ void Voice::Mix(float* mix, std::size_t frames) {
     ++produced_;
     ++i;
   }
+
+  std::lock_guard lock(mutex_);
+  // A control that came while this ran wins over what the mix found.
+  if (generation != generation_ || state_ == VoiceState::kStopped) return;
+  if (finished) {
+    position_ = finished_at;
+    state_ = VoiceState::kStopped;
+    stopped_.notify_all();
+  } else {
+    position_ = Position();
+  }
 }
 
-void Voice::Finish(std::int64_t at) {
+bool Voice::Restart() {
   // A loop that produced nothing since its last start would spin forever on an empty stream.
-  if (loop_ && produced_ > 0) {
-    start_ = 0;
-    produced_ = 0;
-    end_ = length_;
-    SeekTo(0);
-    return;
-  }
-  position_ = at;
-  state_ = VoiceState::kStopped;
-  stopped_.notify_all();
+  if (!loop_ || produced_ == 0) return false;
+  start_ = 0;
+  produced_ = 0;
+  end_ = EndOfRange(std::nullopt);
+  SeekTo(0);
+  return true;
 }
 
 void Voice::SeekTo(std::int64_t frame) {
-  at_end_ = !decoder_->Seek(frame);
+  seek_failed_ = !decoder_->Seek(frame);
+  at_end_ = seek_failed_;
   block_start_ = frame;
   block_frames_ = 0;
 }

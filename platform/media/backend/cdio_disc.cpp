@@ -1,5 +1,5 @@
-// The CD disc over libcdio: images through its BIN/CUE driver, drives through cdda-paranoia,
-// which reads past scratches and the jitter of cheap drives.
+// The CD disc: drives over libcdio through cdda-paranoia, which reads past scratches and the
+// jitter of cheap drives; images through their cue sheets.
 #include <cdio/cdio.h>
 #include <cdio/logging.h>
 #include <cdio/paranoia/cdda.h>
@@ -7,10 +7,11 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <mutex>
 
 #include "platform/log/warn.h"
+#include "platform/media/backend/cue_image.h"
+#include "platform/media/backend/readable_file.h"
 #include "platform/media/cd_disc.h"
 
 namespace corvane::platform {
@@ -102,27 +103,6 @@ class CdioDisc : public CdDisc {
   std::mutex mutex_;
 };
 
-// A BIN/CUE image gives back the bytes it stores: little-endian samples, left then right.
-class ImageDisc final : public CdioDisc {
- public:
-  using CdioDisc::CdioDisc;
-
- private:
-  bool ReadLocked(std::int32_t sector, std::int32_t count, std::int16_t* samples) override {
-    bytes_.resize(static_cast<std::size_t>(count) * CDIO_CD_FRAMESIZE_RAW);
-    if (cdio_read_audio_sectors(cdio_, bytes_.data(), sector, static_cast<std::uint32_t>(count)) !=
-        DRIVER_OP_SUCCESS) {
-      return false;
-    }
-    for (std::size_t i = 0; i < bytes_.size() / 2; ++i) {
-      samples[i] = static_cast<std::int16_t>(bytes_[2 * i] | bytes_[2 * i + 1] << 8);
-    }
-    return true;
-  }
-
-  std::vector<std::uint8_t> bytes_;
-};
-
 // A drive read through paranoia, which keeps its own read position; a seek is made only when
 // a read does not follow the one before.
 class DriveDisc final : public CdioDisc {
@@ -160,28 +140,12 @@ class DriveDisc final : public CdioDisc {
   std::int32_t next_ = -1;
 };
 
-std::unique_ptr<CdDisc> OpenImage(const std::string& cue, std::string& problem) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(cue, error)) {
-    problem = "CD image " + cue + " not found";
-    return nullptr;
-  }
-  CdIo_t* cdio = cdio_open(cue.c_str(), DRIVER_BINCUE);
-  if (cdio == nullptr) {
-    problem = "CD image " + cue + " cannot be read: its cue sheet is not valid, or its .bin is " +
-              "missing";
-    return nullptr;
-  }
-  CdToc toc;
-  if (!ReadToc(cdio, toc, problem)) {
-    problem = "CD image " + cue + ": " + problem;
-    cdio_destroy(cdio);
-    return nullptr;
-  }
-  return std::make_unique<ImageDisc>(cdio, std::move(toc));
-}
-
 std::unique_ptr<CdDisc> OpenDrive(const std::string& device, std::string& problem) {
+  // Only a block device is handed to the drive layer: anything else could block its open.
+  if (!device.empty() && !IsBlockDevice(device)) {
+    problem = "CD drive " + device + " is not a block device";
+    return nullptr;
+  }
   CdIo_t* cdio = cdio_open(device.empty() ? nullptr : device.c_str(), DRIVER_DEVICE);
   const std::string shown = device.empty() ? "the default CD drive" : "CD drive " + device;
   if (cdio == nullptr) {
@@ -211,7 +175,10 @@ std::unique_ptr<CdDisc> OpenDrive(const std::string& device, std::string& proble
 
 std::unique_ptr<CdDisc> OpenCdDisc(const std::string& name, std::string& problem) {
   cdio_log_set_handler(&QuietLog);
-  return IsCueSheet(name) ? OpenImage(name, problem) : OpenDrive(name, problem);
+  if (!IsCueSheet(name)) return OpenDrive(name, problem);
+  std::unique_ptr<CdDisc> disc = OpenCueImage(name, problem);
+  if (disc == nullptr) problem = "CD image " + name + ": " + problem;
+  return disc;
 }
 
 }  // namespace corvane::platform

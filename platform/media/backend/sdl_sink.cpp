@@ -3,6 +3,9 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
 
 #include "platform/log/warn.h"
 
@@ -34,9 +37,23 @@ class SdlSink final : public AudioSink {
   std::uint32_t device_count_;
 };
 
+// SDL's audio thread asks for a high priority, through D-Bus when the system refuses it
+// directly, and libdbus starts a session bus daemon (dbus-launch --autolaunch) when it finds none;
+// that daemon would outlive the saver. Where the environment has no session bus, D-Bus is
+// switched off for this process instead: the priority request then simply fails.
+void KeepDBusFromStartingABus() {
+  if (std::getenv("DBUS_SESSION_BUS_ADDRESS") != nullptr) return;
+  // The per-user bus that libdbus finds by itself, without an address in the environment.
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  std::error_code error;
+  if (runtime != nullptr && std::filesystem::exists(std::string(runtime) + "/bus", error)) return;
+  setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+}
+
 }  // namespace
 
 std::unique_ptr<AudioSink> OpenSdlSink(int rate) {
+  KeepDBusFromStartingABus();
   // SDL's audio subsystem brings up its event subsystem, which would otherwise turn SIGINT and
   // SIGTERM into events nobody reads, and the saver would no longer end when its host asks.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");

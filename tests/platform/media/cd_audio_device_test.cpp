@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -48,15 +49,19 @@ TEST_F(CdAudio, WithoutAPlayableDiscTheDoorIsOpenAndNothingElseAnswers) {
   WriteFileBytes(scratch_ / "garbage.bin", "x");
   WriteFileBytes(scratch_ / "nobin.cue",
                  "FILE \"nobin.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n");
-  // The data file is found by the cue sheet's base name, not by the name the sheet gives.
-  WriteFileBytes(scratch_ / "other.cue",
-                 "FILE \"good.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n");
-  std::filesystem::copy_file(scratch_ / "good.cue", scratch_ / "short.cue");
+  // Neither a cue sheet nor the data file it names may block the device: FIFOs count as missing.
+  ASSERT_EQ(mkfifo((scratch_ / "fifo.cue").c_str(), 0600), 0);
+  ASSERT_EQ(mkfifo((scratch_ / "fifo.bin").c_str(), 0600), 0);
+  WriteFileBytes(scratch_ / "fifobin.cue",
+                 "FILE \"fifo.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n");
+  // A data file shorter than its sheet says: the third track starts past its end.
+  std::string sheet = test_support::ReadFileBytes(scratch_ / "good.cue");
+  WriteFileBytes(scratch_ / "short.cue", sheet.replace(sheet.find("good.bin"), 4, "short"));
   std::filesystem::copy_file(scratch_ / "good.bin", scratch_ / "short.bin");
   std::filesystem::resize_file(scratch_ / "short.bin", 100 * cd_test::kSectorBytes);
 
-  for (const char* drive :
-       {"missing.cue", "empty.cue", "garbage.cue", "nobin.cue", "other.cue", "short.cue"}) {
+  for (const char* drive : {"missing.cue", "empty.cue", "garbage.cue", "nobin.cue", "fifo.cue",
+                            "fifobin.cue", "short.cue", "/dev/null"}) {
     SCOPED_TRACE(drive);
     OpenDisc(scratch_ / drive);
     EXPECT_EQ(Send("status cdaudio mode"), "open");

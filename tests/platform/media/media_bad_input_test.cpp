@@ -1,3 +1,6 @@
+#include <stdlib.h>
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 
@@ -24,14 +27,31 @@ TEST_F(MediaBadInput, UnplayableFilesGiveErrorCodesToOpenAndToPlaySound) {
   for (int i = 0; i < 20000; ++i) garbage += static_cast<char>((i * 7919 + i / 13) % 251);
   WriteFileBytes(scratch_ / "garbage.mp3", garbage);
   // A RIFF header whose format chunk is cut off.
-  WriteFileBytes(scratch_ / "broken.wav", ReadFileBytes(scratch_ / "good.wav").substr(0, 30));
+  const std::string wav = ReadFileBytes(scratch_ / "good.wav");
+  WriteFileBytes(scratch_ / "broken.wav", wav.substr(0, 30));
+  ASSERT_EQ(mkfifo((scratch_ / "fifo.mp3").c_str(), 0600), 0);
+  ASSERT_EQ(mkfifo((scratch_ / "fifo.wav").c_str(), 0600), 0);
+  // Headers outside what real files use: each field patched into the good file's format chunk.
+  const auto patched = [&](std::size_t offset, std::string bytes) {
+    return wav.substr(0, offset) + bytes + wav.substr(offset + bytes.size());
+  };
+  WriteFileBytes(scratch_ / "rate 2^31-1.wav", patched(24, "\xFF\xFF\xFF\x7F"));
+  WriteFileBytes(scratch_ / "rate 4000.wav", patched(24, std::string("\xA0\x0F\0\0", 4)));
+  WriteFileBytes(scratch_ / "9 channels.wav", patched(22, std::string("\x09\0", 2)));
+  WriteFileBytes(scratch_ / "48-bit.wav", patched(34, std::string("\x30\0", 2)));
 
   const struct {
     const char* name;
     MCIERROR expected;
   } cases[] = {
       {"missing.mp3", kMciErrFileNotFound},
-      {"folder.mp3", kMciErrInvalidFile},
+      {"folder.mp3", kMciErrFileNotFound},
+      {"fifo.mp3", kMciErrFileNotFound},
+      {"fifo.wav", kMciErrFileNotFound},
+      {"rate 2^31-1.wav", kMciErrInvalidFile},
+      {"rate 4000.wav", kMciErrInvalidFile},
+      {"9 channels.wav", kMciErrInvalidFile},
+      {"48-bit.wav", kMciErrInvalidFile},
       {"empty.mp3", kMciErrInvalidFile},
       {"tiny.mp3", kMciErrInvalidFile},
       {"garbage.mp3", kMciErrInvalidFile},
@@ -49,6 +69,26 @@ TEST_F(MediaBadInput, UnplayableFilesGiveErrorCodesToOpenAndToPlaySound) {
       << "wave playback takes RIFF/WAVE files only";
   EXPECT_FALSE(PlaySoundA("SystemStart", 0, kSndAsync | kSndAlias));
   EXPECT_TRUE(PlaySoundA(nullptr, 0, 0));
+}
+
+// With no session bus in the environment, opening audio must not start one: a dbus-launch found
+// first on the path leaves a mark if it is ever run.
+TEST_F(MediaBadInput, AudioWithoutASessionBusStartsNone) {
+  const std::string bin = scratch_ / "bin";
+  std::filesystem::create_directory(bin);
+  WriteFileBytes(bin + "/dbus-launch",
+                 "#!/bin/sh\ntouch \"" + scratch_ / "launched" + "\"\nexit 1\n");
+  std::filesystem::permissions(bin + "/dbus-launch", std::filesystem::perms::owner_all);
+  setenv("PATH", (bin + ":" + getenv("PATH")).c_str(), 1);
+  setenv("XDG_RUNTIME_DIR", scratch_.folder.c_str(), 1);
+  setenv("DISPLAY", ":999", 1);
+  unsetenv("DBUS_SESSION_BUS_ADDRESS");
+  Start("dummy");
+  audio_test::WriteWave(scratch_ / "tone.wav", {{440, 0.3}});
+  ASSERT_EQ(Send("open \"" + scratch_ / "tone.wav" + "\" type MPEGVideo alias x"), 0u);
+  // The mixer runs only a little ahead of the output, so the output's thread has been running.
+  ASSERT_EQ(Send("play x wait"), 0u);
+  EXPECT_FALSE(std::filesystem::exists(scratch_ / "launched"));
 }
 
 TEST_F(MediaBadInput, DamagedFilesThatOpenPlayToWhereTheyBreak) {

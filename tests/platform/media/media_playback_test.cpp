@@ -75,9 +75,11 @@ TEST_F(MediaPlayback, VariableRateMp3WithoutLengthHeaderPlaysToItsRealEnd) {
   // -t leaves out the header frame that would tell the length.
   ASSERT_TRUE(audio_test::EncodeMp3(wav, mp3, "-V 2 -t"));
   ASSERT_EQ(Send("open \"" + mp3 + "\" alias vbr"), 0u);
-  EXPECT_NEAR(std::stoi(Status("vbr", "length")), 1200, 80);
+  // Until the file has been measured its length is only the header's guess, which play does not
+  // stop at.
   ASSERT_EQ(Send("play vbr wait"), 0u) << "wait returns when play has ended";
   EXPECT_EQ(Status("vbr", "mode"), "stopped");
+  EXPECT_NEAR(std::stoi(Status("vbr", "length")), 1200, 80);
   Send("close vbr");
 
   double tone = 0;
