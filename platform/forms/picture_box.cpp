@@ -1,6 +1,6 @@
 #include "platform/forms/picture_box.h"
 
-#include <algorithm>
+#include "platform/gfx/blit.h"
 
 namespace corvane::platform {
 
@@ -12,10 +12,7 @@ void PictureBox::SetPicture(const gfx::Surface& picture) {
 }
 
 void PictureBox::Repaint() {
-  gfx::Surface& image = Image();
-  const int w = std::min(image.width(), picture_.width());
-  const int h = std::min(image.height(), picture_.height());
-  for (int y = 0; y < h; ++y) std::copy_n(picture_.Row(y), w, image.Row(y));
+  gfx::Blit(Image(), 0, 0, picture_.width(), picture_.height(), picture_, 0, 0);
 }
 
 }  // namespace corvane::platform

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/forms/form.h"
+#include "platform/gfx/blit.h"
 #include "platform/service.h"
 
 namespace corvane::platform {
@@ -77,9 +78,7 @@ void WindowedControl::ResizeImage(int width, int height) {
   if (!resized.empty()) {
     resized.Fill(back_color_);
     // What was drawn stays where it was, as far as it still fits.
-    const int w = std::min(width, image_.width());
-    const int h = std::min(height, image_.height());
-    for (int y = 0; y < h; ++y) std::copy_n(image_.Row(y), w, resized.Row(y));
+    gfx::Blit(resized, 0, 0, image_.width(), image_.height(), image_, 0, 0);
   }
   image_ = std::move(resized);
   Repaint();
@@ -133,8 +132,7 @@ void WindowedControl::PresentArea(const Rect& area) {
     }
   }
   if (frame_.empty()) return;
-  for (int y = 0; y < image_.height(); ++y)
-    std::copy_n(image_.Row(y), image_.width(), frame_.Row(y));
+  gfx::Blit(frame_, 0, 0, image_.width(), image_.height(), image_, 0, 0);
   for (Control* child : children_) {
     if (!child->HasWindow() && child->Visible()) child->Paint(frame_);
   }
