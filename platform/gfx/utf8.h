@@ -13,4 +13,7 @@ inline constexpr char32_t kReplacementCharacter = U'\uFFFD';
 // so captions read from damaged files still show everything that can be shown.
 std::u32string DecodeUtf8(std::string_view text);
 
+// Encodes code points as UTF-8; a surrogate or a value past U+10FFFF becomes U+FFFD.
+std::string EncodeUtf8(std::u32string_view text);
+
 }  // namespace corvane::gfx
