@@ -128,8 +128,8 @@ Sheen SheenTable(int width) {
 
 std::array<std::uint32_t, 256> MetalPalette(Metal metal) { return PaletteOf(metal); }
 
-void RenderMetallic(const PixelRows& source, const PixelRows& destination,
-                    const MetallicLook& look) {
+void RenderMetallic(const PixelRows& source, const PixelRows& destination, const MetallicLook& look,
+                    metallic::RowPath path) {
   const int width = source.width;
   const int height = source.height;
   const int phase = look.phase & 255;
@@ -178,7 +178,7 @@ void RenderMetallic(const PixelRows& source, const PixelRows& destination,
     if (r >= period) r -= 2 * period;
     const int start = std::clamp(sheen.zero + r, 0, 2 * sheen.zero);
     in.sheen = sheen.table.data() + start;
-    metallic::RenderRow(in, palette.data(), destination.Row(y), width);
+    metallic::RenderRow(in, palette.data(), destination.Row(y), width, path);
   }
 }
 

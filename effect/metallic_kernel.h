@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "effect/metallic_rows.h"
+
 namespace corvane {
 
 // Rows of 32-bit pixels 0x00RRGGBB, pitch_bytes apart, as the program's drawing services describe a
@@ -36,8 +38,9 @@ struct MetallicLook {
 // Renders source as polished metal into destination, which must have the same width and height
 // (at least 1 each). Source and destination may be the same rows: each destination row is written
 // only after the source rows it depends on have been read into working buffers. The output depends
-// on the pixels and the look alone. May throw std::bad_alloc, before it writes any row.
-void RenderMetallic(const PixelRows& source, const PixelRows& destination,
-                    const MetallicLook& look);
+// on the pixels and the look alone, whichever path renders the rows. May throw std::bad_alloc,
+// before it writes any row.
+void RenderMetallic(const PixelRows& source, const PixelRows& destination, const MetallicLook& look,
+                    metallic::RowPath path = metallic::FastestRowPath());
 
 }  // namespace corvane

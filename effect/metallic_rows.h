@@ -31,9 +31,18 @@ struct RowInputs {
 // Luminance as (R + 2G + B) / 4, written at out[1..width] with the padding entries filled in.
 void LumaRow(const std::uint32_t* src, std::int16_t* out, int width);
 
+// The ways a row can be rendered: one pixel at a time, eight at a time with SSE2, sixteen at a time
+// with AVX2 (its gather does the palette lookup). All give the same bytes.
+enum class RowPath { kPerPixel, kSse2, kAvx2 };
+
+// The fastest path this processor runs, found once.
+RowPath FastestRowPath();
+
 // The finished row: each pixel's brightness, from the tone curve, the relief, the bar's shading and
 // the highlight, clamped to 0..255 and looked up in the metal's palette. Fills in in.down on the
-// way. dst may be the source row of mid, but not below.
-void RenderRow(const RowInputs& in, const std::uint32_t* palette, std::uint32_t* dst, int width);
+// way. dst may be the source row of mid, but not below. Rows too narrow for a path's vectors, and
+// paths the build or the processor lacks, fall back to the next narrower path.
+void RenderRow(const RowInputs& in, const std::uint32_t* palette, std::uint32_t* dst, int width,
+               RowPath path = FastestRowPath());
 
 }  // namespace corvane::metallic

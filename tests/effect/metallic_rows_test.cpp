@@ -1,7 +1,7 @@
 // The library's rendering must give the same bytes as the plain reference for every input: every
 // phase and metal, relief in and out of range, widths around the vector size (where the last group
-// of eight overlaps the one before), heights of one and two rows, and strips tall enough for the
-// highlight's cut lines.
+// of eight or sixteen overlaps the one before), heights of one and two rows, and strips tall enough
+// for the highlight's cut lines; by every path.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -19,9 +19,9 @@ struct Size {
   int width, height;
 };
 
-constexpr Size kSizes[] = {{1, 1},   {1, 6},  {2, 2},   {7, 3},    {8, 1},
-                           {8, 9},   {9, 4},  {15, 2},  {16, 5},   {17, 17},
-                           {23, 40}, {64, 3}, {100, 7}, {171, 30}, {213, 11}};
+constexpr Size kSizes[] = {{1, 1},  {1, 6},  {2, 2},   {7, 3},    {8, 1},   {8, 9},
+                           {9, 4},  {15, 2}, {16, 5},  {17, 17},  {23, 40}, {31, 2},
+                           {33, 3}, {64, 3}, {100, 7}, {171, 30}, {213, 11}};
 constexpr int kReliefs[] = {-5, 0, 1, 3, 4, 9, 16, 17, 1000};
 constexpr Metal kMetals[] = {Metal::kSteel, Metal::kGold, Metal::kCopper};
 
@@ -39,18 +39,27 @@ PixelRows Rows(std::vector<std::uint32_t>& pixels, Size size, int stride) {
   return PixelRows{pixels.data(), size.width, size.height, stride * 4};
 }
 
-// Renders source (compact rows) with both, and fails on the first difference.
+constexpr metallic::RowPath kPaths[] = {metallic::RowPath::kPerPixel, metallic::RowPath::kSse2,
+                                        metallic::RowPath::kAvx2};
+
+// Renders source (compact rows) with the reference and with the library by each path this
+// processor runs, and fails on the first difference.
 ::testing::AssertionResult MatchesReference(std::vector<std::uint32_t> source, Size size,
                                             MetallicLook look) {
-  std::vector<std::uint32_t> library(source.size());
   std::vector<std::uint32_t> reference(source.size());
-  RenderMetallic(Rows(source, size, size.width), Rows(library, size, size.width), look);
   reference::RenderMetallic(Rows(source, size, size.width), Rows(reference, size, size.width),
                             look);
-  if (library == reference) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure()
-         << size.width << "x" << size.height << " phase " << look.phase << " metal "
-         << static_cast<int>(look.metal) << " relief " << look.relief;
+  for (const metallic::RowPath path : kPaths) {
+    std::vector<std::uint32_t> library(source.size());
+    RenderMetallic(Rows(source, size, size.width), Rows(library, size, size.width), look, path);
+    if (library != reference) {
+      return ::testing::AssertionFailure()
+             << size.width << "x" << size.height << " phase " << look.phase << " metal "
+             << static_cast<int>(look.metal) << " relief " << look.relief << " path "
+             << static_cast<int>(path);
+    }
+  }
+  return ::testing::AssertionSuccess();
 }
 
 TEST(MetallicRows, MatchTheReferenceForEveryPhaseMetalAndSize) {
