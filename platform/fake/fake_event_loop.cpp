@@ -13,8 +13,8 @@ void FakeEventLoop::StopTimer(TimerId id) { timers_.Remove(id); }
 
 void FakeEventLoop::Post(std::function<void()> message) { posted_.push_back(std::move(message)); }
 
-WatchId FakeEventLoop::WatchFd(int fd, std::function<void()> on_ready) {
-  watches_[next_watch_] = {fd, std::move(on_ready)};
+WatchId FakeEventLoop::WatchFd(int /*fd*/, std::function<void()> on_ready) {
+  watches_[next_watch_] = std::move(on_ready);
   return next_watch_++;
 }
 
@@ -22,25 +22,6 @@ void FakeEventLoop::StopWatch(WatchId id) { watches_.erase(id); }
 
 void FakeEventLoop::WatchChild(int pid, std::function<void(int exit_status)> on_exit) {
   children_[pid] = std::move(on_exit);
-}
-
-bool FakeEventLoop::MakeReadable(int fd) {
-  for (const auto& [id, watch] : watches_) {
-    if (watch.first != fd) continue;
-    const std::function<void()> handler = watch.second;
-    handler();
-    return true;
-  }
-  return false;
-}
-
-bool FakeEventLoop::EndChild(int pid, int exit_status) {
-  const auto it = children_.find(pid);
-  if (it == children_.end()) return false;
-  const auto on_exit = std::move(it->second);
-  children_.erase(it);
-  on_exit(exit_status);
-  return true;
 }
 
 void FakeEventLoop::Quit(int exit_code) {

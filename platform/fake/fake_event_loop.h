@@ -16,7 +16,8 @@ class FakeEventLoop final : public EventLoop {
   TimerId StartTimer(std::uint32_t interval_ms, std::function<void()> on_tick) override;
   void StopTimer(TimerId id) override;
   void Post(std::function<void()> message) override;
-  // Watches are only remembered: a test says when a descriptor is readable or a child has ended.
+  // Watches are only remembered: the services that wait for other processes have fakes of their
+  // own, so nothing here ever becomes readable or ends.
   WatchId WatchFd(int fd, std::function<void()> on_ready) override;
   void StopWatch(WatchId id) override;
   void WatchChild(int pid, std::function<void(int exit_status)> on_exit) override;
@@ -39,17 +40,12 @@ class FakeEventLoop final : public EventLoop {
   // What a SIGTERM would do.
   void RequestEnd();
   std::int64_t NowNs() const { return now_ns_; }
-  // Runs the handler watching fd as the real loop does while fd is readable; false if none does.
-  bool MakeReadable(int fd);
-  // Tells the watcher of pid that it ended (the test has reaped it); false if nobody watches it.
-  bool EndChild(int pid, int exit_status);
-  size_t WatchCount() const { return watches_.size() + children_.size(); }
   size_t TimerCount() const { return timers_.Size(); }
 
  private:
   TimerQueue timers_;
   std::deque<std::function<void()>> posted_;
-  std::map<WatchId, std::pair<int, std::function<void()>>> watches_;
+  std::map<WatchId, std::function<void()>> watches_;
   std::map<int, std::function<void(int)>> children_;
   WatchId next_watch_ = 1;
   std::function<void()> end_handler_;
