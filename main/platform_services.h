@@ -5,7 +5,8 @@
 namespace corvane {
 
 // The real platform services, installed for as long as this object lives: the runtime, profile
-// files, libraries, windows and the event loop, fonts, the message box and the media service.
+// files, libraries, windows and the event loop, fonts, the message box, the media service, the
+// file chooser and the launcher.
 class PlatformServices {
  public:
   // Installs every service of the platform the program was built for. nullptr, after a message on

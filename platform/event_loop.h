@@ -6,9 +6,12 @@
 namespace corvane::platform {
 
 using TimerId = std::uint32_t;
+using WatchId = std::uint32_t;
 
-// The one user-interface thread's loop: window events, timers and posted messages, dispatched one
-// at a time, so a handler is never interrupted by another. Timers are the lowest priority: a tick
+// The one user-interface thread's loop: window events, timers, posted messages, readable file
+// descriptors and ended child processes, dispatched one at a time, so a handler is never
+// interrupted by another. Waiting for another process (a file chooser) goes through it, so windows
+// keep repainting and timers keep ticking meanwhile. Timers are the lowest priority: a tick
 // is delivered only when nothing else is waiting, and missed expirations collapse into one tick.
 class EventLoop {
  public:
@@ -21,6 +24,15 @@ class EventLoop {
 
   // Queues a message to run on this thread after the handler that posted it has returned.
   virtual void Post(std::function<void()> message) = 0;
+
+  // Calls on_ready on this thread while fd has data to read or its other end has closed. The
+  // handler must read what is there or stop the watch; otherwise it is called again at once.
+  virtual WatchId WatchFd(int fd, std::function<void()> on_ready) = 0;
+  virtual void StopWatch(WatchId id) = 0;
+  // Reaps a child process of this program when it ends and then calls on_exit once on this
+  // thread with its exit status (128 + the signal number when a signal ended it, -1 when the
+  // status could not be had).
+  virtual void WatchChild(int pid, std::function<void(int exit_status)> on_exit) = 0;
 
   // Dispatches until done() is true or the program is ending. Nested calls run modal loops.
   // Returns false when it stopped because the program is ending.

@@ -1,12 +1,14 @@
-// The Linux platform: POSIX files, runtime and dynamic loading, X11 windows, fontconfig fonts and
-// the SDL2 media service.
+// The Linux platform: POSIX files, runtime and dynamic loading, X11 windows, fontconfig fonts, the
+// SDL2 media service, and the desktop's file chooser and opener of web addresses.
 
 #include "main/platform_services.h"
 
 #include <memory>
 #include <optional>
 
+#include "platform/desktop/desktop_file_chooser.h"
 #include "platform/desktop/system_font_loader.h"
+#include "platform/desktop/xdg_launcher.h"
 #include "platform/forms/window_message_box.h"
 #include "platform/gfx/font.h"
 #include "platform/media/media_service.h"
@@ -34,6 +36,10 @@ class LinuxServices final : public PlatformServices {
     message_box_service_.emplace(message_box_);
     media_ = CreateMediaService();
     media_service_.emplace(*media_);
+    chooser_.emplace(x11_->loop());
+    chooser_service_.emplace(*chooser_);
+    launcher_.emplace(x11_->loop());
+    launcher_service_.emplace(*launcher_);
     return true;
   }
 
@@ -56,6 +62,10 @@ class LinuxServices final : public PlatformServices {
   std::optional<ScopedService<MessageBoxService>> message_box_service_;
   std::unique_ptr<MediaService> media_;
   std::optional<ScopedService<MediaService>> media_service_;
+  std::optional<DesktopFileChooser> chooser_;
+  std::optional<ScopedService<FileChooser>> chooser_service_;
+  std::optional<XdgLauncher> launcher_;
+  std::optional<ScopedService<Launcher>> launcher_service_;
 };
 
 }  // namespace

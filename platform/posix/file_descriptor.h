@@ -15,6 +15,12 @@ class FileDescriptor {
   FileDescriptor& operator=(const FileDescriptor&) = delete;
 
   int get() const { return fd_; }
+  // Hands the descriptor over to the caller, who closes it.
+  int Release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
   // Closes now, reporting whether the close succeeded (a delayed write error shows up here).
   bool Close() {
     const int fd = fd_;

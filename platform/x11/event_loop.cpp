@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <vector>
 
 namespace corvane::platform::x11 {
 
@@ -25,6 +26,16 @@ TimerId X11EventLoop::StartTimer(std::uint32_t interval_ms, std::function<void()
 void X11EventLoop::StopTimer(TimerId id) { timers_.Remove(id); }
 
 void X11EventLoop::Post(std::function<void()> message) { posted_.push_back(std::move(message)); }
+
+WatchId X11EventLoop::WatchFd(int fd, std::function<void()> on_ready) {
+  return watches_.Add(fd, std::move(on_ready));
+}
+
+void X11EventLoop::StopWatch(WatchId id) { watches_.Remove(id); }
+
+void X11EventLoop::WatchChild(int pid, std::function<void(int exit_status)> on_exit) {
+  watches_.AddChild(pid, std::move(on_exit));
+}
 
 void X11EventLoop::Quit(int exit_code) {
   if (quitting_) return;
@@ -56,6 +67,7 @@ bool X11EventLoop::DispatchOne() {
     if (dispatch_) dispatch_(event);
     return true;
   }
+  if (watches_.DispatchOne()) return true;
   if (!posted_.empty()) {
     auto message = std::move(posted_.front());
     posted_.pop_front();
@@ -76,9 +88,13 @@ void X11EventLoop::Wait() {
     // Round up so that we wake at or after the deadline, never just before it.
     timeout_ms = wait_ns <= 0 ? 0 : static_cast<int>((wait_ns + 999'999) / 1'000'000);
   }
-  pollfd fds[2] = {{display_.ConnectionFd(), POLLIN, 0}, {signals_.Fd(), POLLIN, 0}};
-  const int nfds = signals_.Fd() >= 0 ? 2 : 1;
-  while (poll(fds, nfds, timeout_ms) < 0 && errno == EINTR) {
+  if (const auto cap = watches_.MaxWaitMs(); cap && (timeout_ms < 0 || *cap < timeout_ms)) {
+    timeout_ms = *cap;
+  }
+  std::vector<pollfd> fds = {{display_.ConnectionFd(), POLLIN, 0}};
+  if (signals_.Fd() >= 0) fds.push_back({signals_.Fd(), POLLIN, 0});
+  watches_.AppendPollFds(fds);
+  while (poll(fds.data(), fds.size(), timeout_ms) < 0 && errno == EINTR) {
     if (signals_.Fd() >= 0) break;  // The pipe has the news; the loop will read it.
   }
 }

@@ -7,13 +7,15 @@
 
 #include "platform/event_loop.h"
 #include "platform/loop/timer_queue.h"
+#include "platform/posix/poll_watches.h"
 #include "platform/x11/display.h"
 #include "platform/x11/end_signals.h"
 
 namespace corvane::platform::x11 {
 
-// The event loop over the X connection: X events first, then posted messages, then timer ticks,
-// waiting in poll() on the connection and the end-signal pipe until the next timer deadline.
+// The event loop over the X connection: X events first, then watched descriptors and children,
+// then posted messages, then timer ticks, waiting in poll() on the connection, the end-signal
+// pipe and the watched descriptors until the next timer deadline.
 class X11EventLoop final : public EventLoop {
  public:
   explicit X11EventLoop(X11Display& display);
@@ -24,6 +26,9 @@ class X11EventLoop final : public EventLoop {
   TimerId StartTimer(std::uint32_t interval_ms, std::function<void()> on_tick) override;
   void StopTimer(TimerId id) override;
   void Post(std::function<void()> message) override;
+  WatchId WatchFd(int fd, std::function<void()> on_ready) override;
+  void StopWatch(WatchId id) override;
+  void WatchChild(int pid, std::function<void(int exit_status)> on_exit) override;
   bool RunUntil(const std::function<bool()>& done) override;
   void Quit(int exit_code) override;
   bool Quitting() const override { return quitting_; }
@@ -40,6 +45,7 @@ class X11EventLoop final : public EventLoop {
   X11Display& display_;
   EndSignals signals_;
   TimerQueue timers_;
+  PollWatches watches_;
   std::deque<std::function<void()>> posted_;
   std::function<void(XEvent&)> dispatch_;
   std::function<void()> end_handler_;

@@ -109,6 +109,13 @@ class JournalLoop final : public platform::EventLoop {
     fake_.StopTimer(id);
   }
   void Post(std::function<void()> message) override { fake_.Post(std::move(message)); }
+  platform::WatchId WatchFd(int fd, std::function<void()> on_ready) override {
+    return fake_.WatchFd(fd, std::move(on_ready));
+  }
+  void StopWatch(platform::WatchId id) override { fake_.StopWatch(id); }
+  void WatchChild(int pid, std::function<void(int)> on_exit) override {
+    fake_.WatchChild(pid, std::move(on_exit));
+  }
   bool RunUntil(const std::function<bool()>& done) override { return fake_.RunUntil(done); }
   void Quit(int exit_code) override {
     if (!fake_.Quitting()) journal_.push_back("quit " + std::to_string(exit_code));

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/event_loop.h"
+
+namespace corvane::platform {
+
+// Another program run for its answer on standard output, waited for through the event loop so
+// that the user-interface thread goes on serving windows and timers.
+class CommandRun {
+ public:
+  using Done = std::function<void(int exit_status, const std::string& output)>;
+
+  // Starts argv (see Spawn). done runs once on the loop, after the program has ended and its
+  // output has been read to the end. nullptr when the program cannot be started.
+  static std::unique_ptr<CommandRun> Start(EventLoop& loop, const std::vector<std::string>& argv,
+                                           Done done);
+  // A program still running is ended (SIGTERM) and reaped later by the loop; done is not called.
+  ~CommandRun();
+  CommandRun(const CommandRun&) = delete;
+  CommandRun& operator=(const CommandRun&) = delete;
+
+ private:
+  struct State;
+  explicit CommandRun(std::shared_ptr<State> state) : state_(std::move(state)) {}
+  std::shared_ptr<State> state_;
+};
+
+}  // namespace corvane::platform

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/desktop/chooser_backend.h"
+#include "platform/event_loop.h"
+
+namespace corvane::platform {
+
+// The desktop portal's FileChooser on the session bus; unavailable without a session bus or a
+// portal that answers the call.
+std::unique_ptr<ChooserBackend> MakePortalChooser(EventLoop& loop);
+
+}  // namespace corvane::platform

@@ -1,0 +1,72 @@
+#include "platform/api/comdlg32.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/fake/fake_file_chooser.h"
+#include "platform/service.h"
+
+namespace corvane::platform {
+namespace {
+
+constexpr char kFilter[] = "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0";
+
+struct Asked {
+  int result;
+  std::string buffer;  // Up to the first NUL.
+};
+
+Asked AskWith(std::optional<std::string> answer, fake::FakeFileChooser* chooser) {
+  std::string buffer(255, '\0');
+  OpenFileNameA request;
+  request.owner = 0x2a00007;
+  request.filter = kFilter;
+  request.file = buffer.data();
+  request.max_file = 255;
+  request.initial_dir = "/home/u/Music";
+  request.title = "ﾌｧｲﾙを開く";
+  if (chooser != nullptr) chooser->Answer(std::move(answer));
+  const int result = GetOpenFileNameA(&request);
+  return Asked{result, buffer.c_str()};
+}
+
+TEST(GetOpenFileNameA, OnlyAChosenPathThatFitsTheBufferWithItsNulIsAFile) {
+  const std::string longest(254, 'a'), too_long(255, 'a');
+  struct Case {
+    std::optional<std::string> answer;
+    bool installed;
+    Asked expected;
+  };
+  const Case cases[] = {
+      {"/home/u/Music/ｿﾝｸﾞ.mp3", true, {1, "/home/u/Music/ｿﾝｸﾞ.mp3"}},
+      {std::nullopt, true, {0, ""}},  // Cancelled or failed.
+      {longest, true, {1, longest}},
+      {too_long, true, {0, ""}},
+      {"/a.mp3", false, {0, ""}},  // No chooser at all.
+  };
+  for (const Case& c : cases) {
+    fake::FakeFileChooser chooser;
+    std::optional<ScopedService<FileChooser>> service;
+    if (c.installed) service.emplace(chooser);
+    const Asked asked = AskWith(c.answer, c.installed ? &chooser : nullptr);
+    EXPECT_EQ(asked.result, c.expected.result) << c.answer.value_or("(none)").size();
+    EXPECT_EQ(asked.buffer, c.expected.buffer);
+  }
+}
+
+TEST(GetOpenFileNameA, TheChooserGetsTheOwnerTitleFolderAndTheFirstFilterSplitIntoPatterns) {
+  fake::FakeFileChooser chooser;
+  ScopedService<FileChooser> service(chooser);
+  AskWith(std::nullopt, &chooser);
+  ASSERT_EQ(chooser.requests().size(), 1u);
+  const FileChooserRequest& asked = chooser.requests()[0];
+  EXPECT_EQ(asked.parent, 0x2a00007u);
+  EXPECT_EQ(asked.title, "ﾌｧｲﾙを開く");
+  EXPECT_EQ(asked.folder, "/home/u/Music");
+  EXPECT_EQ(asked.filter_name, "BGMﾌｧｲﾙ (MP3 WAV)");
+  EXPECT_EQ(asked.patterns, (std::vector<std::string>{"*.MP3", "*.WAV"}));
+}
+
+}  // namespace
+}  // namespace corvane::platform

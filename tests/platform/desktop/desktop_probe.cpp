@@ -1,0 +1,65 @@
+// A program on the X11 backend with the desktop's chooser and launcher, driven by the end-to-end
+// tests under Xvfb. Its first argument is the folder that alone makes up PATH, so that the
+// stand-ins the test wrote there are all it finds; no session bus is reachable.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "platform/api/comdlg32.h"
+#include "platform/api/shell32.h"
+#include "platform/api/user32.h"
+#include "platform/desktop/desktop_file_chooser.h"
+#include "platform/desktop/xdg_launcher.h"
+#include "platform/forms/form.h"
+#include "platform/forms/timer.h"
+#include "platform/service.h"
+#include "platform/x11/platform.h"
+
+using namespace corvane::platform;
+
+namespace {
+void Say(const std::string& line) {
+  std::printf("%s\n", line.c_str());
+  std::fflush(stdout);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) return 2;
+  setenv("PATH", argv[1], 1);
+  setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus", 1);
+  auto platform = x11::X11Platform::Open();
+  if (!platform) return 1;
+  EventLoop& loop = platform->loop();
+  const std::string mode = argv[2];
+
+  // choose <folder>: the chooser over a shown form whose 100 ms timer reports each tick.
+  if (mode == "choose") {
+    DesktopFileChooser chooser(loop);
+    ScopedService<FileChooser> service(chooser);
+    Form form("owner");
+    form.Move(0, 0, 100 * TwipsPerPixelX(), 80 * TwipsPerPixelY());
+    form.Show();
+    Timer ticker(&form, 100, true);
+    ticker.on_timer = [] { Say("tick"); };
+    std::string file(255, '\0');
+    OpenFileNameA request;
+    request.owner = form.hWnd();
+    request.filter = "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0";
+    request.file = file.data();
+    request.max_file = 255;
+    request.initial_dir = argv[3];
+    request.title = "ﾌｧｲﾙを開く";
+    const int result = GetOpenFileNameA(&request);
+    Say("result " + std::to_string(result) + " " + file.c_str());
+    return 0;
+  }
+  // open <address>: ShellExecuteA, then the loop until the opener has been reaped.
+  if (mode == "open") {
+    XdgLauncher launcher(loop);
+    ScopedService<Launcher> service(launcher);
+    Say("opened " + std::to_string(ShellExecuteA(0, "open", argv[3], "", "", kSwShowNormal)));
+    return 0;
+  }
+  return 2;
+}
