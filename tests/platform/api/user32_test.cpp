@@ -49,16 +49,25 @@ TEST_F(User32Test, ShowCursorCountsFromZeroAndHidesOnlyBelowZero) {
   }
 }
 
-TEST_F(User32Test, CallsOutsideWhatTheProgramUsesAreRefused) {
+TEST_F(User32Test, CallsAnswerWhatTheProgramUsesAndRefuseTheRest) {
   const HWND window = CreateWindow();
   const Rect point{40, 30, 40, 30};
   const Rect box{100, 100, 550, 419};
-  Rect rect{1, 2, 3, 4};
+  const HWND display = windows_.AddForeignWindow(Rect{0, 0, 10, 10}, "Corvane_Main");
+  EXPECT_EQ(FindWindowA(nullptr, "Corvane_Main"), display);
   EXPECT_EQ(FindWindowA("SomeClass", "Corvane_Main"), 0u);
   EXPECT_EQ(FindWindowA(nullptr, nullptr), 0u);
+  Rect rect;
+  EXPECT_EQ(GetWindowRect(window, &rect), 1);
+  EXPECT_EQ(rect, (Rect{0, 0, 152, 112}));
   EXPECT_EQ(GetWindowRect(kNoWindow, &rect), 0);
   EXPECT_EQ(rect, Rect{});
   EXPECT_EQ(GetWindowRect(window, nullptr), 0);
+  windows_.MoveTo(Point{120, 125});
+  Point pos;
+  EXPECT_EQ(GetCursorPos(&pos), 1);
+  EXPECT_EQ(pos, (Point{120, 125}));
+  EXPECT_EQ(GetCursorPos(nullptr), 0);
   EXPECT_EQ(SetParent(window, kNoWindow), 0u);
   EXPECT_EQ(PostMessageA(window, kWmClose + 1, 0, 0), 0);
   EXPECT_EQ(PostMessageA(kNoWindow, kWmClose, 0, 0), 0);
