@@ -9,7 +9,6 @@
 #include "core/shared_state.h"
 #include "platform/fake/fake_profile_store.h"
 #include "platform/fake/fake_runtime.h"
-#include "platform/posix/posix_profile_store.h"
 #include "platform/service.h"
 #include "tests/support/temp_folder.h"
 
@@ -87,10 +86,9 @@ TEST_F(SettingsTest, LoadSettingsConvertsNumbersAndDropsMissingMusicFiles) {
   };
   const Case cases[] = {
       {"2", "0", File::kExisting, 2, 0},         {"2", "0", File::kEmpty, 0, 0},
-      {"2", "0", File::kVanished, 0, 0},         {"1", "4", File::kExisting, 1, 4},
-      {"1", "4", File::kVanished, 1, 4},         {"1.7", "2.9", File::kEmpty, 1, 2},
-      {"-0.5", "-1.5", File::kEmpty, -1, -2},    {"abc", "x1", File::kEmpty, 0, 0},
-      {"3", "", File::kExisting, 3, 0},          {"32767", "-32768", File::kEmpty, 32767, -32768},
+      {"2", "0", File::kVanished, 0, 0},         {"1", "4", File::kVanished, 1, 4},
+      {"1.7", "2.9", File::kEmpty, 1, 2},        {"-0.5", "-1.5", File::kEmpty, -1, -2},
+      {"abc", "x1", File::kEmpty, 0, 0},         {"32767", "-32768", File::kEmpty, 32767, -32768},
       {"32768", "-32768.5", File::kEmpty, 0, 0}, {"1e3", "+7", File::kEmpty, 1000, 7},
       {"1e999", ".5", File::kEmpty, 0, 0},       {"0x10", "1,5", File::kEmpty, 0, 0},
       {"\"2\"", "'5.'", File::kExisting, 2, 5},
@@ -204,24 +202,6 @@ TEST_F(SettingsTest, AFailedSaveKeepsTheFileAndStillClosesTheDialog) {
   EXPECT_EQ(SettingsBytes(), before);
   EXPECT_EQ(API_Result, 0);
   EXPECT_EQ(dialog.unloads, 1);
-}
-
-TEST_F(SettingsTest, SaveAndLoadThroughRealFiles) {
-  platform::PosixProfileStore files;
-  ScopedService<ProfileStore> real_files(files);
-  const std::string music = temp_ / "表.mp3";
-  test_support::WriteFileBytes(music, "x");
-  BGM_Kind = 2;
-  BGM_File = music;
-  FakeDialog dialog("6");
-  SaveSettings(dialog);
-
-  BGM_Kind = BGM_RepeatTrack = 0;
-  BGM_File.clear();
-  LoadSettings();
-  EXPECT_EQ(BGM_Kind, 2);
-  EXPECT_EQ(BGM_RepeatTrack, 6);
-  EXPECT_EQ(BGM_File, music);
 }
 
 }  // namespace

@@ -47,37 +47,6 @@ TEST(FillGradientV, RoundsToNearestAtSixteenBitsBeforeDroppingTheLowByte) {
   EXPECT_EQ(At(s, 0, 2), Rgb(0x01, 0x00, 0xFF));
 }
 
-TEST(FillGradientV, EndRowsExactAndChannelsMonotonic) {
-  struct Case {
-    int rows;
-    GradientVertex top, bottom;
-  } cases[] = {
-      {2, Vertex(0, 0, 0xFF00, 0x0000, 0x8000), Vertex(3, 2, 0x0000, 0xFF00, 0x8000)},
-      {7, Vertex(0, 0, 0xFF00, 0xFF00, 0xFF00), Vertex(3, 7, 0xC600, 0xC500, 0xD700)},
-      {21, Vertex(0, 0, 0xC600, 0xC500, 0xD700), Vertex(3, 21, 0xFF00, 0xFF00, 0xFF00)},
-      {255, Vertex(0, 0, 0x0000, 0xFFFF, 0x1234), Vertex(3, 255, 0xFFFF, 0x0000, 0xFEDC)},
-      {300, Vertex(0, 0, 0x0000, 0xFF00, 0x7F00), Vertex(3, 300, 0x0300, 0xFC00, 0x7F00)},
-  };
-  for (const Case& c : cases) {
-    Surface s = Filled(3, c.rows, kBackground);
-    FillGradientV(s, c.top, c.bottom);
-    EXPECT_EQ(At(s, 0, 0), Rgb(c.top.red >> 8, c.top.green >> 8, c.top.blue >> 8)) << c.rows;
-    EXPECT_EQ(At(s, 2, c.rows - 1), Rgb(c.bottom.red >> 8, c.bottom.green >> 8, c.bottom.blue >> 8))
-        << c.rows;
-    for (int y = 1; y < c.rows; ++y) {
-      const ColorRef above = At(s, 0, y - 1);
-      const ColorRef here = At(s, 0, y);
-      for (auto channel : {RedOf, GreenOf, BlueOf}) {
-        const int step = channel(here) - channel(above);
-        const int direction = channel(At(s, 0, c.rows - 1)) - channel(At(s, 0, 0));
-        EXPECT_TRUE(direction == 0 ? step == 0 : step * direction >= 0)
-            << "row " << y << " of " << c.rows;
-      }
-      EXPECT_EQ(At(s, 2, y), here) << "every row is one colour";
-    }
-  }
-}
-
 TEST(FillGradientV, ClippedRowsKeepTheirColoursInTheWholeRectangle) {
   const GradientVertex top = Vertex(-3, -4, 0x1000, 0x8000, 0xF000);
   const GradientVertex bottom = Vertex(9, 12, 0xF000, 0x2000, 0x0000);

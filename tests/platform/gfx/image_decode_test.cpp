@@ -45,7 +45,7 @@ bool HasMarker(const Bytes& data, std::uint8_t marker) {
 }
 
 TEST(Jpeg, EncodedBaselinePictureDecodesBackWithinTolerance) {
-  for (auto [width, height] : {std::pair{32, 24}, {1, 1}, {17, 9}, {152, 112}}) {
+  for (auto [width, height] : {std::pair{1, 1}, {17, 9}, {152, 112}}) {
     const Surface original = Gradient(width, height);
     const auto encoded = EncodeJpeg(original, 95);
     ASSERT_TRUE(encoded) << width << "x" << height;

@@ -45,7 +45,7 @@ TEST(EncodePng, DecodesBackToTheSamePixelsAtAnySizeAndPitch) {
   struct Case {
     int width, height, pitch_pixels;  // pitch 0: an owned surface with its natural pitch
   };
-  const Case cases[] = {{1, 1, 0}, {3, 2, 0}, {257, 3, 0}, {5, 300, 0}, {7, 4, 11}, {64, 64, 80}};
+  const Case cases[] = {{1, 1, 0}, {257, 3, 0}, {5, 300, 0}, {7, 4, 11}};
   for (const Case& c : cases) {
     std::vector<Pixel> backing;
     std::optional<Surface> surface;
@@ -83,9 +83,8 @@ TEST(EncodePng, DecodesBackToTheSamePixelsAtAnySizeAndPitch) {
   }
 }
 
-TEST(EncodePng, RefusesAnEmptySurface) { EXPECT_FALSE(EncodePng(Surface()).has_value()); }
-
-TEST(EncodePng, CompressesAFlatPictureFarBelowItsRawSize) {
+TEST(EncodePng, CompressesAFlatPictureFarBelowItsRawSizeAndRefusesAnEmptyOne) {
+  EXPECT_FALSE(EncodePng(Surface()).has_value());
   // A screen of one colour must not come out as raw rows: the file is meant to be kept.
   Surface surface = *Surface::Create(1280, 1024);
   surface.Fill(Rgb(0x20, 0x60, 0xa0));

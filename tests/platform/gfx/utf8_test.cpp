@@ -16,7 +16,6 @@ TEST(Utf8, DecodesValidTextAndReplacesEachInvalidSubsequenceOnce) {
   const Case cases[] = {
       {"ascii", "BGM", U"BGM"},
       {"caption", "\xE8\xA8\xAD\xE5\xAE\x9A", U"\u8A2D\u5B9A"},  // 設定
-      {"halfwidth katakana", "\xEF\xBD\xB7\xEF\xBD\xAC\xEF\xBE\x9D", U"\uFF77\uFF6C\uFF9D"},
       {"four bytes", "\xF0\x9F\x98\x80", U"\U0001F600"},
       {"highest code point", "\xF4\x8F\xBF\xBF", U"\U0010FFFF"},
       {"stray continuation",

@@ -4,8 +4,6 @@
 
 #include <vector>
 
-#include "platform/fake/fake_event_loop.h"
-
 namespace corvane::platform {
 namespace {
 
@@ -65,24 +63,6 @@ TEST(TimerQueue, ATimerAddedDuringATickWaitsForItsOwnDeadlineAndEarlierDeadlines
   });
   queue.FireDue(300 * kMs);
   EXPECT_EQ(order, (std::vector<int>{100, 300}));
-}
-
-TEST(FakeEventLoop, PostedMessagesRunBeforeTicksAndModalLoopsEndOnTheirCondition) {
-  fake::FakeEventLoop loop;
-  std::vector<int> log;
-  int ticks = 0;
-  loop.StartTimer(100, [&] {
-    ++ticks;
-    log.push_back(ticks);
-    if (ticks == 1) loop.Post([&] { log.push_back(-1); });
-  });
-  EXPECT_TRUE(loop.RunUntil([&] { return ticks == 3; }));
-  EXPECT_EQ(log, (std::vector<int>{1, -1, 2, 3}));
-  EXPECT_EQ(loop.NowMs(), 300);
-  loop.RequestEnd();
-  EXPECT_FALSE(loop.RunUntil([] { return false; })) << "an end request without a handler quits";
-  EXPECT_TRUE(loop.Quitting());
-  EXPECT_EQ(loop.ExitCode(), 0);
 }
 
 }  // namespace

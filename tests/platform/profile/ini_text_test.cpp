@@ -31,7 +31,6 @@ TEST(IniText, FindReadsValuesByTheProfileRules) {
       {"unmatched quotes kept", "[S]\r\nk=\"v'\r\n", "S", "k", "\"v'"},
       {"a lone quote kept", "[S]\r\nk=\"\r\n", "S", "k", "\""},
       {"empty quotes give empty", "[S]\r\nk=\"\"\r\n", "S", "k", ""},
-      {"empty value", "[S]\r\nk=\r\n", "S", "k", ""},
       {"value split at the first equals", "[S]\r\nk=a=b\r\n", "S", "k", "a=b"},
       {"no inline comments", "[S]\r\nk=1 ;x\r\n", "S", "k", "1 ;x"},
       {"first duplicate key wins", "[S]\r\nk=1\r\nk=2\r\n", "S", "k", "1"},
@@ -47,7 +46,6 @@ TEST(IniText, FindReadsValuesByTheProfileRules) {
       {"name runs to the last bracket", "[a]b]\r\nk=1\r\n", "a]b", "k", "1"},
       {"NULs in other lines and values", "\0\0\r\n[S]\r\nk=a\0b\r\n"s, "S", "k", "a\0b"s},
       {"missing section", "[A]\r\nk=1\r\n", "S", "k", std::nullopt},
-      {"empty file", "", "S", "k", std::nullopt},
       {"huge line", "[S]\r\nk=" + huge + "\r\n", "S", "k", huge},
       // 0x83 0x41 and 0x83 0x61 are two different katakana whose trail bytes look like "A"/"a".
       {"trail bytes are not folded", "[S]\r\n\x83\x41=1\r\n", "S", "\x83\x61", std::nullopt},
@@ -107,9 +105,8 @@ TEST(IniText, SetChangesOnlyTheLineItMust) {
 }
 
 TEST(IniText, EveryStorableValueReadsBackUnchanged) {
-  const std::string values[] = {"",         "plain", " lead", "trail ", "\"q\"",    "'q'",  "\"",
-                                "'x\"",     "a=b",   "; no",  "x\t",    "\"\"",     "\x1a", "[a]",
-                                "\x95\x5C", "a\0b"s, "'",     "\" \"",  "  \"x\"  "};
+  const std::string values[] = {"",     " lead", "x\t", "\"q\"", "'q'",      "\"",
+                                "'x\"", "[a]",   "a=b", "a\0b"s, "\x95\x5C", "  \"x\"  "};
   for (const std::string& value : values) {
     IniText fresh;
     ASSERT_TRUE(fresh.Set("S", "k", value));
