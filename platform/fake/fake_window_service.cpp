@@ -60,6 +60,7 @@ void FakeWindowService::Forget(HWND window, std::vector<WindowListener*>* vanish
 }
 
 void FakeWindowService::Destroy(HWND window) {
+  Report("destroy", window);
   if (Window* w = Find(window); w != nullptr && !w->foreign) Forget(window, nullptr);
 }
 
@@ -74,6 +75,7 @@ void FakeWindowService::SetCaption(HWND window, std::string_view utf8) {
 }
 
 void FakeWindowService::Show(HWND window) {
+  Report("show", window);
   Window* w = Find(window);
   if (w == nullptr) return;
   w->visible = true;
@@ -96,6 +98,7 @@ void FakeWindowService::Move(HWND window, const Rect& bounds) {
 }
 
 void FakeWindowService::MakeTopmost(HWND window) {
+  Report("topmost", window);
   if (Window* w = Find(window)) w->topmost = true;
 }
 
@@ -108,6 +111,7 @@ bool FakeWindowService::Reparent(HWND window, HWND new_parent) {
 }
 
 void FakeWindowService::GrabInput(HWND window) {
+  Report("grab", window);
   if (Window* w = Find(window)) {
     w->grabbed = true;
     grab_ = window;

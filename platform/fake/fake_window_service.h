@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -70,6 +72,11 @@ class FakeWindowService final : public WindowService {
   Window* Find(HWND window);
   HWND Focused() const { return focus_; }
   const std::vector<std::pair<Rect, Rect>>& Animations() const { return animations_; }
+  // Called with "show", "topmost", "grab" or "destroy" and the window before that call takes
+  // effect, so a test can put what a user notices in order with the other services' calls.
+  void SetCallHook(std::function<void(std::string_view call, HWND window)> hook) {
+    hook_ = std::move(hook);
+  }
   // The pixel that the screen shows at a point: the presented pixel of the window on top there.
   std::optional<gfx::Pixel> ScreenPixel(Point screen);
 
@@ -83,6 +90,9 @@ class FakeWindowService final : public WindowService {
  private:
   bool Viewable(HWND window);
   void Forget(HWND window, std::vector<WindowListener*>* vanished);
+  void Report(std::string_view call, HWND window) {
+    if (hook_) hook_(call, window);
+  }
   MouseEvent MouseFor(HWND window, Point screen, int button, int shift);
   std::vector<HWND> ChildrenTopFirst(HWND parent);
 
@@ -98,6 +108,7 @@ class FakeWindowService final : public WindowService {
   Size screen_size_{1024, 768};
   double dpi_ = 96.0;
   std::vector<std::pair<Rect, Rect>> animations_;
+  std::function<void(std::string_view, HWND)> hook_;
 };
 
 }  // namespace corvane::platform::fake

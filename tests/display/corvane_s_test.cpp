@@ -19,36 +19,78 @@ Journal From(const Journal& journal, const std::string& prefix) {
 }
 
 struct MusicCase {
+  std::string name;
   std::int16_t kind;
   std::string file;
-  Journal music;  // What the load sends between the capture and the show.
+  Journal load;              // What the load sends between the capture and the show.
+  Journal exit;              // From the first entry after the input to the end.
+  bool end_request = false;  // Ended by what SIGTERM becomes rather than a key.
+  bool disc = true;
 };
 
-class MusicAtLoad : public DisplayTest, public ::testing::WithParamInterface<MusicCase> {};
+class MusicRoutine : public DisplayTest, public ::testing::WithParamInterface<MusicCase> {};
 
-TEST_P(MusicAtLoad, TheFormCapturesStartsTheMusicShowsRaisesAndThenAnimates) {
-  BGM_Kind = GetParam().kind;
-  BGM_File = GetParam().file;
-  Load();
+// The form captures, starts the music, shows, raises and then animates; at the end it stops the
+// music, gives the pointer back, unloads and ends.
+TEST_P(MusicRoutine, StartsAndStopsTheMusicInOrderAroundTheForm) {
+  const MusicCase& c = GetParam();
+  BGM_Kind = c.kind;
+  BGM_File = c.file;
+  if (!c.disc) media_.SetReply("status cdaudio current track", {platform::kMciErrHardware, ""});
+  Cursor_HideCount = platform::ShowCursor(0);  // As start-up does in full-screen mode.
+  const int hidden = *Cursor_HideCount;
+  Corvane_S& form = Load();
   Journal expected = {"capture"};
-  expected.insert(expected.end(), GetParam().music.begin(), GetParam().music.end());
+  expected.insert(expected.end(), c.load.begin(), c.load.end());
   expected.insert(expected.end(), {"show", "grab", "topmost", "start 1"});
   EXPECT_EQ(From(journal_, "capture"), expected);
+
+  fake_loop_.AdvanceMs(1000);  // Five CD polls and a repeat check, if they run.
+  journal_.clear();
+  if (c.end_request) {
+    fake_loop_.RequestEnd();
+    fake_loop_.DrainPosted();
+  } else {
+    fake_windows_.Key(0x41);
+  }
+  EXPECT_EQ(journal_, c.exit);
+  EXPECT_EQ(Cursor_HideCount, hidden + 1);
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_TRUE(fake_loop_.Quitting());
+  EXPECT_EQ(fake_loop_.ExitCode(), 0);
 }
 
+const Journal kPlainExit = {"stop 1", "destroy", "quit 0"};
+const Journal kMp3Exit = {"stop 1000", "mci stop MP3Play", "mci close MP3Play",
+                          "stop 1",    "destroy",          "quit 0"};
+const Journal kCdOpen = {"mci open cdaudio", "mci set cdaudio time format tmsf", "start 200"};
+const Journal kCdExit = {"stop 200", "mci stop cdaudio", "mci close cdaudio",
+                         "stop 1",   "destroy",          "quit 0"};
+
 INSTANTIATE_TEST_SUITE_P(
-    ByKindAndFileType, MusicAtLoad,
+    ByKindAndFileType, MusicRoutine,
     ::testing::Values(
-        MusicCase{2, "/m/a.mp3", {kMp3Open, "mci play MP3Play", "start 1000"}},
+        MusicCase{
+            "Mp3", 2, "/m/a.mp3", {kMp3Open, "mci play MP3Play", "start 1000"}, kMp3Exit, true},
         // Only the last three characters count, upper-cased, dot or not.
-        MusicCase{2,
+        MusicCase{"Mp3WithoutDot",
+                  2,
                   "/m/songXMP3",
                   {"mci open \"/m/songXMP3\" type MPEGVideo Alias MP3Play", "mci play MP3Play",
-                   "start 1000"}},
-        MusicCase{2, "/m/a.wav", {"wave /m/a.wav 9"}}, MusicCase{2, "/m/a.mid", {}},
-        MusicCase{
-            1, "/m/a.mp3", {"mci open cdaudio", "mci set cdaudio time format tmsf", "start 200"}},
-        MusicCase{0, "/m/a.mp3", {}}, MusicCase{5, "/m/a.wav", {}}));
+                   "start 1000"},
+                  kMp3Exit},
+        MusicCase{"Wave",
+                  2,
+                  "/m/a.WAV",
+                  {"wave /m/a.WAV 9"},
+                  {"wave stop", "stop 1", "destroy", "quit 0"}},
+        MusicCase{"Midi", 2, "/m/a.mid", {}, kPlainExit},
+        MusicCase{"CdPolling", 1, "", kCdOpen, kCdExit},
+        // The poll found no disc and switched itself off: the device is not touched again.
+        MusicCase{"CdWithoutDisc", 1, "", kCdOpen, kPlainExit, false, false},
+        MusicCase{"NoMusic", 0, "/m/a.mp3", {}, kPlainExit},
+        MusicCase{"UnknownKind", 5, "/m/a.wav", {}, kPlainExit}),
+    [](const auto& info) { return info.param.name; });
 
 TEST_F(DisplayTest, TheFormCoversTheScreenAsAnOverlayWithTheWorkSurfacesHidden) {
   SetScreen(200, 100, 120);
@@ -65,72 +107,11 @@ TEST_F(DisplayTest, TheFormCoversTheScreenAsAnOverlayWithTheWorkSurfacesHidden) 
   EXPECT_EQ(form.Master(1).bounds(), (platform::Rect{0, 0, 213, 100}));
   EXPECT_EQ(form.Master(2).bounds(), (platform::Rect{0, 0, 213, 100}));
   for (int i = 0; i <= 2; ++i) EXPECT_FALSE(form.Master(i).Visible()) << i;
-  EXPECT_EQ(form.StripLeft, -213);
-  EXPECT_EQ(form.StripPhase, 0);
-  EXPECT_EQ(form.StripForward, -1);
   // The capture is on the display and kept in Master(0).
   EXPECT_EQ(form.Display.Image().Row(57)[123], JournalCapture::Pattern(123, 57));
   EXPECT_EQ(form.Master(0).Image().Row(57)[123], JournalCapture::Pattern(123, 57));
   EXPECT_EQ(libraries_.loads(), (std::vector<std::string>{"/opt/corvane/Corvane.dll"}));
 }
-
-struct ExitCase {
-  std::string name;
-  std::int16_t kind;
-  std::string file;
-  bool disc;
-  bool end_request;  // Ended by what SIGTERM becomes rather than a key.
-  Journal exit;      // From the first entry after the input to the end.
-};
-
-class ExitRoutine : public DisplayTest, public ::testing::WithParamInterface<ExitCase> {};
-
-TEST_P(ExitRoutine, StopsTheMusicGivesThePointerBackUnloadsAndEnds) {
-  const ExitCase& c = GetParam();
-  BGM_Kind = c.kind;
-  BGM_File = c.file;
-  if (!c.disc) media_.SetReply("status cdaudio current track", {platform::kMciErrHardware, ""});
-  Cursor_HideCount = platform::ShowCursor(0);  // As start-up does in full-screen mode.
-  const int hidden = *Cursor_HideCount;
-  Corvane_S& form = Load();
-  fake_loop_.AdvanceMs(1000);  // Five CD polls and a repeat check, if they run.
-  journal_.clear();
-  if (c.end_request) {
-    fake_loop_.RequestEnd();
-    fake_loop_.DrainPosted();
-  } else {
-    fake_windows_.Key(0x41);
-  }
-  EXPECT_EQ(journal_, c.exit);
-  EXPECT_EQ(Cursor_HideCount, hidden + 1);
-  EXPECT_FALSE(form.IsLoaded());
-  EXPECT_TRUE(fake_loop_.Quitting());
-  EXPECT_EQ(fake_loop_.ExitCode(), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    ByMusic, ExitRoutine,
-    ::testing::Values(
-        ExitCase{
-            "Mp3",
-            2,
-            "/m/a.mp3",
-            true,
-            true,
-            {"stop 1000", "mci stop MP3Play", "mci close MP3Play", "stop 1", "destroy", "quit 0"}},
-        ExitCase{"Wave", 2, "/m/a.WAV", true, false, {"wave stop", "stop 1", "destroy", "quit 0"}},
-        ExitCase{"Midi", 2, "/m/a.mid", true, false, {"stop 1", "destroy", "quit 0"}},
-        ExitCase{
-            "CdPolling",
-            1,
-            "",
-            true,
-            false,
-            {"stop 200", "mci stop cdaudio", "mci close cdaudio", "stop 1", "destroy", "quit 0"}},
-        // The poll found no disc and switched itself off: the device is not touched again.
-        ExitCase{"CdWithoutDisc", 1, "", false, false, {"stop 1", "destroy", "quit 0"}},
-        ExitCase{"NoMusic", 0, "/m/a.mp3", true, false, {"stop 1", "destroy", "quit 0"}}),
-    [](const auto& info) { return info.param.name; });
 
 TEST_F(DisplayTest, ThePointerComesBackOnlyInFullScreenMode) {
   for (const std::string text : {"/s", "-S", ""}) {
@@ -182,16 +163,6 @@ TEST_F(DisplayTest, EverySecondAnMp3ThatHasEndedStartsOver) {
   fake_loop_.AdvanceMs(1000);
   EXPECT_EQ(From(journal_, "mci"),
             (Journal{"mci status MP3Play mode", "mci stop MP3Play", "mci play MP3Play from 0"}));
-}
-
-TEST_F(DisplayTest, TheCdIsPolledUntilAPollFails) {
-  BGM_Kind = 1;
-  Load();
-  fake_loop_.AdvanceMs(400);
-  EXPECT_TRUE(form_->Timer2.Enabled());
-  media_.SetReply("status cdaudio current track", {platform::kMciErrHardware, ""});
-  fake_loop_.AdvanceMs(200);
-  EXPECT_FALSE(form_->Timer2.Enabled());
 }
 
 }  // namespace

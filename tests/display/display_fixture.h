@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/shared_state.h"
@@ -26,71 +27,6 @@
 namespace corvane::display_test {
 
 using Journal = std::vector<std::string>;
-
-// The window service, journaling what a user would notice of the form's top-level window.
-class JournalWindows final : public platform::WindowService {
- public:
-  JournalWindows(platform::fake::FakeWindowService& fake, Journal& journal)
-      : fake_(fake), journal_(journal) {}
-
-  platform::HWND Create(const platform::WindowDesc& desc,
-                        platform::WindowListener* listener) override {
-    return fake_.Create(desc, listener);
-  }
-  void Destroy(platform::HWND window) override {
-    if (fake_.Parent(window) == 0) journal_.push_back("destroy");
-    fake_.Destroy(window);
-  }
-  void SetCaption(platform::HWND window, std::string_view utf8) override {
-    fake_.SetCaption(window, utf8);
-  }
-  void Show(platform::HWND window) override {
-    if (fake_.Parent(window) == 0) journal_.push_back("show");
-    fake_.Show(window);
-  }
-  void Hide(platform::HWND window) override { fake_.Hide(window); }
-  void Move(platform::HWND window, const platform::Rect& bounds) override {
-    fake_.Move(window, bounds);
-  }
-  void MakeTopmost(platform::HWND window) override {
-    journal_.push_back("topmost");
-    fake_.MakeTopmost(window);
-  }
-  bool Reparent(platform::HWND window, platform::HWND new_parent) override {
-    return fake_.Reparent(window, new_parent);
-  }
-  void GrabInput(platform::HWND window) override {
-    journal_.push_back("grab");
-    fake_.GrabInput(window);
-  }
-  void GiveFocus(platform::HWND window) override { fake_.GiveFocus(window); }
-  bool Exists(platform::HWND window) override { return fake_.Exists(window); }
-  platform::Rect ScreenRect(platform::HWND window) override { return fake_.ScreenRect(window); }
-  platform::HWND Parent(platform::HWND window) override { return fake_.Parent(window); }
-  platform::HWND Owner(platform::HWND window) override { return fake_.Owner(window); }
-  platform::HWND FindTopLevel(std::string_view caption) override {
-    return fake_.FindTopLevel(caption);
-  }
-  platform::HWND WindowFromPoint(platform::Point screen) override {
-    return fake_.WindowFromPoint(screen);
-  }
-  bool RequestClose(platform::HWND window) override { return fake_.RequestClose(window); }
-  bool PointerPosition(platform::Point& screen) override { return fake_.PointerPosition(screen); }
-  platform::HWND Desktop() override { return fake_.Desktop(); }
-  platform::Size ScreenSize() override { return fake_.ScreenSize(); }
-  double Dpi() override { return fake_.Dpi(); }
-  void Present(platform::HWND window, const gfx::Surface& surface,
-               const platform::Rect& area) override {
-    fake_.Present(window, surface, area);
-  }
-  void AnimateOutline(const platform::Rect& from, const platform::Rect& to) override {
-    fake_.AnimateOutline(from, to);
-  }
-
- private:
-  platform::fake::FakeWindowService& fake_;
-  Journal& journal_;
-};
 
 // The event loop, journaling timers by their interval, and the end of the program.
 class JournalLoop final : public platform::EventLoop {
@@ -250,6 +186,12 @@ class DisplayTest : public ::testing::Test {
     libraries_.Provide(std::string(kProgramFolder) + "/Corvane.dll",
                        {{"GPX_Metallic", reinterpret_cast<platform::FARPROC>(&InvertingEffect)}});
     SetScreen(64, 3, 96);
+    // What a user would notice of the form's top-level window.
+    fake_windows_.SetCallHook([this](std::string_view call, platform::HWND window) {
+      if (call == "topmost" || call == "grab" || fake_windows_.Parent(window) == 0) {
+        journal_.emplace_back(call);
+      }
+    });
   }
 
   void SetScreen(int width, int height, double dpi) {
@@ -270,7 +212,6 @@ class DisplayTest : public ::testing::Test {
   platform::fake::FakeEventLoop fake_loop_;
   platform::fake::FakeWindowService fake_windows_{fake_loop_};
   JournalLoop loop_{fake_loop_, journal_};
-  JournalWindows windows_{fake_windows_, journal_};
   JournalMedia media_{journal_};
   JournalCapture capture_{journal_};
   platform::fake::FakeCursorService cursor_;
@@ -279,7 +220,7 @@ class DisplayTest : public ::testing::Test {
   FixedClock clock_;
   ScriptedRandom random_;
   platform::ScopedService<platform::EventLoop> loop_service_{loop_};
-  platform::ScopedService<platform::WindowService> window_service_{windows_};
+  platform::ScopedService<platform::WindowService> window_service_{fake_windows_};
   platform::ScopedService<platform::MediaService> media_service_{media_};
   platform::ScopedService<platform::CaptureService> capture_service_{capture_};
   platform::ScopedService<platform::CursorService> cursor_service_{cursor_};

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "platform/fake/fake_dynamic_libraries.h"
 
@@ -40,12 +41,9 @@ TEST_F(EffectLibraryTest, CallsTheEntryPointWithTheArgumentsInOrder) {
   std::int32_t result = 0;
   EXPECT_EQ(library->GPX_Metallic(0x10001, 0x10002, 4, 255, 3, &result), 7);
   EXPECT_EQ(result, 42);
-  EXPECT_EQ(last_call.destination, 0x10001u);
-  EXPECT_EQ(last_call.source, 0x10002u);
-  EXPECT_EQ(last_call.relief, 4);
-  EXPECT_EQ(last_call.phase, 255);
-  EXPECT_EQ(last_call.variant, 3);
-  EXPECT_EQ(last_call.result, &result);
+  EXPECT_EQ(std::tie(last_call.destination, last_call.source, last_call.relief, last_call.phase,
+                     last_call.variant, last_call.result),
+            std::make_tuple(0x10001u, 0x10002u, 4, 255, 3, &result));
 }
 
 TEST_F(EffectLibraryTest, HoldsTheLibraryExactlyAsLongAsItLives) {

@@ -98,13 +98,6 @@ TEST_F(CdPlayerPlayback, ARepeatTrackBeyondTheDiscPlaysNothingAndPollingGoesOn) 
   EXPECT_TRUE(Heard().empty());
 }
 
-TEST_F(CdPlayerPlayback, AMissingImageEndsThePollingAtTheFirstPoll) {
-  BGM_RepeatTrack = 0;
-  EXPECT_EQ(Run(4), 1);
-  EXPECT_EQ(CD_PollEnabled, 0);
-  EXPECT_TRUE(Heard().empty());
-}
-
 TEST_F(CdPlayerPlayback, StopAndCloseReleaseTheImage) {
   ASSERT_TRUE(platform::cd_test::MakeImage(cue_, platform::cd_test::kThreeTones));
   const std::string bin = std::filesystem::canonical(scratch_ / "disc.bin").string();

@@ -9,59 +9,29 @@
 namespace corvane::controls {
 namespace {
 
-enum class Event {
-  kInitialize,
-  kMoveOver,
-  kMoveOff,
-  kPressLeft,
-  kPressRight,
-  kReleaseLeftOver,
-  kReleaseLeftOff,
-  kReleaseRightOver,
-  kFocusIn,
-  kFocusOut,
-  kTickOver,
-  kTickOff,
-  kSetEnabled,
-  kSetDisabled,
-  kResize,
+// The triggers a script is made of.
+using Event = Reaction (*)(ButtonBehavior&);
+constexpr Event kInitialize = [](ButtonBehavior& b) { return b.Initialize(); };
+constexpr Event kMoveOver = [](ButtonBehavior& b) { return b.PointerMoved(true); };
+constexpr Event kMoveOff = [](ButtonBehavior& b) { return b.PointerMoved(false); };
+constexpr Event kPressLeft = [](ButtonBehavior& b) { return b.Pressed(platform::kLeftButton); };
+constexpr Event kPressRight = [](ButtonBehavior& b) { return b.Pressed(platform::kRightButton); };
+constexpr Event kReleaseLeftOver = [](ButtonBehavior& b) {
+  return b.Released(platform::kLeftButton, true);
 };
-
-Reaction Apply(ButtonBehavior& button, Event event) {
-  switch (event) {
-    case Event::kInitialize:
-      return button.Initialize();
-    case Event::kMoveOver:
-      return button.PointerMoved(true);
-    case Event::kMoveOff:
-      return button.PointerMoved(false);
-    case Event::kPressLeft:
-      return button.Pressed(platform::kLeftButton);
-    case Event::kPressRight:
-      return button.Pressed(platform::kRightButton);
-    case Event::kReleaseLeftOver:
-      return button.Released(platform::kLeftButton, true);
-    case Event::kReleaseLeftOff:
-      return button.Released(platform::kLeftButton, false);
-    case Event::kReleaseRightOver:
-      return button.Released(platform::kRightButton, true);
-    case Event::kFocusIn:
-      return button.FocusArrived();
-    case Event::kFocusOut:
-      return button.FocusLeft();
-    case Event::kTickOver:
-      return button.Tick(true);
-    case Event::kTickOff:
-      return button.Tick(false);
-    case Event::kSetEnabled:
-      return button.EnabledChanged(true);
-    case Event::kSetDisabled:
-      return button.EnabledChanged(false);
-    case Event::kResize:
-      return button.Resized();
-  }
-  return {};
-}
+constexpr Event kReleaseLeftOff = [](ButtonBehavior& b) {
+  return b.Released(platform::kLeftButton, false);
+};
+constexpr Event kReleaseRightOver = [](ButtonBehavior& b) {
+  return b.Released(platform::kRightButton, true);
+};
+constexpr Event kFocusIn = [](ButtonBehavior& b) { return b.FocusArrived(); };
+constexpr Event kFocusOut = [](ButtonBehavior& b) { return b.FocusLeft(); };
+constexpr Event kTickOver = [](ButtonBehavior& b) { return b.Tick(true); };
+constexpr Event kTickOff = [](ButtonBehavior& b) { return b.Tick(false); };
+constexpr Event kSetEnabled = [](ButtonBehavior& b) { return b.EnabledChanged(true); };
+constexpr Event kSetDisabled = [](ButtonBehavior& b) { return b.EnabledChanged(false); };
+constexpr Event kResize = [](ButtonBehavior& b) { return b.Resized(); };
 
 // One step of a script: the trigger, the repaint it must cause (none when empty) and whether it
 // clicks. The gradient direction is part of every expected repaint.
@@ -82,7 +52,6 @@ constexpr std::nullopt_t kNothing = std::nullopt;
 
 FaceDraw Face(StatePicture picture, bool reversed) { return FaceDraw{picture, reversed}; }
 
-using enum Event;
 using enum StatePicture;
 
 const std::vector<Script> kScripts = {
@@ -183,7 +152,7 @@ TEST_P(ButtonBehaviorScript, ReactsStepByStep) {
   ButtonBehavior button;
   const std::vector<Step>& steps = GetParam().steps;
   for (std::size_t i = 0; i < steps.size(); ++i) {
-    const Reaction reaction = Apply(button, steps[i].event);
+    const Reaction reaction = steps[i].event(button);
     EXPECT_EQ(reaction.draw, steps[i].draw) << "step " << i;
     EXPECT_EQ(reaction.click, steps[i].click) << "step " << i;
     EXPECT_EQ(reaction.start_timer, steps[i].event == kInitialize) << "step " << i;

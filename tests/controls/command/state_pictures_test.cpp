@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "controls/command/draw_face.h"
 
 namespace corvane::controls {
@@ -16,56 +13,48 @@ gfx::ColorRef At(const gfx::Surface& surface, int x, int y) {
   return gfx::ToColorRef(surface.Row(y)[x]);
 }
 
-struct RingPixel {
-  std::string name;
-  StatePicture picture;
-  int x;
-  int y;
-  gfx::ColorRef colour;
-};
-
 // Pixels in the middle of each side, away from the curved corners, where every colour is exact.
-const std::vector<RingPixel> kRingPixels = {
-    {"NormalShadeTop", StatePicture::kNormal, 32, 0, Rgb(224, 220, 201)},
-    {"NormalShadeRight", StatePicture::kNormal, 63, 12, Rgb(250, 250, 246)},
-    {"NormalOutline", StatePicture::kNormal, 32, 1, Rgb(0, 60, 116)},
-    {"NormalOutlineLeft", StatePicture::kNormal, 1, 12, Rgb(0, 60, 116)},
-    {"NormalLightInside", StatePicture::kNormal, 32, 2, Rgb(243, 243, 238)},
-    {"NormalBottomShade", StatePicture::kNormal, 32, 22, Rgb(214, 208, 197)},
-    {"NormalRightShadeInner", StatePicture::kNormal, 60, 12, Rgb(226, 223, 214)},
-    {"HighLightTopOuter", StatePicture::kHighLight, 32, 2, Rgb(255, 240, 207)},
-    {"HighLightTopInner", StatePicture::kHighLight, 32, 3, Rgb(253, 216, 137)},
-    {"HighLightSide", StatePicture::kHighLight, 2, 12, Rgb(252, 202, 105)},
-    {"HighLightBottomInner", StatePicture::kHighLight, 32, 21, Rgb(248, 179, 48)},
-    {"HighLightBottomOuter", StatePicture::kHighLight, 32, 22, Rgb(229, 151, 0)},
-    {"SelectedTop", StatePicture::kSelected, 32, 3, Rgb(206, 231, 255)},
-    {"SelectedSide", StatePicture::kSelected, 61, 12, Rgb(169, 197, 239)},
-    {"SelectedBottom", StatePicture::kSelected, 32, 22, Rgb(105, 130, 238)},
-    {"PressedDialogOutside", StatePicture::kPressed, 32, 0, kDialogColour},
-    {"PressedShadeRing", StatePicture::kPressed, 32, 1, Rgb(224, 220, 201)},
-    {"PressedOutline", StatePicture::kPressed, 32, 2, Rgb(0, 60, 116)},
-    {"PressedTopShadow", StatePicture::kPressed, 32, 3, Rgb(209, 204, 193)},
-    {"PressedLeftShadow", StatePicture::kPressed, 3, 12, Rgb(215, 212, 203)},
-    {"PressedInside", StatePicture::kPressed, 32, 21, Rgb(226, 225, 217)},
-    {"DisableDialogOutside", StatePicture::kDisable, 63, 12, kDialogColour},
-    {"DisableOutline", StatePicture::kDisable, 32, 23, Rgb(201, 199, 186)},
-    {"DisablePale", StatePicture::kDisable, 32, 2, Rgb(245, 244, 234)},
-};
-
-class StatePictureRing : public testing::TestWithParam<RingPixel> {};
-
-TEST_P(StatePictureRing, HasTheLooksColour) {
-  const RingPixel& p = GetParam();
-  const gfx::Surface picture = DrawStatePicture(p.picture);
-  ASSERT_EQ(picture.width(), kStatePictureWidth);
-  ASSERT_EQ(picture.height(), kStatePictureHeight);
-  EXPECT_EQ(At(picture, p.x, p.y), p.colour);
+TEST(StatePictures, RingsHaveTheLooksColours) {
+  using enum StatePicture;
+  const struct {
+    StatePicture picture;
+    int x, y;
+    gfx::ColorRef colour;
+  } cases[] = {
+      {kNormal, 32, 0, Rgb(224, 220, 201)},     // NormalShadeTop
+      {kNormal, 63, 12, Rgb(250, 250, 246)},    // NormalShadeRight
+      {kNormal, 32, 1, Rgb(0, 60, 116)},        // NormalOutline
+      {kNormal, 1, 12, Rgb(0, 60, 116)},        // NormalOutlineLeft
+      {kNormal, 32, 2, Rgb(243, 243, 238)},     // NormalLightInside
+      {kNormal, 32, 22, Rgb(214, 208, 197)},    // NormalBottomShade
+      {kNormal, 60, 12, Rgb(226, 223, 214)},    // NormalRightShadeInner
+      {kHighLight, 32, 2, Rgb(255, 240, 207)},  // HighLightTopOuter
+      {kHighLight, 32, 3, Rgb(253, 216, 137)},  // HighLightTopInner
+      {kHighLight, 2, 12, Rgb(252, 202, 105)},  // HighLightSide
+      {kHighLight, 32, 21, Rgb(248, 179, 48)},  // HighLightBottomInner
+      {kHighLight, 32, 22, Rgb(229, 151, 0)},   // HighLightBottomOuter
+      {kSelected, 32, 3, Rgb(206, 231, 255)},   // SelectedTop
+      {kSelected, 61, 12, Rgb(169, 197, 239)},  // SelectedSide
+      {kSelected, 32, 22, Rgb(105, 130, 238)},  // SelectedBottom
+      {kPressed, 32, 0, kDialogColour},         // PressedDialogOutside
+      {kPressed, 32, 1, Rgb(224, 220, 201)},    // PressedShadeRing
+      {kPressed, 32, 2, Rgb(0, 60, 116)},       // PressedOutline
+      {kPressed, 32, 3, Rgb(209, 204, 193)},    // PressedTopShadow
+      {kPressed, 3, 12, Rgb(215, 212, 203)},    // PressedLeftShadow
+      {kPressed, 32, 21, Rgb(226, 225, 217)},   // PressedInside
+      {kDisable, 63, 12, kDialogColour},        // DisableDialogOutside
+      {kDisable, 32, 23, Rgb(201, 199, 186)},   // DisableOutline
+      {kDisable, 32, 2, Rgb(245, 244, 234)},    // DisablePale
+  };
+  const StatePictures pictures = DrawStatePictures();
+  for (const auto& c : cases) {
+    const gfx::Surface& picture = pictures[static_cast<int>(c.picture)];
+    ASSERT_EQ(picture.width(), kStatePictureWidth);
+    ASSERT_EQ(picture.height(), kStatePictureHeight);
+    EXPECT_EQ(At(picture, c.x, c.y), c.colour)
+        << static_cast<int>(c.picture) << " " << c.x << "," << c.y;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Pictures, StatePictureRing, testing::ValuesIn(kRingPixels),
-                         [](const testing::TestParamInfo<RingPixel>& info) {
-                           return info.param.name;
-                         });
 
 TEST(StatePictures, CornersBlendAndHoverLooksAreOnePicture) {
   const StatePictures pictures = DrawStatePictures();

@@ -52,7 +52,6 @@ TEST(GFXFrameX, SettingAPropertyAppliesItsLimitTellsTheHostAndRedraws) {
       {"ShadowDepth", &Frame::SetShadowDepth, &Frame::ShadowDepth, 1, 2},
       {"ShadowDepth", &Frame::SetShadowDepth, &Frame::ShadowDepth, 40, 40},
       {"ShadowDepth", &Frame::SetShadowDepth, &Frame::ShadowDepth, 41, 50},
-      {"ShadowDepth", &Frame::SetShadowDepth, &Frame::ShadowDepth, 1000, 50},
       {"ShadowOpacity", &Frame::SetShadowOpacity, &Frame::ShadowOpacity, -5, 0},
       {"ShadowOpacity", &Frame::SetShadowOpacity, &Frame::ShadowOpacity, 150, 100},
       {"ShadowOpacity", &Frame::SetShadowOpacity, &Frame::ShadowOpacity, 50, 50},  // unchanged

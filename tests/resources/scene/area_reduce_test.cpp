@@ -39,8 +39,7 @@ TEST(ReduceByArea, KeepsBlockMeansAndFlatColours) {
   struct Case {
     int from_w, from_h, to_w, to_h;
   };
-  const Case cases[] = {
-      {8, 8, 2, 2}, {1280, 1024, 152, 112}, {100, 7, 33, 7}, {5, 5, 5, 5}, {17, 13, 1, 1}};
+  const Case cases[] = {{1280, 1024, 152, 112}, {5, 5, 5, 5}, {17, 13, 1, 1}};
   for (const Case& c : cases) {
     gfx::Surface source = Make(c.from_w, c.from_h);
     source.Fill(gfx::Rgb(12, 200, 77));
