@@ -70,18 +70,17 @@ void UserControl::BoundsChanged() {
   if (sited_ && (before.width != Image().width() || before.height != Image().height())) Resize();
 }
 
-void UserControl::HandleMouseDown(const MouseEvent& event, ScaleMode mode) {
-  WindowedControl::HandleMouseDown(event, mode);
+// The mouse is the control's own business: the host's mouse and click handlers are not run; a
+// control raises its own events (on_click) as it defines them.
+void UserControl::HandleMouseDown(const MouseEvent& event, ScaleMode /*mode*/) {
   MouseDown(ArgsFor(event, scale_mode()));
 }
 
-void UserControl::HandleMouseUp(const MouseEvent& event, ScaleMode mode) {
-  WindowedControl::HandleMouseUp(event, mode);
+void UserControl::HandleMouseUp(const MouseEvent& event, ScaleMode /*mode*/) {
   MouseUp(ArgsFor(event, scale_mode()));
 }
 
-void UserControl::HandleMouseMove(const MouseEvent& event, ScaleMode mode) {
-  WindowedControl::HandleMouseMove(event, mode);
+void UserControl::HandleMouseMove(const MouseEvent& event, ScaleMode /*mode*/) {
   MouseMove(ArgsFor(event, scale_mode()));
 }
 
