@@ -54,9 +54,13 @@ void Form::SetFocusOwner(Control* control) {
 void Form::FocusControl(Control* control) {
   if (control == nullptr || control->form() != this || !control->Focusable()) return;
   SetFocusOwner(control);
-  // As on any desktop, a click into an inactive window activates it; the owner hears of the focus
-  // when the window has it.
-  if (!active_ && WindowFocusable(*this)) Service<WindowService>::Get().GiveFocus(hWnd());
+  // As on any desktop, a click into an inactive window activates it. The window system reports the
+  // new focus only later, after the click's own events; the form takes it at once, so the control
+  // has the focus before it sees the press, and the later report changes nothing.
+  if (!active_ && WindowFocusable(*this)) {
+    Service<WindowService>::Get().GiveFocus(hWnd());
+    OnFocus(true);
+  }
 }
 
 void Form::FocusFromClick(Control* target) {
