@@ -37,8 +37,35 @@ class CursorService {
   // The shape over every window of the program; custom is used for kCustom only.
   virtual void SetShape(PointerShape shape, const CustomCursor* custom = nullptr) = 0;
 
+  // The screen-wide pointer by its code: kScreenPointerDefault lets the control under the pointer
+  // show its own shape; kScreenPointerHourglass shows the hourglass over every window of the
+  // program, whatever the controls ask for. Any other code shows the arrow everywhere.
+  static constexpr int kScreenPointerDefault = 0;
+  static constexpr int kScreenPointerHourglass = 11;
+  int ScreenPointer() const { return screen_pointer_; }
+  void SetScreenPointer(int code) {
+    screen_pointer_ = code;
+    ApplyPointer();
+  }
+  // The shape of the control under the pointer, shown while the screen-wide pointer is the default.
+  void SetControlPointer(PointerShape shape) {
+    control_pointer_ = shape;
+    ApplyPointer();
+  }
+
  private:
+  void ApplyPointer() {
+    if (screen_pointer_ == kScreenPointerDefault) {
+      SetShape(control_pointer_);
+    } else {
+      SetShape(screen_pointer_ == kScreenPointerHourglass ? PointerShape::kHourglass
+                                                          : PointerShape::kDefault);
+    }
+  }
+
   int display_count_ = 0;
+  int screen_pointer_ = kScreenPointerDefault;
+  PointerShape control_pointer_ = PointerShape::kDefault;
 };
 
 }  // namespace corvane::platform

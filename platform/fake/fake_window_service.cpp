@@ -81,7 +81,7 @@ void FakeWindowService::Show(HWND window) {
   w->visible = true;
   stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), window), stacking_.end());
   stacking_.push_back(window);
-  if (w->parent == 0) focus_ = window;
+  if (w->parent == 0) GiveFocus(window);
 }
 
 void FakeWindowService::Hide(HWND window) {
@@ -241,6 +241,7 @@ void FakeWindowService::PressAt(Point screen, int button, int shift) {
   Window* w = Find(target);
   if (w == nullptr || w->listener == nullptr) return;
   if (capture_ == 0) capture_ = target;
+  held_ |= button;
   w->listener->OnMouseDown(MouseFor(target, screen, button, shift));
 }
 
@@ -248,9 +249,12 @@ void FakeWindowService::ReleaseAt(Point screen, int button, int shift) {
   MoveTo(screen);
   const HWND target = capture_ != 0 ? capture_ : (grab_ != 0 ? grab_ : WindowFromPoint(screen));
   capture_ = 0;
-  Window* w = Find(target);
-  if (w == nullptr || w->listener == nullptr) return;
-  w->listener->OnMouseUp(MouseFor(target, screen, button, shift));
+  held_ &= ~button;
+  if (Window* w = Find(target); w != nullptr && w->listener != nullptr) {
+    w->listener->OnMouseUp(MouseFor(target, screen, button, shift));
+  }
+  // Crossings held back during the capture arrive now.
+  Cross(WindowFromPoint(screen));
 }
 
 void FakeWindowService::ClickAt(Point screen, int button) {
@@ -258,22 +262,25 @@ void FakeWindowService::ClickAt(Point screen, int button) {
   ReleaseAt(screen, button);
 }
 
+void FakeWindowService::Cross(HWND under) {
+  if (under == hover_ || capture_ != 0) return;
+  const HWND old = hover_;
+  hover_ = under;
+  if (Window* w = Find(old); w != nullptr && w->listener != nullptr) {
+    w->listener->OnPointerCrossing(false);
+  }
+  if (Window* w = Find(under); w != nullptr && w->listener != nullptr) {
+    w->listener->OnPointerCrossing(true);
+  }
+}
+
 void FakeWindowService::MoveTo(Point screen) {
   pointer_ = screen;
   const HWND under = WindowFromPoint(screen);
-  if (under != hover_ && capture_ == 0) {
-    const HWND old = hover_;
-    hover_ = under;
-    if (Window* w = Find(old); w != nullptr && w->listener != nullptr) {
-      w->listener->OnPointerCrossing(false);
-    }
-    if (Window* w = Find(under); w != nullptr && w->listener != nullptr) {
-      w->listener->OnPointerCrossing(true);
-    }
-  }
+  Cross(under);
   const HWND target = capture_ != 0 ? capture_ : (grab_ != 0 ? grab_ : under);
   if (Window* w = Find(target); w != nullptr && w->listener != nullptr) {
-    w->listener->OnMouseMove(MouseFor(target, screen, kNoButton, 0));
+    w->listener->OnMouseMove(MouseFor(target, screen, held_, 0));
   }
 }
 

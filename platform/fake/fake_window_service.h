@@ -16,7 +16,9 @@ namespace corvane::platform::fake {
 // Offscreen windows: they keep what was presented to them, can be found, moved and reparented,
 // and receive input that the test scripts in screen coordinates. Pointer input follows the rules
 // of the real backend: the deepest visible window under the pointer gets it, and while a button
-// is held everything goes to the window that got the press.
+// is held everything goes to the window that got the press, crossings wait until the release, and
+// motion reports the buttons held. Showing a top-level window gives it the focus, as a window
+// manager does.
 class FakeWindowService final : public WindowService {
  public:
   struct Window {
@@ -94,6 +96,8 @@ class FakeWindowService final : public WindowService {
     if (hook_) hook_(call, window);
   }
   MouseEvent MouseFor(HWND window, Point screen, int button, int shift);
+  // Tells the windows the pointer left and entered when the one under it changed.
+  void Cross(HWND under);
   std::vector<HWND> ChildrenTopFirst(HWND parent);
 
   EventLoop& loop_;
@@ -104,6 +108,7 @@ class FakeWindowService final : public WindowService {
   HWND capture_ = 0;
   HWND hover_ = 0;
   HWND grab_ = 0;
+  int held_ = kNoButton;  // Buttons held, as motion reports them.
   Point pointer_;
   Size screen_size_{1024, 768};
   double dpi_ = 96.0;

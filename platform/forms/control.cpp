@@ -7,9 +7,11 @@ namespace corvane::platform {
 
 Control::Control(WindowedControl* container) : container_(container) {
   if (container_ != nullptr) container_->Adopt(this);
+  if (Form* owner = form()) owner->Register(this);
 }
 
 Control::~Control() {
+  if (Form* owner = form()) owner->Unregister(this);
   if (container_ != nullptr) container_->Release(this);
 }
 
@@ -55,6 +57,7 @@ void Control::SetVisible(bool visible) {
   visible_ = visible;
   VisibilityChanged();
   Invalidate();
+  if (Form* owner = form()) owner->FocusMayHaveGone();
 }
 
 void Control::SetEnabled(bool enabled) {
@@ -62,6 +65,24 @@ void Control::SetEnabled(bool enabled) {
   enabled_ = enabled;
   EnabledChanged();
   Invalidate();
+  if (Form* owner = form()) owner->FocusMayHaveGone();
+}
+
+void Control::SetMousePointer(PointerShape shape) {
+  mouse_pointer_ = shape;
+  if (Form* owner = form()) owner->PointerShapeChanged(this);
+}
+
+bool Control::Focusable() const {
+  if (!CanFocus()) return false;
+  for (const Control* c = this; c->container_ != nullptr; c = c->container_) {
+    if (!c->visible_ || !c->enabled_) return false;
+  }
+  return form() != nullptr;
+}
+
+void Control::SetFocus() {
+  if (Form* owner = form()) owner->FocusControl(this);
 }
 
 void Control::Invalidate() {

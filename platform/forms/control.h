@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <string_view>
 
+#include "platform/cursor.h"
 #include "platform/forms/scale.h"
 #include "platform/geometry.h"
 #include "platform/gfx/surface.h"
@@ -53,6 +55,22 @@ class Control {
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
 
+  // The pointer's shape while it is over this control.
+  PointerShape MousePointer() const { return mouse_pointer_; }
+  void SetMousePointer(PointerShape shape);
+
+  // Place in the form's Tab order: ascending, ties in control order. A new control comes last.
+  int TabIndex() const { return tab_index_; }
+  void SetTabIndex(int index) { tab_index_ = index; }
+  // Whether Tab stops at the control; a click focuses it either way.
+  bool TabStop() const { return tab_stop_; }
+  void SetTabStop(bool tab_stop) { tab_stop_ = tab_stop; }
+  // Whether the control can take the focus now: a kind that takes it, visible and enabled together
+  // with all its containers below the form.
+  bool Focusable() const;
+  // Gives the control the focus within its form, when it can take it.
+  void SetFocus();
+
   std::function<void()> on_click;
   std::function<void(const MouseArgs&)> on_mouse_down;
   std::function<void(const MouseArgs&)> on_mouse_up;
@@ -65,9 +83,9 @@ class Control {
   MouseArgs ArgsFor(const MouseEvent& event, ScaleMode mode) const;
   // Mouse input in pixels relative to the control. A click is a press and a release of the same
   // button on the same control.
-  void HandleMouseDown(const MouseEvent& event, ScaleMode mode);
-  void HandleMouseUp(const MouseEvent& event, ScaleMode mode);
-  void HandleMouseMove(const MouseEvent& event, ScaleMode mode);
+  virtual void HandleMouseDown(const MouseEvent& event, ScaleMode mode);
+  virtual void HandleMouseUp(const MouseEvent& event, ScaleMode mode);
+  virtual void HandleMouseMove(const MouseEvent& event, ScaleMode mode);
 
   virtual void BoundsChanged() {}
   virtual void VisibilityChanged() {}
@@ -76,16 +94,27 @@ class Control {
   // that bounds() is where the control lies.
   virtual void Paint(gfx::Surface& /*frame*/) {}
   virtual bool HasWindow() const { return false; }
+  // Kinds of control that take the focus say so; the form then sends them FocusChanged.
+  virtual bool CanFocus() const { return false; }
+  virtual void FocusChanged(bool /*gained*/) {}
+  // The pointer came over the control (entered) or left it, windowed or not.
+  virtual void PointerCrossed(bool /*entered*/) {}
+  // An ambient property of the container ("BackColor", "Font") changed.
+  virtual void AmbientChanged(std::string_view /*name*/) {}
   // Asks the container to show the control's new look.
   void Invalidate();
 
  private:
   friend class WindowedControl;
+  friend class Form;
 
   WindowedControl* container_;
   Rect bounds_;
   bool visible_ = true;
   bool enabled_ = true;
+  bool tab_stop_ = true;
+  int tab_index_ = 0;
+  PointerShape mouse_pointer_ = PointerShape::kDefault;
   int pressed_button_ = 0;
 };
 

@@ -4,6 +4,7 @@
 
 #include "platform/event_loop.h"
 #include "platform/forms/timer.h"
+#include "platform/forms/user_control.h"
 #include "platform/service.h"
 
 namespace corvane::platform {
@@ -50,6 +51,7 @@ void Form::Load() {
   loaded_ = true;
   if (EventLoop* loop = Loop()) loop->FormLoaded();
   Realize();
+  SiteHostedControls();
   if (on_load) on_load();
 }
 
@@ -72,6 +74,9 @@ void Form::Unload() {
   unloading_ = true;
   if (on_unload) on_unload();
   for (Timer* timer : timers_) timer->SetEnabled(false);
+  // The window goes without telling: the focus and the pointer leave the controls here.
+  OnFocus(false);
+  PointerOver(nullptr);
   Unrealize();
   SetVisible(false);
   loaded_ = false;
@@ -84,7 +89,39 @@ void Form::WindowLost() { Unload(); }
 void Form::OnCloseRequest() { Unload(); }
 
 void Form::DispatchKeyDown(const KeyEvent& key) {
-  if (loaded_ && Visible() && on_key_down) on_key_down(key.key_code, key.shift);
+  if (!loaded_ || !Visible()) return;
+  if (key.key_code == kVkTab && (key.shift & (kCtrlMask | kAltMask)) == 0) {
+    if (Control* next = NextInTabOrder(focus_, (key.shift & kShiftMask) != 0)) {
+      FocusControl(next);
+      return;
+    }
+  }
+  if (on_key_down) on_key_down(key.key_code, key.shift);
+}
+
+void Form::SiteHostedControls() {
+  for (Control* control : std::vector<Control*>(controls_)) {
+    auto* hosted = dynamic_cast<UserControl*>(control);
+    if (hosted == nullptr) continue;
+    const auto stored = std::ranges::find_if(
+        stored_, [hosted](const StoredInstance& s) { return SameName(s.name, hosted->Name()); });
+    hosted->Site(stored != stored_.end() ? &stored->properties : nullptr);
+  }
+}
+
+void Form::SaveInstances() {
+  for (Control* control : controls_) {
+    auto* hosted = dynamic_cast<UserControl*>(control);
+    if (hosted == nullptr) continue;
+    PropertyBag bag = hosted->Save();
+    const auto stored = std::ranges::find_if(
+        stored_, [hosted](const StoredInstance& s) { return SameName(s.name, hosted->Name()); });
+    if (stored != stored_.end()) {
+      stored->properties = std::move(bag);
+    } else {
+      stored_.push_back({hosted->Name(), std::move(bag)});
+    }
+  }
 }
 
 void Form::AddTimer(Timer* timer) { timers_.push_back(timer); }

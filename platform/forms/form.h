@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/forms/stored_instance.h"
 #include "platform/forms/windowed_control.h"
 
 namespace corvane::platform {
 
 class Timer;
+class UserControl;
 
 enum class BorderStyle {
   kNone = 0,
@@ -43,8 +45,31 @@ class Form : public WindowedControl {
   // Runs on_unload, stops the form's timers and destroys its window. Does nothing when unloaded.
   void Unload();
 
-  // Any key pressed in the form or any of its controls, while it is shown.
+  // Any key pressed in the form or any of its controls, while it is shown. Tab and Shift+Tab move
+  // the focus along the Tab order instead, when some control can take it.
   void DispatchKeyDown(const KeyEvent& key);
+
+  // Every control on the form, nested ones included, in the order they were created.
+  const std::vector<Control*>& Controls() const { return controls_; }
+
+  // The control that has the focus within the form, or null. It keeps it while the form is
+  // inactive, and hears FocusChanged(false) when the form loses the window focus and
+  // FocusChanged(true) when the form gets it back.
+  Control* ActiveControl() const { return focus_; }
+  // Moves the focus to control when it can take it; the form asks for the window focus too.
+  void FocusControl(Control* control);
+  // The next (or previous) control in Tab order that can take the focus, wrapping around; null
+  // when none can.
+  Control* NextInTabOrder(const Control* from, bool backward) const;
+  // The control under the pointer, windowed or windowless, or null.
+  Control* HoveredControl() const { return hovered_; }
+
+  // The stored instances of the form's hosted controls, by instance name. Loading the form sites
+  // each hosted control from its entry, or as a new instance when there is none; SaveInstances
+  // writes every hosted control back.
+  void SetStoredInstances(std::vector<StoredInstance> instances) { stored_ = std::move(instances); }
+  const std::vector<StoredInstance>& StoredInstances() const { return stored_; }
+  void SaveInstances();
 
   std::function<void()> on_load;
   std::function<void()> on_unload;
@@ -61,14 +86,37 @@ class Form : public WindowedControl {
   WindowDesc Describe() const override;
   void WindowLost() override;
   void OnCloseRequest() override;
+  void OnFocus(bool gained) override;
 
  private:
+  friend class Control;
+  friend class WindowedControl;
+
+  void Register(Control* control);
+  void Unregister(Control* control);
+  void SiteHostedControls();
+  // Focus bookkeeping: a click on target focuses it or its nearest container that can take the
+  // focus; a control that can no longer hold the focus loses it.
+  void FocusFromClick(Control* target);
+  void FocusMayHaveGone();
+  void SetFocusOwner(Control* control);
+  // Hover bookkeeping, from pointer motion and crossing events of the form's windows.
+  void PointerOver(Control* control);
+  void PointerLeft(const WindowedControl* window);
+  void PointerShapeChanged(const Control* control);
+
   std::string caption_;
   BorderStyle border_;
   bool overlay_ = false;
   bool loaded_ = false;
   bool unloading_ = false;
+  bool active_ = false;
   std::vector<Timer*> timers_;
+  std::vector<Control*> controls_;
+  int next_tab_index_ = 0;
+  Control* focus_ = nullptr;
+  Control* hovered_ = nullptr;
+  std::vector<StoredInstance> stored_;
 };
 
 }  // namespace corvane::platform

@@ -14,8 +14,9 @@ namespace corvane::platform {
 class WindowedControl;
 
 // A label: caption text in a font and colour, painted by its container. Transparent: whatever the
-// container shows lies behind the glyphs. Lines break at line feeds and, where a
-// line is wider than the label, at blanks; text that still does not fit is cut at the edges.
+// container shows lies behind the glyphs. Lines break at line feeds and, where a line is wider
+// than the label, at blanks; a word wider than the label by itself breaks at any character.
+// Lines below the label's bottom are cut.
 class Label : public Control {
  public:
   explicit Label(WindowedControl* container);

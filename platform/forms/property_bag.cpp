@@ -8,15 +8,15 @@ namespace {
 
 char FoldCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool SameName(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) { return FoldCase(x) == FoldCase(y); });
-}
-
 auto Named(std::string_view name) {
   return [name](const PropertyBag::Entry& e) { return SameName(e.name, name); };
 }
 
 }  // namespace
+
+bool SameName(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) { return FoldCase(x) == FoldCase(y); });
+}
 
 std::optional<std::int64_t> PropertyBag::IntegerOf(const PropertyValue& value) {
   if (const auto* v = std::get_if<std::int32_t>(&value)) return *v;

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/forms/caption_font.h"
 #include "platform/forms/form.h"
 #include "platform/gfx/blit.h"
+#include "platform/gfx/stretch_blit.h"
 #include "platform/service.h"
 
 namespace corvane::platform {
@@ -12,7 +14,8 @@ namespace {
 WindowService& Windows() { return Service<WindowService>::Get(); }
 }  // namespace
 
-WindowedControl::WindowedControl(WindowedControl* container) : Control(container) {
+WindowedControl::WindowedControl(WindowedControl* container)
+    : Control(container), font_(kCaptionFont) {
   // The handle names the image object, whose pixels may be replaced on a resize: it stays valid
   // for the control's whole life.
   hdc_ = gfx::DeviceContexts::Register(&image_);
@@ -102,6 +105,30 @@ void WindowedControl::VisibilityChanged() {
 void WindowedControl::SetBackColor(gfx::ColorRef color) {
   back_color_ = color;
   Cls();
+  TellChildren("BackColor");
+}
+
+void WindowedControl::SetFont(const gfx::FontSpec& font) {
+  font_ = font;
+  TellChildren("Font");
+}
+
+void WindowedControl::TellChildren(std::string_view ambient_name) {
+  for (Control* child : std::vector<Control*>(children_)) child->AmbientChanged(ambient_name);
+}
+
+bool WindowedControl::PaintPicture(const gfx::Surface& picture, double x, double y, double width,
+                                   double height, double src_x, double src_y, double src_width,
+                                   double src_height) {
+  const auto px = [this](double v) { return ToPixelsX(v, scale_mode_); };
+  const auto py = [this](double v) { return ToPixelsY(v, scale_mode_); };
+  const int left = px(x);
+  const int top = py(y);
+  const int src_left = px(src_x);
+  const int src_top = py(src_y);
+  return gfx::StretchBlit(image_, left, top, px(x + width) - left, py(y + height) - top, picture,
+                          src_left, src_top, px(src_x + src_width) - src_left,
+                          py(src_y + src_height) - src_top);
 }
 
 void WindowedControl::Cls() {
@@ -159,7 +186,12 @@ void WindowedControl::OnKeyDown(const KeyEvent& key) {
 
 void WindowedControl::OnMouseDown(const MouseEvent& event) {
   if (!Enabled()) return;
+  captured_ = true;
   pressed_child_ = WindowlessAt(Point{event.x, event.y});
+  // The focus moves before the press is handled, so the control sees the press with the focus.
+  if (Form* owner = form(); owner != nullptr && event.button == kLeftButton) {
+    owner->FocusFromClick(pressed_child_ != nullptr ? pressed_child_ : this);
+  }
   if (pressed_child_ != nullptr) {
     MouseEvent local = event;
     local.x -= pressed_child_->bounds().left;
@@ -171,6 +203,7 @@ void WindowedControl::OnMouseDown(const MouseEvent& event) {
 }
 
 void WindowedControl::OnMouseUp(const MouseEvent& event) {
+  captured_ = false;
   if (!Enabled()) return;
   // The release goes where the press went, wherever the pointer is now.
   if (Control* child = pressed_child_) {
@@ -184,10 +217,25 @@ void WindowedControl::OnMouseUp(const MouseEvent& event) {
   HandleMouseUp(event, scale_mode_);
 }
 
+void WindowedControl::OnPointerCrossing(bool entered) {
+  // While a button is held the pointer belongs to the pressed control wherever it goes. An entry
+  // names the window; the motion that follows finds any windowless control under the pointer.
+  Form* owner = form();
+  if (owner == nullptr || captured_) return;
+  if (entered) {
+    owner->PointerOver(this);
+  } else {
+    owner->PointerLeft(this);
+  }
+}
+
 void WindowedControl::OnMouseMove(const MouseEvent& event) {
+  Control* under = WindowlessAt(Point{event.x, event.y});
+  if (Form* owner = form(); owner != nullptr && !captured_) {
+    owner->PointerOver(under != nullptr ? under : this);
+  }
   if (!Enabled()) return;
-  Control* child =
-      pressed_child_ != nullptr ? pressed_child_ : WindowlessAt(Point{event.x, event.y});
+  Control* child = pressed_child_ != nullptr ? pressed_child_ : under;
   if (child != nullptr) {
     MouseEvent local = event;
     local.x -= child->bounds().left;

@@ -5,6 +5,7 @@
 #include "platform/forms/control.h"
 #include "platform/gfx/color.h"
 #include "platform/gfx/device_context.h"
+#include "platform/gfx/font.h"
 #include "platform/window.h"
 
 namespace corvane::platform {
@@ -31,8 +32,19 @@ class WindowedControl : public Control, public WindowListener {
   double ScaleHeight() const { return FromPixelsY(image_.height(), scale_mode_); }
 
   gfx::ColorRef BackColor() const { return back_color_; }
-  // Clears the image to the new colour, as the original did for a persistent image.
+  // Clears the image to the new colour, as the original did for a persistent image. Hosted
+  // controls inside take it as their ambient background colour.
   void SetBackColor(gfx::ColorRef color);
+  // The font that hosted controls inside take as their ambient font.
+  const gfx::FontSpec& Font() const { return font_; }
+  void SetFont(const gfx::FontSpec& font);
+
+  // Copies the src_width x src_height block of picture at (src_x, src_y) into the width x height
+  // block of the image at (x, y), stretching or shrinking without smoothing; every coordinate is
+  // in this control's scale units. Both blocks convert edge by edge to whole pixels, so blocks
+  // that meet in scale units meet in pixels. Returns whether a pixel was copied.
+  bool PaintPicture(const gfx::Surface& picture, double x, double y, double width, double height,
+                    double src_x, double src_y, double src_width, double src_height);
 
   // Shows the image, with the windowless children over it, in the window.
   void Refresh();
@@ -52,6 +64,7 @@ class WindowedControl : public Control, public WindowListener {
   void OnMouseDown(const MouseEvent& event) override;
   void OnMouseUp(const MouseEvent& event) override;
   void OnMouseMove(const MouseEvent& event) override;
+  void OnPointerCrossing(bool entered) override;
   void OnExpose(const Rect& area) override;
   void OnDestroyed() override;
 
@@ -75,6 +88,7 @@ class WindowedControl : public Control, public WindowListener {
 
  private:
   Control* WindowlessAt(Point point) const;
+  void TellChildren(std::string_view ambient_name);
   void ResizeImage(int width, int height);
 
   std::vector<Control*> children_;
@@ -84,7 +98,10 @@ class WindowedControl : public Control, public WindowListener {
   HWND window_ = 0;
   ScaleMode scale_mode_ = ScaleMode::kTwips;
   gfx::ColorRef back_color_ = gfx::Rgb(0, 0, 0);
+  gfx::FontSpec font_;
   Control* pressed_child_ = nullptr;
+  // A button went down in this window and has not come up: the pointer is captured.
+  bool captured_ = false;
 };
 
 }  // namespace corvane::platform

@@ -89,5 +89,24 @@ TEST_F(WindowlessTest, ALabelPaintsOnlyItsGlyphsInItsColourAndBreaksAtBlanks) {
   EXPECT_EQ(ScreenAt(3, 2), 0x000A141Eu);
 }
 
+TEST_F(WindowlessTest, ALabelBreaksAWordLongerThanALineAtAnyCharacter) {
+  Label label(&form_);
+  label.SetFont(gfx::FontSpec{"x", 6.0F});  // Glyphs 4 pixels wide: 7 to a 28-pixel line.
+  label.SetBounds(Rect{0, 0, 28, 30});
+  struct Case {
+    const char* caption;
+    std::vector<std::string> lines;
+  };
+  for (const Case& c : {
+           Case{"C:\\Music\\Long.mp3", {"C:\\Musi", "c\\Long.", "mp3"}},
+           Case{"ab C:\\Music\\x", {"ab", "C:\\Musi", "c\\x"}},
+           // A wide character counts whole: 8 pixels each, 3 to a line, never split in its bytes.
+           Case{"音楽音楽音楽音", {"音楽音", "楽音楽", "音"}},
+       }) {
+    label.SetCaption(c.caption);
+    EXPECT_EQ(label.Lines(), c.lines) << c.caption;
+  }
+}
+
 }  // namespace
 }  // namespace corvane::platform
