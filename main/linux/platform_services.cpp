@@ -14,6 +14,7 @@
 #include "platform/posix/dlopen_libraries.h"
 #include "platform/posix/posix_profile_store.h"
 #include "platform/posix/posix_runtime.h"
+#include "platform/posix/standard_descriptors.h"
 #include "platform/service.h"
 #include "platform/x11/platform.h"
 
@@ -61,6 +62,7 @@ class LinuxServices final : public PlatformServices {
 }  // namespace
 
 std::unique_ptr<PlatformServices> PlatformServices::Install(int argc, char** argv) {
+  EnsureStandardDescriptors();
   auto services = std::make_unique<LinuxServices>(argc, argv);
   if (!services->Open()) return nullptr;
   return services;
