@@ -16,7 +16,8 @@ namespace corvane::platform::x11 {
 // waiting in poll() on the connection and the end-signal pipe until the next timer deadline.
 class X11EventLoop final : public EventLoop {
  public:
-  explicit X11EventLoop(X11Display& display);
+  // signals must outlive the loop.
+  X11EventLoop(X11Display& display, EndSignals& signals);
 
   // Where X events go; set once the window service exists.
   void SetDispatcher(std::function<void(XEvent&)> dispatch) { dispatch_ = std::move(dispatch); }
@@ -38,7 +39,7 @@ class X11EventLoop final : public EventLoop {
   std::int64_t NowNs() const;
 
   X11Display& display_;
-  EndSignals signals_;
+  EndSignals& signals_;
   TimerQueue timers_;
   std::deque<std::function<void()>> posted_;
   std::function<void(XEvent&)> dispatch_;

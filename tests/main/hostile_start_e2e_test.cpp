@@ -3,6 +3,7 @@
 // ended while it cannot make progress.
 #include <signal.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,18 @@ namespace {
 
 constexpr char kDisplayCaption[] = "Corvane_Main";
 constexpr char kSettings[] = "[Section]\r\nBGM\x8b\xe6\x95\xaa=0\r\n";
+
+// True once the process catches the signal, as the kernel reports it.
+bool Catches(pid_t pid, int signal) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.starts_with("SigCgt:")) {
+      return ((std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1) != 0;
+    }
+  }
+  return false;
+}
 
 class HostileStartE2eTest : public XvfbTest {
  protected:
@@ -39,6 +52,39 @@ TEST_F(HostileStartE2eTest, ClosedStandardDescriptorsLeaveDiagnosticsHarmless) {
     EXPECT_NE(WaitForWindow(kDisplayCaption), 0u) << closed;
     Signal(*child, SIGTERM);
     EXPECT_EQ(WaitExit(*child), 0) << closed;
+  }
+}
+
+TEST_F(HostileStartE2eTest, EndSignalEndsTheProgramWhileTheServerDoesNotAnswer) {
+  // While another client holds the server, no request of the program is answered: it stalls at
+  // its first one during start-up, and in its first one on the way out once its window is up.
+  ProgramCopy copy(BuildPath("."), true);
+  test_support::WriteFileBytes(copy.Path("Corvane.ini"), kSettings);
+  for (const bool window_up : {false, true}) {
+    if (!window_up) XGrabServer(display());
+    XSync(display(), False);
+    Child* child = Launch(copy.program(), {"/s"}, copy.Environment());
+    ASSERT_NE(child, nullptr);
+    if (window_up) {
+      // The picture changing twice (the first paint, then a tick's strip) shows the event loop
+      // has taken over from start-up.
+      const Window window = WaitForWindow(kDisplayCaption);
+      ASSERT_NE(window, 0u);
+      std::vector<std::uint32_t> last;
+      int changes = 0;
+      EXPECT_TRUE(WaitUntil([&] {
+        std::vector<std::uint32_t> now = ReadPixels(window, 0, 0, 640, 480);
+        if (now != last) ++changes;
+        last = std::move(now);
+        return changes >= 3;
+      }));
+      XGrabServer(display());
+      XSync(display(), False);
+    }
+    EXPECT_TRUE(WaitUntil([&] { return Catches(child->pid, SIGTERM); })) << window_up;
+    Signal(*child, SIGTERM);
+    EXPECT_EQ(WaitExit(*child), 0) << window_up;
+    XUngrabServer(display());
   }
 }
 
