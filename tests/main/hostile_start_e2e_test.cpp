@@ -2,7 +2,9 @@
 // its standard descriptors closed, twice at once, with special files where it expects files, and
 // ended while it cannot make progress.
 #include <signal.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -17,6 +19,7 @@ namespace corvane::e2e {
 namespace {
 
 constexpr char kDisplayCaption[] = "Corvane_Main";
+constexpr char kMessageCaption[] = "Corvane (Screen Saver)";
 constexpr char kSettings[] = "[Section]\r\nBGM\x8b\xe6\x95\xaa=0\r\n";
 
 // True once the process catches the signal, as the kernel reports it.
@@ -52,6 +55,26 @@ TEST_F(HostileStartE2eTest, ClosedStandardDescriptorsLeaveDiagnosticsHarmless) {
     EXPECT_NE(WaitForWindow(kDisplayCaption), 0u) << closed;
     Signal(*child, SIGTERM);
     EXPECT_EQ(WaitExit(*child), 0) << closed;
+  }
+}
+
+TEST_F(HostileStartE2eTest, AFifoInPlaceOfAFileIsNotWaitedFor) {
+  // Opening a FIFO waits for a writer that never comes. Read as missing instead, no settings
+  // leave the display as it would be without music, and no library shows the message.
+  struct Case {
+    const char* name;
+    const char* window;
+  };
+  for (const Case c :
+       {Case{"Corvane.ini", kDisplayCaption}, Case{"Corvane.dll", kMessageCaption}}) {
+    ProgramCopy copy(BuildPath("."), true);
+    std::filesystem::remove(copy.Path(c.name));
+    ASSERT_EQ(::mkfifo(copy.Path(c.name).c_str(), 0600), 0);
+    Child* child = Launch(copy.program(), {"/s"}, copy.Environment());
+    ASSERT_NE(child, nullptr);
+    EXPECT_NE(WaitForWindow(c.window), 0u) << c.name;
+    Signal(*child, SIGTERM);
+    EXPECT_EQ(WaitExit(*child), 0) << c.name;
   }
 }
 
