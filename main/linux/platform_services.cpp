@@ -3,6 +3,7 @@
 
 #include "main/platform_services.h"
 
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -12,6 +13,7 @@
 #include "platform/media/media_service.h"
 #include "platform/media/real_media_service.h"
 #include "platform/posix/dlopen_libraries.h"
+#include "platform/posix/flock_instance_lock.h"
 #include "platform/posix/posix_profile_store.h"
 #include "platform/posix/posix_runtime.h"
 #include "platform/posix/standard_descriptors.h"
@@ -32,6 +34,10 @@ class LinuxServices final : public PlatformServices {
   bool Open() {
     x11_ = x11::X11Platform::Open();
     if (!x11_) return false;
+    // The connection was opened by $DISPLAY, so that names the display claimed.
+    const char* display = std::getenv("DISPLAY");
+    instance_lock_.emplace(display != nullptr ? display : "");
+    instance_lock_service_.emplace(*instance_lock_);
     message_box_service_.emplace(message_box_);
     media_ = CreateMediaService();
     media_service_.emplace(*media_);
@@ -53,6 +59,8 @@ class LinuxServices final : public PlatformServices {
   SystemFontLoader fonts_;
   ScopedService<gfx::FontLoader> font_service_{fonts_};
   std::unique_ptr<x11::X11Platform> x11_;
+  std::optional<FlockInstanceLock> instance_lock_;
+  std::optional<ScopedService<InstanceLock>> instance_lock_service_;
   WindowMessageBox message_box_;
   std::optional<ScopedService<MessageBoxService>> message_box_service_;
   std::unique_ptr<MediaService> media_;

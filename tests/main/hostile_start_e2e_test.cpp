@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,25 @@ class HostileStartE2eTest : public XvfbTest {
     return Launch("/bin/sh", {"-c", "exec \"$0\" \"$@\" " + redirections, copy.program(), mode},
                   copy.Environment());
   }
+
+  // Top-level windows with exactly this caption.
+  int CountWindows(const std::string& caption) {
+    Window root_return = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(display(), root(), &root_return, &parent, &children, &count) == 0) return 0;
+    int matches = 0;
+    for (unsigned i = 0; i < count; ++i) {
+      char* name = nullptr;
+      if (XFetchName(display(), children[i], &name) != 0 && name != nullptr) {
+        if (caption == name) ++matches;
+        XFree(name);
+      }
+    }
+    if (children != nullptr) XFree(children);
+    return matches;
+  }
 };
 
 TEST_F(HostileStartE2eTest, ClosedStandardDescriptorsLeaveDiagnosticsHarmless) {
@@ -55,6 +75,31 @@ TEST_F(HostileStartE2eTest, ClosedStandardDescriptorsLeaveDiagnosticsHarmless) {
     EXPECT_NE(WaitForWindow(kDisplayCaption), 0u) << closed;
     Signal(*child, SIGTERM);
     EXPECT_EQ(WaitExit(*child), 0) << closed;
+  }
+}
+
+TEST_F(HostileStartE2eTest, OfTwoSaversStartedAtOnceExactlyOneStays) {
+  ProgramCopy copy(BuildPath("."), true);
+  test_support::WriteFileBytes(copy.Path("Corvane.ini"), kSettings);
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    Child* first = Launch(copy.program(), {"/s"}, copy.Environment());
+    Child* second = Launch(copy.program(), {"/s"}, copy.Environment());
+    ASSERT_TRUE(first != nullptr && second != nullptr);
+    std::optional<int> first_status;
+    std::optional<int> second_status;
+    ASSERT_TRUE(WaitUntil([&] {
+      if (!first_status) first_status = WaitExit(*first, std::chrono::milliseconds(0));
+      if (!second_status) second_status = WaitExit(*second, std::chrono::milliseconds(0));
+      return first_status || second_status;
+    })) << "both stayed, attempt "
+        << attempt;
+    EXPECT_NE(first_status.has_value(), second_status.has_value()) << "both ended";
+    EXPECT_EQ(first_status.value_or(second_status.value_or(-1)), 0) << "the loser ends quietly";
+    EXPECT_NE(WaitForWindow(kDisplayCaption), 0u);
+    EXPECT_EQ(CountWindows(kDisplayCaption), 1) << attempt;
+    Child& stayed = first_status ? *second : *first;
+    Signal(stayed, SIGTERM);
+    EXPECT_EQ(WaitExit(stayed), 0);
   }
 }
 
