@@ -81,23 +81,19 @@ void Corvane_S::Form_Load() {
     Service<EventLoop>::Get().SetEndRequestHandler([this] { EndScreenSaver(); });
   }
 
-  // Size and place the form over the whole screen, the work surfaces beside it.
+  // Size and place the form over the whole screen; the work surfaces follow once it is shown.
   const Size screen = ScreenSizePixels();
   Move(0, 0, screen.width * static_cast<double>(TwipsPerPixelX()),
        screen.height * static_cast<double>(TwipsPerPixelY()));
   Display.Move(0, 0, ScaleWidth(), ScaleHeight());
-  Master(0).Move(0, 0, ScaleWidth(), ScaleHeight());
-  Master(1).Move(0, 0, kStripTwips, ScaleHeight());
-  Master(2).Move(0, 0, kStripTwips, ScaleHeight());
 
-  // Capture the desktop before the form is shown, and keep a copy that the ticks restore from.
-  // Should the screen not be readable, Display keeps its black and the strip sweeps over that.
+  // Capture the desktop before the form is shown. Should the screen not be readable, Display
+  // keeps its black and the strip sweeps over that.
   const HWND desktop = GetDesktopWindow();
   const HDC screen_dc = GetDC(desktop);
   API_Result = BitBlt(Display.hDC(), 0, 0, CopyExtent(Display.ScaleWidth()),
                       CopyExtent(Display.ScaleHeight()), screen_dc, 0, 0, kSrcCopy);
   API_Result = ReleaseDC(desktop, screen_dc);
-  Master(0).SetPicture(Display.Image());
 
   StripPhase = 0;
   StripForward = kStripTrue;
@@ -110,6 +106,14 @@ void Corvane_S::Form_Load() {
   Show(ShowMode::kModeless);
   API_Result =
       SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoSize | kSwpNoMove | kSwpNoActivate);
+
+  // The work surfaces and the copy of the capture that the ticks restore from. They are made
+  // only now, after the screen is covered: on a large screen each whole-screen pass is a
+  // noticeable delay, and no tick needs them before Timer3 runs.
+  Master(0).Move(0, 0, ScaleWidth(), ScaleHeight());
+  Master(1).Move(0, 0, kStripTwips, ScaleHeight());
+  Master(2).Move(0, 0, kStripTwips, ScaleHeight());
+  Master(0).SetPicture(Display.Image());
   Timer3.SetEnabled(true);
 }
 

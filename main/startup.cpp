@@ -7,6 +7,7 @@
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "platform/api/user32.h"
+#include "platform/instance_lock.h"
 #include "platform/message_box.h"
 #include "platform/runtime.h"
 #include "platform/service.h"
@@ -30,12 +31,21 @@ bool EffectLibraryIsBesideProgram() {
   return FileExists(folder + "/Corvane.dll");
 }
 
+// The display and the settings dialog are shown once per display; the preview, a picture in
+// another program's pane, may be there many times over.
+bool ClaimsTheDisplay(char mode) { return mode == 'S' || mode == 'C' || ArgumentText().empty(); }
+
 }  // namespace
 
 StartupOutcome Main(StartupForms& forms) {
+  const char mode = ModeLetter(ArgumentText());
+  // Two copies started in the same instant both pass the caption test before either has a
+  // window; the claim in front of it lets exactly one of them go on.
+  if (ClaimsTheDisplay(mode) && !platform::Service<platform::InstanceLock>::Get().Claim()) {
+    return StartupOutcome::kEndProgram;
+  }
   if (AnotherCopyIsShowing()) return StartupOutcome::kEndProgram;
 
-  const char mode = ModeLetter(ArgumentText());
   if (mode == 'P') {
     // A handle that does not fit makes the conversion fail, and with it the preview's start;
     // start-up then ends as it would after any failed step, with no form loaded.

@@ -3,6 +3,7 @@
 
 #include "main/platform_services.h"
 
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -14,8 +15,10 @@
 #include "platform/media/media_service.h"
 #include "platform/media/real_media_service.h"
 #include "platform/posix/dlopen_libraries.h"
+#include "platform/posix/flock_instance_lock.h"
 #include "platform/posix/posix_profile_store.h"
 #include "platform/posix/posix_runtime.h"
+#include "platform/posix/standard_descriptors.h"
 #include "platform/service.h"
 #include "platform/x11/platform.h"
 
@@ -33,6 +36,10 @@ class LinuxServices final : public PlatformServices {
   bool Open() {
     x11_ = x11::X11Platform::Open();
     if (!x11_) return false;
+    // The connection was opened by $DISPLAY, so that names the display claimed.
+    const char* display = std::getenv("DISPLAY");
+    instance_lock_.emplace(display != nullptr ? display : "");
+    instance_lock_service_.emplace(*instance_lock_);
     message_box_service_.emplace(message_box_);
     media_ = CreateMediaService();
     media_service_.emplace(*media_);
@@ -58,6 +65,8 @@ class LinuxServices final : public PlatformServices {
   SystemFontLoader fonts_;
   ScopedService<gfx::FontLoader> font_service_{fonts_};
   std::unique_ptr<x11::X11Platform> x11_;
+  std::optional<FlockInstanceLock> instance_lock_;
+  std::optional<ScopedService<InstanceLock>> instance_lock_service_;
   WindowMessageBox message_box_;
   std::optional<ScopedService<MessageBoxService>> message_box_service_;
   std::unique_ptr<MediaService> media_;
@@ -71,6 +80,7 @@ class LinuxServices final : public PlatformServices {
 }  // namespace
 
 std::unique_ptr<PlatformServices> PlatformServices::Install(int argc, char** argv) {
+  EnsureStandardDescriptors();
   auto services = std::make_unique<LinuxServices>(argc, argv);
   if (!services->Open()) return nullptr;
   return services;

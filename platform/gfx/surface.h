@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -20,7 +21,8 @@ class Surface {
   // An empty surface: no pixels, width and height 0.
   Surface() = default;
 
-  // A new surface filled with 0 (black). Fails for sizes below 1 or above kMaxDimension.
+  // A new surface filled with 0 (black). Fails for sizes below 1 or above kMaxDimension, and when
+  // the memory cannot be had.
   static std::optional<Surface> Create(int width, int height);
 
   // A surface over memory it does not own. pitch_bytes must hold a row; fails otherwise.
@@ -51,10 +53,15 @@ class Surface {
   Surface Clone() const;
 
  private:
-  Surface(std::unique_ptr<Pixel[]> owned, Pixel* pixels, int width, int height, int pitch)
+  struct FreePixels {
+    void operator()(Pixel* pixels) const { std::free(pixels); }
+  };
+  using OwnedPixels = std::unique_ptr<Pixel, FreePixels>;
+
+  Surface(OwnedPixels owned, Pixel* pixels, int width, int height, int pitch)
       : owned_(std::move(owned)), pixels_(pixels), width_(width), height_(height), pitch_(pitch) {}
 
-  std::unique_ptr<Pixel[]> owned_;
+  OwnedPixels owned_;
   Pixel* pixels_ = nullptr;
   int width_ = 0;
   int height_ = 0;

@@ -1,6 +1,7 @@
 #include "platform/posix/dlopen_libraries.h"
 
 #include <dlfcn.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 
@@ -9,6 +10,15 @@
 namespace corvane::platform {
 
 HMODULE DlopenLibraries::LoadLibraryA(const std::string& path) {
+  // The loader opens the file with a plain blocking open: a FIFO under the library's name would
+  // stall it until some writer came, so a path that names anything but a regular file is refused
+  // first. A bare name is left to the loader's search.
+  struct stat info {};
+  if (path.find('/') != std::string::npos &&
+      (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))) {
+    Warn("cannot load %s: not a regular file", path.c_str());
+    return nullptr;
+  }
   void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle == nullptr) {
     const char* reason = dlerror();

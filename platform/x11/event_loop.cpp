@@ -9,7 +9,8 @@
 
 namespace corvane::platform::x11 {
 
-X11EventLoop::X11EventLoop(X11Display& display) : display_(display) {}
+X11EventLoop::X11EventLoop(X11Display& display, EndSignals& signals)
+    : display_(display), signals_(signals) {}
 
 std::int64_t X11EventLoop::NowNs() const {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -100,6 +101,7 @@ void X11EventLoop::Wait() {
 }
 
 bool X11EventLoop::RunUntil(const std::function<bool()>& done) {
+  signals_.HandOverToLoop();
   while (!quitting_ && !done()) {
     if (!DispatchOne()) Wait();
   }

@@ -18,7 +18,8 @@ namespace corvane::platform::x11 {
 // pipe and the watched descriptors until the next timer deadline.
 class X11EventLoop final : public EventLoop {
  public:
-  explicit X11EventLoop(X11Display& display);
+  // signals must outlive the loop.
+  X11EventLoop(X11Display& display, EndSignals& signals);
 
   // Where X events go; set once the window service exists.
   void SetDispatcher(std::function<void(XEvent&)> dispatch) { dispatch_ = std::move(dispatch); }
@@ -43,7 +44,7 @@ class X11EventLoop final : public EventLoop {
   std::int64_t NowNs() const;
 
   X11Display& display_;
-  EndSignals signals_;
+  EndSignals& signals_;
   TimerQueue timers_;
   PollWatches watches_;
   std::deque<std::function<void()>> posted_;

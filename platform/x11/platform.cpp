@@ -9,17 +9,19 @@
 namespace corvane::platform::x11 {
 
 std::unique_ptr<X11Platform> X11Platform::Open() {
+  auto signals = std::make_unique<EndSignals>();
   std::string error;
   auto display = X11Display::Open(&error);
   if (!display) {
     Warn("%s", error.c_str());
     return nullptr;
   }
-  return std::unique_ptr<X11Platform>(new X11Platform(std::move(display)));
+  return std::unique_ptr<X11Platform>(new X11Platform(std::move(signals), std::move(display)));
 }
 
-X11Platform::X11Platform(std::unique_ptr<X11Display> display) : display_(std::move(display)) {
-  loop_ = std::make_unique<X11EventLoop>(*display_);
+X11Platform::X11Platform(std::unique_ptr<EndSignals> signals, std::unique_ptr<X11Display> display)
+    : signals_(std::move(signals)), display_(std::move(display)) {
+  loop_ = std::make_unique<X11EventLoop>(*display_, *signals_);
   windows_ = std::make_unique<X11WindowService>(*display_, *loop_);
   loop_->SetDispatcher([this](XEvent& event) { windows_->Dispatch(event); });
   cursor_ = std::make_unique<X11CursorService>(*display_, *windows_);

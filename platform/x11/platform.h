@@ -5,6 +5,7 @@
 #include "platform/x11/capture_service.h"
 #include "platform/x11/cursor_service.h"
 #include "platform/x11/display.h"
+#include "platform/x11/end_signals.h"
 #include "platform/x11/event_loop.h"
 #include "platform/x11/window_service.h"
 
@@ -15,7 +16,8 @@ namespace corvane::platform::x11 {
 // the loop's exit code; destroying it releases grabs and the cursor and closes the connection.
 class X11Platform {
  public:
-  // nullptr, after a message on stderr, when there is no X server to talk to.
+  // nullptr, after a message on stderr, when there is no X server to talk to. The end signals are
+  // taken first, so that the program can be ended while the server is slow to answer.
   static std::unique_ptr<X11Platform> Open();
   ~X11Platform();
   X11Platform(const X11Platform&) = delete;
@@ -26,8 +28,9 @@ class X11Platform {
   X11WindowService& windows() { return *windows_; }
 
  private:
-  explicit X11Platform(std::unique_ptr<X11Display> display);
+  X11Platform(std::unique_ptr<EndSignals> signals, std::unique_ptr<X11Display> display);
 
+  std::unique_ptr<EndSignals> signals_;
   std::unique_ptr<X11Display> display_;
   std::unique_ptr<X11EventLoop> loop_;
   std::unique_ptr<X11WindowService> windows_;

@@ -9,7 +9,8 @@ namespace corvane::e2e {
 
 // A copy of Corvane.scr from the build in a fresh folder of its own, with or without the effect
 // library beside it, as a user would install it. The folder also holds a private configuration
-// folder (for XDG_CONFIG_HOME), so a run can never reach the user's own settings.
+// folder (for XDG_CONFIG_HOME), so a run can never reach the user's own settings, and the copy
+// has a private runtime folder (XDG_RUNTIME_DIR, outside the listing) for its claim on the display.
 class ProgramCopy {
  public:
   // build_folder holds the built Corvane.scr and Corvane.dll.
@@ -19,12 +20,15 @@ class ProgramCopy {
   std::string Path(const std::string& name) const { return folder_ / name; }
   const std::string& config_folder() const { return config_; }
   // The environment entries that keep the run inside this copy's folders.
-  std::vector<std::string> Environment() const { return {"XDG_CONFIG_HOME=" + config_}; }
+  std::vector<std::string> Environment() const {
+    return {"XDG_CONFIG_HOME=" + config_, "XDG_RUNTIME_DIR=" + runtime_.path()};
+  }
   // Every file and folder under the copy's folder and the configuration folder.
   std::vector<std::string> Listing() const;
 
  private:
   test_support::TempFolder folder_;
+  test_support::TempFolder runtime_;
   std::string program_;
   std::string config_;
 };

@@ -4,6 +4,8 @@
 #include "abi/gpx_metallic.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -17,6 +19,7 @@
 #include "platform/gfx/device_context.h"
 #include "platform/posix/dlopen_libraries.h"
 #include "tests/platform/gfx/raster_test_util.h"
+#include "tests/support/temp_folder.h"
 
 namespace corvane {
 namespace {
@@ -58,6 +61,16 @@ TEST(DlopenLibraries, LoadsCountsAndRefusesPlainly) {
   EXPECT_FALSE(loader.FreeLibrary(nullptr));
   EXPECT_EQ(loader.LoadLibraryA("/nonexistent/Corvane.dll"), nullptr);
   EXPECT_EQ(loader.LoadLibraryA("/etc/hostname"), nullptr) << "not a library";
+  test_support::TempFolder temp;
+  ::mkfifo((temp / "Corvane.dll").c_str(), 0600);
+  // Opening a FIFO would wait for a writer that never comes; the alarm ends that wait.
+  EXPECT_EXIT(
+      {
+        alarm(5);
+        _exit(loader.LoadLibraryA(temp / "Corvane.dll") == nullptr ? 0 : 3);
+      },
+      testing::ExitedWithCode(0), "")
+      << "a FIFO is no library";
 }
 
 class GpxMetallic : public testing::Test {

@@ -10,6 +10,7 @@
 #include "platform/api/user32.h"
 #include "platform/fake/fake_cursor_service.h"
 #include "platform/fake/fake_event_loop.h"
+#include "platform/fake/fake_instance_lock.h"
 #include "platform/fake/fake_message_box.h"
 #include "platform/fake/fake_profile_store.h"
 #include "platform/fake/fake_runtime.h"
@@ -55,12 +56,14 @@ class StartupTest : public ::testing::Test {
   platform::fake::FakeWindowService windows_{loop_};
   platform::fake::FakeCursorService cursor_;
   platform::fake::FakeMessageBoxService message_box_;
+  platform::fake::FakeInstanceLock lock_;
   platform::ScopedService<platform::Runtime> runtime_service_{runtime_};
   platform::ScopedService<platform::ProfileStore> store_service_{store_};
   platform::ScopedService<platform::EventLoop> loop_service_{loop_};
   platform::ScopedService<platform::WindowService> window_service_{windows_};
   platform::ScopedService<platform::CursorService> cursor_service_{cursor_};
   platform::ScopedService<platform::MessageBoxService> message_box_service_{message_box_};
+  platform::ScopedService<platform::InstanceLock> lock_service_{lock_};
   RecordingForms forms_;
 };
 
@@ -141,6 +144,31 @@ TEST_F(StartupTest, AnotherCopyOnScreenEndsSilentlyWhateverTheSwitch) {
   // The preview's own caption is not looked for.
   windows_.AddForeignWindow(platform::Rect{0, 0, 10, 10}, "Preview Window");
   EXPECT_EQ(Run("/p 5"), StartupOutcome::kFormLoaded);
+  EXPECT_TRUE(message_box_.shown().empty());
+}
+
+TEST_F(StartupTest, OnlyTheDisplayAndTheDialogClaimTheDisplayAndALostClaimEndsSilently) {
+  AddLibrary();
+  lock_.held_elsewhere = true;
+  struct Case {
+    std::string arguments;
+    bool claims;
+    std::vector<std::string> calls;
+  };
+  const std::vector<Case> cases = {
+      {"/s", true, {}},  {"", true, {}},    {"/c", true, {}}, {"/p 1234", false, {"preview 1234"}},
+      {"/a", false, {}}, {"/x", false, {}},
+  };
+  for (const Case& c : cases) {
+    forms_.calls.clear();
+    lock_.claims = 0;
+    BGM_Kind = 0;
+    Run(c.arguments);
+    EXPECT_EQ(lock_.claims, c.claims ? 1 : 0) << c.arguments;
+    EXPECT_EQ(forms_.calls, c.calls) << c.arguments;
+    EXPECT_EQ(BGM_Kind, c.claims || c.arguments.starts_with("/p") ? 0 : 1)
+        << "the loser ends before reading anything: " << c.arguments;
+  }
   EXPECT_TRUE(message_box_.shown().empty());
 }
 
