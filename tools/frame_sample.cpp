@@ -1,13 +1,14 @@
-// corvane_frame_sample: draws the settings dialog's four GFXFrameX panels at their stored values
-// over a plain sample background of the dialog's size and saves the picture as a PNG, to look at
-// the frames without the dialog.
+// corvane_frame_sample: shows the settings dialog's four GFXFrameX panels at their stored values,
+// as hosted controls on a form over a plain sample background of the dialog's size, and saves what
+// the screen shows of the form as a PNG, to look at the frames without the dialog. It needs an X
+// display; Xvfb will do:
 //
 //   corvane_frame_sample <output .png> [zoom]
 //
 // for example, from the source folder:
 //
 //   cmake --build build --target corvane_frame_sample
-//   build/tools/corvane_frame_sample build/dialog_frames.png
+//   xvfb-run -a build/tools/corvane_frame_sample build/dialog_frames.png
 //
 // As the dialog does at load, the three frames on the background take its colour at (100, 100) as
 // their BackColour; the caption frame inside the settings panel keeps its own. A zoom of 2 to 8
@@ -16,38 +17,36 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "controls/frame/gfx_frame_x.h"
-#include "platform/gfx/blit.h"
+#include "platform/capture.h"
+#include "platform/forms/form.h"
+#include "platform/forms/picture_box.h"
 #include "platform/gfx/pixel_access.h"
 #include "platform/gfx/png_encode.h"
 #include "platform/posix/replace_file.h"
+#include "platform/service.h"
+#include "platform/x11/platform.h"
 #include "settings/dialog_frames.h"
 
 namespace {
 
 using corvane::gfx::ColorRef;
 using corvane::gfx::Surface;
+namespace platform = corvane::platform;
 
 constexpr int kDialogWidth = 450;
 constexpr int kDialogHeight = 319;
 constexpr ColorRef kSampleBackground = corvane::gfx::Rgb(112, 146, 190);
 // The picture box under the frames reports the button face as its background colour.
-constexpr ColorRef kAmbient = 0x8000000F;
-
-class SampleHost : public corvane::controls::FrameHost {
- public:
-  SampleHost(int width, int height) : image_(*Surface::Create(width, height)) {}
-  ColorRef AmbientBackColour() const override { return kAmbient; }
-  void PropertyChanged(std::string_view) override {}
-  Surface& Image() override { return image_; }
-
- private:
-  Surface image_;
-};
+constexpr ColorRef kButtonFace = 0x8000000F;
+// Long enough for the window system to map the windows and show what they presented.
+constexpr std::uint32_t kSettleMs = 300;
 
 Surface Zoomed(const Surface& picture, int zoom) {
   Surface zoomed = *Surface::Create(picture.width() * zoom, picture.height() * zoom);
@@ -59,6 +58,54 @@ Surface Zoomed(const Surface& picture, int zoom) {
   return zoomed;
 }
 
+// Shows the frames on a form at the screen's origin and reads back what the screen shows there.
+std::optional<Surface> ShowFrames(platform::x11::X11Platform& x11) {
+  platform::Form form("frames", platform::BorderStyle::kNone);
+  form.SetScaleMode(platform::ScaleMode::kPixels);
+  form.SetBounds(platform::Rect{0, 0, kDialogWidth, kDialogHeight});
+  platform::PictureBox pic_c(&form);
+  pic_c.SetBounds(platform::Rect{0, 0, kDialogWidth, kDialogHeight});
+  pic_c.SetBackColor(kButtonFace);
+  Surface background = *Surface::Create(kDialogWidth, kDialogHeight);
+  background.Fill(kSampleBackground);
+  pic_c.SetPicture(background);
+
+  // Frames inside frames come after their containers, and go before them.
+  std::vector<std::unique_ptr<corvane::controls::GFXFrameX>> frames;
+  std::vector<platform::StoredInstance> stored;
+  const auto& dialog_frames = corvane::settings::DialogFrames();
+  for (const corvane::settings::StoredFrame& frame : dialog_frames) {
+    platform::WindowedControl* container = &pic_c;
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+      if (dialog_frames[i].name == frame.container) container = frames[i].get();
+    }
+    frames.push_back(
+        std::make_unique<corvane::controls::GFXFrameX>(container, std::string(frame.name)));
+    frames.back()->SetBounds(frame.bounds);
+    stored.push_back({std::string(frame.name), frame.properties});
+  }
+  form.SetStoredInstances(std::move(stored));
+  form.on_load = [&] {
+    const ColorRef picture_colour = corvane::gfx::GetPixel(pic_c.Image(), 100, 100);
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+      if (dialog_frames[i].container == "Pic_C") frames[i]->SetBackColour(picture_colour);
+    }
+  };
+  form.Show();
+
+  bool settled = false;
+  x11.loop().StartTimer(kSettleMs, [&settled] { settled = true; });
+  x11.loop().RunUntil([&settled] { return settled; });
+  std::optional<Surface> shown = Surface::Create(kDialogWidth, kDialogHeight);
+  if (shown && !platform::Service<platform::CaptureService>::Get().CaptureScreen(
+                   platform::Rect{0, 0, kDialogWidth, kDialogHeight}, *shown, 0, 0)) {
+    shown.reset();
+  }
+  form.Unload();
+  while (!frames.empty()) frames.pop_back();
+  return shown;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,33 +115,17 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::filesystem::path output = argv[1];
-  Surface dialog = *Surface::Create(kDialogWidth, kDialogHeight);
-  dialog.Fill(kSampleBackground);
-  const ColorRef picture_colour = corvane::gfx::GetPixel(dialog, 100, 100);
-
-  // Each frame is drawn onto its own image and copied to where it sits in the dialog; the caption
-  // frame sits inside the settings panel, so it is placed after it.
-  std::vector<std::pair<std::string_view, corvane::gfx::Point>> origins;
-  for (const corvane::settings::StoredFrame& stored : corvane::settings::DialogFrames()) {
-    SampleHost host(stored.bounds.Width(), stored.bounds.Height());
-    corvane::controls::GFXFrameX frame(host);
-    frame.ReadProperties(stored.properties);
-    corvane::gfx::Point origin{stored.bounds.left, stored.bounds.top};
-    for (const auto& [name, container_origin] : origins) {
-      if (name == stored.container) {
-        origin.x += container_origin.x;
-        origin.y += container_origin.y;
-      }
-    }
-    if (stored.container == "Pic_C") frame.SetBackColour(picture_colour);
-    corvane::gfx::Blit(dialog, origin.x, origin.y, host.Image().width(), host.Image().height(),
-                       host.Image(), 0, 0);
-    origins.emplace_back(stored.name, origin);
+  std::unique_ptr<platform::x11::X11Platform> x11 = platform::x11::X11Platform::Open();
+  if (!x11) return 1;  // Open has said why on stderr.
+  std::optional<Surface> dialog = ShowFrames(*x11);
+  if (!dialog) {
+    std::fprintf(stderr, "corvane_frame_sample: cannot read the screen\n");
+    return 1;
   }
 
-  if (zoom > 1) dialog = Zoomed(dialog, zoom);
-  const std::optional<std::vector<std::uint8_t>> png = corvane::gfx::EncodePng(dialog);
-  if (!png || !corvane::platform::ReplaceFile(
+  if (zoom > 1) *dialog = Zoomed(*dialog, zoom);
+  const std::optional<std::vector<std::uint8_t>> png = corvane::gfx::EncodePng(*dialog);
+  if (!png || !platform::ReplaceFile(
                   output.string(),
                   std::string_view(reinterpret_cast<const char*>(png->data()), png->size()))) {
     std::fprintf(stderr, "corvane_frame_sample: cannot write %s\n", output.string().c_str());

@@ -28,8 +28,6 @@ void ForEachStored(Fields& fields, gfx::ColorRef ambient, Visit visit) {
 template <class T>
 using Stored = std::conditional_t<std::is_same_v<T, gfx::ColorRef>, std::int32_t, T>;
 
-}  // namespace
-
 std::int16_t ShadowOpacityRule(std::int16_t value) {
   return std::clamp<std::int16_t>(value, 0, 100);
 }
@@ -41,29 +39,49 @@ std::int16_t ShadowDepthRule(std::int16_t value) {
 
 std::int16_t CornerDepthRule(std::int16_t value) { return std::clamp<std::int16_t>(value, 0, 50); }
 
-void GFXFrameX::InitProperties() { fields_ = NewFrameFields(host_.AmbientBackColour()); }
+}  // namespace
+
+GFXFrameX::GFXFrameX(platform::WindowedControl* container, std::string name)
+    : UserControl(container, std::move(name)) {
+  // A frame is a panel, not a place for the keyboard.
+  SetCanGetFocus(false);
+}
+
+void GFXFrameX::InitProperties() { fields_ = NewFrameFields(AmbientBackColor()); }
 
 void GFXFrameX::ReadProperties(const platform::PropertyBag& bag) {
-  ForEachStored(fields_, host_.AmbientBackColour(),
+  ForEachStored(fields_, AmbientBackColor(),
                 [&bag]<class T>(std::string_view name, T& field, Stored<T> default_value) {
                   field = static_cast<T>(bag.ReadProperty(name, default_value));
                 });
   Refresh();
 }
 
-void GFXFrameX::WriteProperties(platform::PropertyBag& bag) const {
-  ForEachStored(fields_, host_.AmbientBackColour(),
+void GFXFrameX::WriteProperties(platform::PropertyBag& bag) {
+  ForEachStored(fields_, AmbientBackColor(),
                 [&bag]<class T>(std::string_view name, const T& field, Stored<T> default_value) {
                   bag.WriteProperty(name, static_cast<Stored<T>>(field), default_value);
                 });
 }
 
-void GFXFrameX::Refresh() { DrawFrame(fields_, host_.AmbientBackColour(), host_.Image()); }
+void GFXFrameX::AmbientChanged(std::string_view /*name*/) {
+  // Before the host has created or loaded the frame its fields are not yet its own.
+  if (Sited()) Refresh();
+}
+
+void GFXFrameX::Refresh() {
+  // The drawn background becomes the control's background colour; controls inside that follow
+  // their container's colour hear of it.
+  const gfx::ColorRef bg = FrameBackground(fields_, AmbientBackColor());
+  if (BackColor() != bg) SetBackColor(bg);
+  DrawFrame(fields_, AmbientBackColor(), Image());
+  UserControl::Refresh();
+}
 
 template <class T>
 void GFXFrameX::Set(T FrameFields::*field, T value, std::string_view name) {
   fields_.*field = value;
-  host_.PropertyChanged(name);
+  PropertyChanged(name);
   Refresh();
 }
 

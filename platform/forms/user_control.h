@@ -39,6 +39,8 @@ class UserControl : public WindowedControl {
   PropertyBag Save();
   // Whether a property changed since the control was sited or saved.
   bool Changed() const { return changed_; }
+  // Whether the host has created or loaded the control yet.
+  bool Sited() const { return sited_; }
   // Called with the property's name whenever the control reports a change.
   std::function<void(std::string_view)> on_property_changed;
 

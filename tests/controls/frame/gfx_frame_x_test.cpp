@@ -1,47 +1,65 @@
 #include "controls/frame/gfx_frame_x.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "platform/forms/form.h"
+#include "platform/forms/image_control.h"
+#include "platform/forms/label.h"
+#include "platform/forms/picture_box.h"
 #include "platform/gfx/pixel_access.h"
 #include "settings/dialog_frames.h"
 #include "tests/controls/frame/frame_reference.h"
+#include "tests/platform/forms/forms_fixture.h"
 
 namespace corvane::controls {
 namespace {
 
+using platform::PropertyBag;
+using platform::Rect;
+
+constexpr gfx::ColorRef kAmbient = gfx::Rgb(200, 200, 200);
 constexpr gfx::ColorRef kPoison = gfx::Rgb(1, 2, 3);
 
-// Records what the frame tells its host; the image starts in a colour no frame draws.
-class RecordingHost : public FrameHost {
- public:
-  RecordingHost(int w, int h, gfx::ColorRef ambient)
-      : image_(*gfx::Surface::Create(w, h)), ambient_(ambient) {
-    image_.Fill(kPoison);
+// One frame of 100 x 60 pixels at (10, 10) on a form of the ambient colour, shown.
+class GFXFrameXTest : public platform::FormsTest {
+ protected:
+  GFXFrameXTest() {
+    form_.SetScaleMode(platform::ScaleMode::kPixels);
+    form_.Move(0, 0, 460 * 15, 330 * 15);
+    form_.SetBackColor(kAmbient);
+    frame_.SetBounds(Rect{10, 10, 110, 70});
+    frame_.on_property_changed = [this](std::string_view name) { changed_.emplace_back(name); };
   }
-  gfx::ColorRef AmbientBackColour() const override { return ambient_; }
-  void PropertyChanged(std::string_view name) override { changed.emplace_back(name); }
-  gfx::Surface& Image() override { return image_; }
+  ~GFXFrameXTest() override { form_.Unload(); }
 
-  bool Drawn() const { return gfx::GetPixel(image_, 0, 0) != kPoison; }
+  void Load(std::vector<platform::StoredInstance> stored = {}) {
+    form_.SetStoredInstances(std::move(stored));
+    form_.Show();
+  }
+  // What the control's own window shows, row after row.
+  std::vector<gfx::ColorRef> Shown(const platform::WindowedControl& control) {
+    return test::ColoursOf(windows_.Find(control.hWnd())->presented);
+  }
+  std::vector<std::string> SavedNames() {
+    form_.SaveInstances();
+    std::vector<std::string> names;
+    for (const auto& e : form_.StoredInstances().front().properties.entries()) {
+      names.push_back(e.name);
+    }
+    return names;
+  }
 
-  gfx::Surface image_;
-  gfx::ColorRef ambient_;
-  std::vector<std::string> changed;
+  platform::Form form_{"f", platform::BorderStyle::kNone};
+  GFXFrameX frame_{&form_, "Frame"};
+  std::vector<std::string> changed_;
 };
 
-std::vector<std::string> NamesOf(const platform::PropertyBag& bag) {
-  std::vector<std::string> names;
-  for (const auto& e : bag.entries()) names.push_back(e.name);
-  return names;
-}
-
-TEST(GFXFrameX, SettingAPropertyAppliesItsLimitTellsTheHostAndRedraws) {
+TEST_F(GFXFrameXTest, SettingAPropertyAppliesItsLimitTellsTheHostAndRedraws) {
   using Frame = GFXFrameX;
   const struct {
     const char* name;
@@ -60,85 +78,85 @@ TEST(GFXFrameX, SettingAPropertyAppliesItsLimitTellsTheHostAndRedraws) {
       {"FrameStyle", &Frame::SetFrameStyle, &Frame::FrameStyle, 7, 7},
       {"BackColourIs", &Frame::SetBackColourIs, &Frame::BackColourIs, -4, -4},
   };
+  Load();
   for (const auto& c : cases) {
-    RecordingHost host(30, 30, gfx::Rgb(200, 200, 200));
-    GFXFrameX frame(host);
-    frame.InitProperties();
-    c.set(frame, c.value);
-    EXPECT_EQ(c.get(frame), c.stored) << c.name << " " << c.value;
-    EXPECT_EQ(host.changed, std::vector<std::string>{c.name});
-    EXPECT_TRUE(host.Drawn()) << c.name;
+    changed_.clear();
+    frame_.Image().Fill(kPoison);
+    c.set(frame_, c.value);
+    EXPECT_EQ(c.get(frame_), c.stored) << c.name << " " << c.value;
+    EXPECT_EQ(changed_, std::vector<std::string>{c.name});
+    EXPECT_NE(Shown(frame_).front(), kPoison) << c.name;
   }
 }
 
-TEST(GFXFrameX, ANewFrameDrawsOnlyWhenResized) {
-  const gfx::ColorRef ambient = gfx::Rgb(200, 210, 220);
-  RecordingHost host(40, 30, ambient);
-  GFXFrameX frame(host);
-  frame.InitProperties();
-  EXPECT_FALSE(host.Drawn());
-  frame.Resize();
-  FrameFields expected;  // a rectangle, 5-pixel shadow at 50, black outline
-  expected.fill_colour = ambient;
-  EXPECT_EQ(test::ColoursOf(host.image_), test::ReferenceFrame(expected, ambient, 40, 30));
-  EXPECT_TRUE(host.changed.empty());
+TEST_F(GFXFrameXTest, ANewFrameFollowsTheContainerAndRedrawsOnResize) {
+  Load();
+  // A rectangle with a 5-pixel shadow at 50, a black outline, fill and background the form's.
+  EXPECT_EQ(Shown(frame_), test::ReferenceFrame(NewFrameFields(kAmbient), kAmbient, 100, 60));
+  form_.SetBackColor(gfx::Rgb(0, 90, 0));
+  EXPECT_EQ(Shown(frame_)[99], gfx::Rgb(0, 90, 0)) << "the top-right corner shows the background";
+  EXPECT_EQ(frame_.BackColor(), gfx::Rgb(0, 90, 0)) << "controls inside take it as their ambient";
+  frame_.SetBackColourIs(1);  // BackColour kept the container's colour at creation
+  EXPECT_EQ(Shown(frame_)[99], kAmbient);
+  frame_.SetBounds(Rect{10, 10, 90, 90});
+  EXPECT_EQ(Shown(frame_), test::ReferenceFrame(frame_.fields(), kAmbient, 80, 80));
+  EXPECT_TRUE(changed_ == std::vector<std::string>{"BackColourIs"});
 }
 
-TEST(GFXFrameX, FollowsTheContainersBackgroundUnlessItHasItsOwn) {
-  RecordingHost host(20, 20, gfx::Rgb(200, 200, 200));
-  GFXFrameX frame(host);
-  frame.InitProperties();
-  host.ambient_ = gfx::Rgb(0, 90, 0);
-  frame.AmbientChanged("BackColor");
-  EXPECT_EQ(gfx::GetPixel(host.image_, 19, 0), gfx::Rgb(0, 90, 0));
-  frame.SetBackColourIs(1);  // BackColour kept the container's colour at creation
-  EXPECT_EQ(gfx::GetPixel(host.image_, 19, 0), gfx::Rgb(200, 200, 200));
-}
-
-TEST(GFXFrameX, SavesOnlyChangedValuesInItsOrderAndLoadsThemAsStored) {
-  const gfx::ColorRef ambient = gfx::Rgb(200, 200, 200);
-  RecordingHost host(30, 30, ambient);
-  GFXFrameX frame(host);
-  frame.InitProperties();
-  platform::PropertyBag defaults;
-  frame.WriteProperties(defaults);
-  EXPECT_TRUE(defaults.entries().empty());
-
+TEST_F(GFXFrameXTest, SavesOnlyChangedValuesInItsOrderAndLoadsThemAsStored) {
+  Load();
+  EXPECT_EQ(SavedNames(), (std::vector<std::string>{"_extentx", "_extenty"}));
   // Set in another order than the store's; every value differs from its default.
-  frame.SetCornerDepth(3);
-  frame.SetBorderColour(0x00C00000);
-  frame.SetBackColourIs(1);
-  frame.SetBackColour(0x00FFC0C0);
-  frame.SetFillColour(0x00FFFFFF);
-  frame.SetShadowDepth(8);
-  frame.SetShowShadow(false);
-  frame.SetShadowOpacity(70);
-  frame.SetFrameStyle(0);
-  platform::PropertyBag bag;
-  frame.WriteProperties(bag);
-  EXPECT_EQ(NamesOf(bag),
-            (std::vector<std::string>{"FrameStyle", "ShadowOpacity", "ShowShadow", "ShadowDepth",
-                                      "FillColour", "BackColour", "BackColourIs", "BorderColour",
-                                      "CornerDepth"}));
-  GFXFrameX copy(host);
-  copy.ReadProperties(bag);
-  EXPECT_TRUE(copy.fields() == frame.fields());
+  frame_.SetCornerDepth(3);
+  frame_.SetBorderColour(0x00C00000);
+  frame_.SetBackColourIs(1);
+  frame_.SetBackColour(0x00FFC0C0);
+  frame_.SetFillColour(0x00FFFFFF);
+  frame_.SetShadowDepth(8);
+  frame_.SetShowShadow(false);
+  frame_.SetShadowOpacity(70);
+  frame_.SetFrameStyle(0);
+  EXPECT_EQ(SavedNames(),
+            (std::vector<std::string>{"_extentx", "_extenty", "FrameStyle", "ShadowOpacity",
+                                      "ShowShadow", "ShadowDepth", "FillColour", "BackColour",
+                                      "BackColourIs", "BorderColour", "CornerDepth"}));
+  const FrameFields saved = frame_.fields();
+  form_.Unload();
+  Load(form_.StoredInstances());
+  EXPECT_TRUE(frame_.fields() == saved);
+  form_.Unload();
 
   // Lower-case names load, without the limits; missing colours take the ambient colour now.
-  host.ambient_ = gfx::Rgb(10, 20, 30);
-  host.image_.Fill(kPoison);
-  const platform::PropertyBag stored(
-      {{"shadowdepth", std::int16_t{45}}, {"shadowopacity", std::int16_t{300}}});
-  copy.ReadProperties(stored);
-  EXPECT_EQ(copy.ShadowDepth(), 45);
-  EXPECT_EQ(copy.ShadowOpacity(), 300);
-  EXPECT_EQ(copy.BackColour(), gfx::Rgb(10, 20, 30));
-  EXPECT_EQ(copy.FillColour(), gfx::Rgb(10, 20, 30));
-  EXPECT_EQ(copy.FrameStyle(), kFrameRectangle);
-  EXPECT_TRUE(host.Drawn());
+  form_.SetBackColor(gfx::Rgb(10, 20, 30));
+  Load({{"frame",
+         PropertyBag({{"shadowdepth", std::int16_t{45}}, {"shadowopacity", std::int16_t{300}}})}});
+  EXPECT_EQ(std::make_tuple(frame_.ShadowDepth(), frame_.ShadowOpacity(), frame_.FrameStyle()),
+            std::make_tuple(std::int16_t{45}, std::int16_t{300}, kFrameRectangle));
+  EXPECT_EQ(frame_.BackColour(), gfx::Rgb(10, 20, 30));
+  EXPECT_EQ(frame_.FillColour(), gfx::Rgb(10, 20, 30));
+  EXPECT_EQ(Shown(frame_)[99], gfx::Rgb(10, 20, 30)) << "drawn at load";
 }
 
-TEST(GFXFrameX, TheDialogsFramesMatchTheirReference) {
+TEST_F(GFXFrameXTest, ControlsInsideDrawOverTheFrameAndMoveWithIt) {
+  platform::ImageControl image(&frame_);
+  image.SetPicture(platform::SolidSurface(6, 6, gfx::Rgb(255, 0, 0)));
+  image.SetBounds(Rect{20, 20, 26, 26});
+  platform::Label label(&frame_);
+  label.SetForeColor(gfx::Rgb(0, 0, 255));
+  label.SetCaption("A");
+  label.SetBounds(Rect{40, 20, 60, 30});
+  Load();
+  frame_.SetFillColour(gfx::Rgb(0, 255, 0));  // a redraw keeps them on top
+  EXPECT_EQ(ScreenAt(10 + 22, 10 + 22), 0x00FF0000u);
+  EXPECT_EQ(ScreenAt(10 + 41, 10 + 20), 0x000000FFu);
+  EXPECT_EQ(ScreenAt(10 + 40, 10 + 20), 0x0000FF00u) << "the label is transparent";
+  frame_.SetBounds(Rect{150, 100, 250, 160});
+  EXPECT_EQ(ScreenAt(150 + 22, 100 + 22), 0x00FF0000u);
+  EXPECT_EQ(ScreenAt(150 + 41, 100 + 20), 0x000000FFu);
+  EXPECT_EQ(ScreenAt(10 + 22, 10 + 22), gfx::ToPixel(kAmbient)) << "nothing left behind";
+}
+
+TEST_F(GFXFrameXTest, TheDialogsFramesMatchTheirReference) {
   // The settings dialog gives three frames the colour of its picture; the fourth has its own.
   const gfx::ColorRef picture = gfx::Rgb(112, 146, 190);
   const struct {
@@ -151,25 +169,39 @@ TEST(GFXFrameX, TheDialogsFramesMatchTheirReference) {
       {kFrameRounded, 10, 10, 0x00FFC0C0, 0x00C00000},
       {kFrameRectangle, 5, 10, 0x00FFFFFF, 0x00FF0000},
   };
-  ASSERT_EQ(settings::DialogFrames().size(), std::size(expected));
-  for (std::size_t i = 0; i < std::size(expected); ++i) {
-    const settings::StoredFrame& stored = settings::DialogFrames()[i];
-    RecordingHost host(stored.bounds.Width(), stored.bounds.Height(), gfx::Rgb(192, 192, 192));
-    GFXFrameX frame(host);
-    frame.ReadProperties(stored.properties);
+  const auto& stored = settings::DialogFrames();
+  ASSERT_EQ(stored.size(), std::size(expected));
+  platform::PictureBox pic_c(&form_);
+  pic_c.SetBounds(Rect{0, 0, 450, 319});
+  std::vector<std::unique_ptr<GFXFrameX>> frames;
+  std::vector<platform::StoredInstance> instances;
+  for (const settings::StoredFrame& s : stored) {
+    platform::WindowedControl* container = &pic_c;
+    for (std::size_t j = 0; j < frames.size(); ++j) {
+      if (stored[j].name == s.container) container = frames[j].get();
+    }
+    frames.push_back(std::make_unique<GFXFrameX>(container, std::string(s.name)));
+    frames.back()->SetBounds(s.bounds);
+    instances.push_back({std::string(s.name), s.properties});
+  }
+  Load(instances);
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    GFXFrameX& frame = *frames[i];
     const FrameFields& f = frame.fields();
     EXPECT_EQ(std::tie(f.frame_style, f.shadow_depth, f.corner_depth, f.fill_colour,
                        f.border_colour, f.back_colour_is),
               std::make_tuple(expected[i].style, expected[i].shadow_depth, expected[i].corner_depth,
                               expected[i].fill, expected[i].border, 1))
-        << stored.name;
-    if (stored.container == "Pic_C") frame.SetBackColour(picture);
-    const gfx::ColorRef bg = frame.BackColour();
-    EXPECT_EQ(
-        test::ColoursOf(host.image_),
-        test::ReferenceFrame(frame.fields(), bg, stored.bounds.Width(), stored.bounds.Height()))
-        << stored.name;
+        << stored[i].name;
+    if (stored[i].container == "Pic_C") frame.SetBackColour(picture);
+    EXPECT_EQ(Shown(frame), test::ReferenceFrame(f, frame.BackColour(), stored[i].bounds.Width(),
+                                                 stored[i].bounds.Height()))
+        << stored[i].name;
   }
+  // The caption frame lies over the settings panel, which sits at (20, 76).
+  EXPECT_EQ(ScreenAt(20 + 12, 76 + 12), 0x000000FFu) << "the caption frame's blue outline";
+  // Frames inside frames go before their containers.
+  while (!frames.empty()) frames.pop_back();
 }
 
 }  // namespace
