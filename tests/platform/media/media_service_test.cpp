@@ -21,7 +21,7 @@ TEST_F(MediaServiceBuffers, AnswersAreCutToTheBufferWithTheirNul) {
   const struct {
     std::uint32_t length;
     const char* expected;
-  } cases[] = {{30, "playing"}, {8, "playing"}, {7, "playin"}, {1, ""}};
+  } cases[] = {{8, "playing"}, {7, "playin"}, {1, ""}};
   for (const auto& c : cases) {
     char buffer[32];
     std::memset(buffer, 'x', sizeof buffer);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <functional>
+#include <cstdint>
 #include <future>
 #include <optional>
 #include <thread>
@@ -26,9 +26,11 @@ std::vector<float> MixFrames(Voice& voice, std::size_t frames) {
 }
 
 TEST(Voice, PlaysTheRangeItIsAskedFor) {
-  const auto at = [](std::int64_t frame, int channel) {
-    return FakeDecoder::Sample(frame, channel);
-  };
+  // Output frame i < sounding is source frame from + i * rate / kMixRate, taken between its two
+  // nearest frames, wrapped at the length when looping; mono goes to both sides, and of more
+  // channels the front pair is kept. After `sounding` frames there is silence.
+  constexpr std::optional<std::int64_t> kToEnd;
+  constexpr VoiceState kPlaying = VoiceState::kPlaying, kStopped = VoiceState::kStopped;
   const struct {
     const char* name;
     int rate, channels;
@@ -37,68 +39,42 @@ TEST(Voice, PlaysTheRangeItIsAskedFor) {
     std::int64_t from;
     std::optional<std::int64_t> to;
     bool loop;
-    std::size_t mixed;
-    // The left and right sample expected at output frame i, silence where nullopt.
-    std::function<std::optional<std::pair<float, float>>(std::int64_t)> expected;
+    std::int64_t mixed, sounding;
     VoiceState state;
     std::int64_t position, length_after;
   } cases[] = {
-      {"a range stops at its end", kMixRate, 2, 1000, 1000, true, 100, 300, false, 400,
-       [&](std::int64_t i) -> std::optional<std::pair<float, float>> {
-         if (i >= 200) return std::nullopt;
-         return std::pair(at(100 + i, 0), at(100 + i, 1));
-       },
-       VoiceState::kStopped, 300, 1000},
-      {"a loop starts over from the file's start", kMixRate, 2, 50, 50, true, 20, std::nullopt,
-       true, 120,
-       [&](std::int64_t i) {
-         return std::optional(std::pair(at((20 + i) % 50, 0), at((20 + i) % 50, 1)));
-       },
-       VoiceState::kPlaying, 40, 50},
-      {"a stream ending early ends play and the length there", kMixRate, 2, 1000, 600, true, 0,
-       std::nullopt, false, 800,
-       [&](std::int64_t i) -> std::optional<std::pair<float, float>> {
-         if (i >= 600) return std::nullopt;
-         return std::pair(at(i, 0), at(i, 1));
-       },
-       VoiceState::kStopped, 600, 600},
-      {"half the mix rate takes each frame twice, halfway between", kMixRate / 2, 2, 1000, 1000,
-       true, 0, std::nullopt, false, 100,
-       [&](std::int64_t i) {
-         const std::int64_t f = i / 2;
-         const float t = i % 2 == 0 ? 0.0f : 0.5f;
-         return std::optional(std::pair(at(f, 0) + (at(f + 1, 0) - at(f, 0)) * t,
-                                        at(f, 1) + (at(f + 1, 1) - at(f, 1)) * t));
-       },
-       VoiceState::kPlaying, 50, 1000},
-      {"mono goes to both sides", kMixRate, 1, 100, 100, true, 0, std::nullopt, false, 50,
-       [&](std::int64_t i) { return std::optional(std::pair(at(i, 0), at(i, 0))); },
-       VoiceState::kPlaying, 50, 100},
-      {"of six channels the front pair is kept", kMixRate, 6, 100, 100, true, 0, std::nullopt,
-       false, 50, [&](std::int64_t i) { return std::optional(std::pair(at(i, 0), at(i, 1))); },
-       VoiceState::kPlaying, 50, 100},
-      {"a length still being measured does not end play", kMixRate, 2, 100, 300, false, 0,
-       std::nullopt, false, 400,
-       [&](std::int64_t i) -> std::optional<std::pair<float, float>> {
-         if (i >= 300) return std::nullopt;
-         return std::pair(at(i, 0), at(i, 1));
-       },
-       VoiceState::kStopped, 300, 300},
-      {"an empty range stops at once", kMixRate, 2, 100, 100, true, 60, 60, false, 10,
-       [](std::int64_t) { return std::optional<std::pair<float, float>>(); }, VoiceState::kStopped,
-       60, 100},
+      {"range", kMixRate, 2, 1000, 1000, true, 100, 300, false, 400, 200, kStopped, 300, 1000},
+      {"loop", kMixRate, 2, 50, 50, true, 20, kToEnd, true, 120, 120, kPlaying, 40, 50},
+      {"stream ending early", kMixRate, 2, 1000, 600, true, 0, kToEnd, false, 800, 600, kStopped,
+       600, 600},
+      {"half rate", kMixRate / 2, 2, 1000, 1000, true, 0, kToEnd, false, 100, 100, kPlaying, 50,
+       1000},
+      {"mono", kMixRate, 1, 100, 100, true, 0, kToEnd, false, 50, 50, kPlaying, 50, 100},
+      {"six channels", kMixRate, 6, 100, 100, true, 0, kToEnd, false, 50, 50, kPlaying, 50, 100},
+      {"length being measured", kMixRate, 2, 100, 300, false, 0, kToEnd, false, 400, 300, kStopped,
+       300, 300},
+      {"empty range", kMixRate, 2, 100, 100, true, 60, 60, false, 10, 0, kStopped, 60, 100},
+  };
+  const auto at = [](std::int64_t frame, int channel) {
+    return FakeDecoder::Sample(frame, channel);
   };
   for (const auto& c : cases) {
     Voice voice(std::make_unique<FakeDecoder>(c.rate, c.channels, c.length, c.real_length, nullptr,
                                               c.known),
                 kMixRate);
     voice.Play(c.from, c.to, c.loop);
-    const std::vector<float> mix = MixFrames(voice, c.mixed);
-    for (std::size_t i = 0; i < c.mixed; ++i) {
-      const auto expected =
-          c.expected(static_cast<std::int64_t>(i)).value_or(std::pair(0.0f, 0.0f));
-      ASSERT_FLOAT_EQ(mix[2 * i], expected.first) << c.name << ", frame " << i;
-      ASSERT_FLOAT_EQ(mix[2 * i + 1], expected.second) << c.name << ", frame " << i;
+    const std::vector<float> mix = MixFrames(voice, static_cast<std::size_t>(c.mixed));
+    for (std::int64_t i = 0; i < c.mixed; ++i) {
+      float left = 0, right = 0;
+      if (i < c.sounding) {
+        const std::int64_t f = (c.from + i * c.rate / kMixRate) % (c.loop ? c.length : INT64_MAX);
+        const float t = static_cast<float>(i * c.rate % kMixRate) / kMixRate;
+        const int r = c.channels == 1 ? 0 : 1;
+        left = at(f, 0) + (at(f + 1, 0) - at(f, 0)) * t;
+        right = at(f, r) + (at(f + 1, r) - at(f, r)) * t;
+      }
+      ASSERT_FLOAT_EQ(mix[2 * i], left) << c.name << ", frame " << i;
+      ASSERT_FLOAT_EQ(mix[2 * i + 1], right) << c.name << ", frame " << i;
     }
     EXPECT_EQ(voice.State(), c.state) << c.name;
     EXPECT_EQ(voice.PositionFrames(), c.position) << c.name;

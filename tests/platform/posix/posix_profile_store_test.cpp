@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "tests/support/temp_folder.h"
@@ -12,89 +13,56 @@ namespace corvane::platform {
 namespace {
 
 using test_support::ReadFileBytes;
-using test_support::TempFolder;
 using test_support::WriteFileBytes;
+using State = ProfileFile::State;
 
-std::size_t EntriesIn(const std::string& folder) {
-  std::size_t count = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
-  return count;
+long EntriesIn(const std::string& folder) {
+  return std::distance(std::filesystem::directory_iterator(folder), {});
 }
 
-mode_t ModeOf(const std::string& path) {
-  struct stat info {};
-  ::stat(path.c_str(), &info);
-  return info.st_mode & 07777;
-}
-
-TEST(PosixProfileStore, LoadTellsMissingFromUnreadable) {
-  TempFolder temp;
+TEST(PosixProfileStore, ReplaceWritesExactBytesInPrivateFoldersAndLeavesNothingElse) {
+  test_support::TempFolder temp;
   PosixProfileStore store;
-  WriteFileBytes(temp / "a.ini", std::string("x\0\r\ny", 5));
-  std::filesystem::create_directory(temp / "folder.ini");
-
-  const ProfileFile file = store.Load(temp / "a.ini");
-  EXPECT_EQ(file.state, ProfileFile::State::kRead);
-  EXPECT_EQ(file.bytes, std::string("x\0\r\ny", 5));
-  EXPECT_EQ(store.Load(temp / "missing.ini").state, ProfileFile::State::kMissing);
-  EXPECT_EQ(store.Load(temp / "a.ini/below").state, ProfileFile::State::kMissing);
-  EXPECT_EQ(store.Load(temp / "folder.ini").state, ProfileFile::State::kUnreadable);
-}
-
-TEST(PosixProfileStore, ReplaceWritesExactBytesAndLeavesNothingElse) {
-  TempFolder temp;
-  PosixProfileStore store;
-  const std::string path = temp / "Corvane.ini";
-  ASSERT_TRUE(store.Replace(path, "[S]\r\nk=1\r\n"));
-  EXPECT_EQ(ReadFileBytes(path), "[S]\r\nk=1\r\n");
-
+  const std::string path = temp / "config/corvane/Corvane.ini";
+  ASSERT_TRUE(store.Replace(path, std::string("[S]\r\n\0k=1\r\n", 10)));
+  EXPECT_EQ(ReadFileBytes(path), std::string("[S]\r\n\0k=1\r\n", 10));
   ::chmod(path.c_str(), 0640);
   ASSERT_TRUE(store.Replace(path, "new"));
   EXPECT_EQ(ReadFileBytes(path), "new");
-  EXPECT_EQ(ModeOf(path), 0640u) << "the replacement keeps the old file's permissions";
-  EXPECT_EQ(EntriesIn(temp.path()), 1u) << "no temporary file left behind";
+  struct stat folder {
+  }, file{};
+  ::stat((temp / "config/corvane").c_str(), &folder);
+  ::stat(path.c_str(), &file);
+  EXPECT_EQ(folder.st_mode & 07777, 0700u);
+  EXPECT_EQ(file.st_mode & 07777, 0640u) << "the replacement keeps the old file's permissions";
+  EXPECT_EQ(EntriesIn(temp / "config/corvane"), 1) << "no temporary file left behind";
 }
 
-TEST(PosixProfileStore, ReplaceCreatesMissingFoldersPrivateToTheUser) {
-  TempFolder temp;
+TEST(PosixProfileStore, LoadTellsMissingFromUnreadableAndFailedReplaceLeavesTheOldFile) {
+  test_support::TempFolder temp;
   PosixProfileStore store;
-  const std::string path = temp / "config/corvane/Corvane.ini";
-  ASSERT_TRUE(store.Replace(path, "x"));
-  EXPECT_EQ(ReadFileBytes(path), "x");
-  EXPECT_EQ(ModeOf(temp / "config/corvane"), 0700u);
-}
-
-TEST(PosixProfileStore, FailedReplaceLeavesTheOldFile) {
-  TempFolder temp;
-  PosixProfileStore store;
-
-  // A directory where the file should be: refused, and the directory is left as it was.
+  WriteFileBytes(temp / "plain", "p");
   std::filesystem::create_directory(temp / "dir.ini");
   WriteFileBytes(temp / "dir.ini/inside", "keep");
+  EXPECT_EQ(store.Load(temp / "missing.ini").state, State::kMissing);
+  EXPECT_EQ(store.Load(temp / "plain/below").state, State::kMissing);
+  EXPECT_EQ(store.Load(temp / "dir.ini").state, State::kUnreadable);
   EXPECT_FALSE(store.Replace(temp / "dir.ini", "x"));
   EXPECT_EQ(ReadFileBytes(temp / "dir.ini/inside"), "keep");
-
-  // A folder in the way of the path's folder.
-  WriteFileBytes(temp / "plain", "p");
-  EXPECT_FALSE(store.Replace(temp / "plain/Corvane.ini", "x"));
+  EXPECT_FALSE(store.Replace(temp / "plain/Corvane.ini", "x")) << "a file in the folder's place";
   EXPECT_EQ(ReadFileBytes(temp / "plain"), "p");
-  EXPECT_EQ(EntriesIn(temp.path()), 2u);
-}
+  EXPECT_EQ(EntriesIn(temp.path()), 2);
+  if (test_support::RunningAsRoot()) return;  // Permissions do not bind the superuser.
 
-TEST(PosixProfileStore, ReadOnlyFolderKeepsTheOldFile) {
-  if (test_support::RunningAsRoot()) GTEST_SKIP() << "permissions do not bind the superuser";
-  TempFolder temp;
-  PosixProfileStore store;
-  const std::string locked = temp / "locked";
+  const std::string locked = temp / "locked", file = locked + "/Corvane.ini";
   std::filesystem::create_directory(locked);
-  WriteFileBytes(locked + "/Corvane.ini", "old");
+  WriteFileBytes(file, "old");
   ::chmod(locked.c_str(), 0555);
-  EXPECT_FALSE(store.Replace(locked + "/Corvane.ini", "new"));
-  EXPECT_EQ(ReadFileBytes(locked + "/Corvane.ini"), "old");
-  EXPECT_EQ(EntriesIn(locked), 1u);
-
-  ::chmod((locked + "/Corvane.ini").c_str(), 0);
-  EXPECT_EQ(store.Load(locked + "/Corvane.ini").state, ProfileFile::State::kUnreadable);
+  EXPECT_FALSE(store.Replace(file, "new"));
+  EXPECT_EQ(ReadFileBytes(file), "old");
+  EXPECT_EQ(EntriesIn(locked), 1);
+  ::chmod(file.c_str(), 0);
+  EXPECT_EQ(store.Load(file).state, State::kUnreadable);
 }
 
 }  // namespace
