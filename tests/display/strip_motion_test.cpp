@@ -31,7 +31,7 @@ TEST(StripMotion, PositionsAndExtentsStayInRange) {
 
 TEST(StripVariant, ThirdsOfTheUnitIntervalGiveTheThreeMetals) {
   // A generator out of its range still yields a metal the library knows.
-  const std::pair<float, int> cases[] = {{0.3333333f, 1}, {0.33334f, 2}, {0.6666666f, 2},
+  const std::pair<float, int> cases[] = {{0.3333333f, 1}, {0.33334f, 2},    {0.6666666f, 2},
                                          {0.6666667f, 3}, {0.99999994f, 3}, {7.5f, 3},
                                          {-0.25f, 1},     {kNan, 1}};
   display_test::FixedClock clock;
