@@ -26,15 +26,6 @@ class CdPlayer : public ::testing::Test {
     fake_.SetReply("status cdaudio position track 3", {0, "03:00:00:00"});
   }
 
-  // One poll with these answers; returns the commands it sent.
-  Commands Poll(const std::string& track, const std::string& mode) {
-    fake_.SetReply(kTrack, {0, track});
-    fake_.SetReply(kMode, {0, mode});
-    fake_.ClearLog();
-    CdPoll();
-    return fake_.commands();
-  }
-
   FakeMediaService fake_;
   platform::ScopedService<platform::MediaService> installed_{fake_};
 };
@@ -49,7 +40,10 @@ TEST_F(CdPlayer, OpenSetsTrackTimeAndStopCloses) {
   EXPECT_EQ(API_Result, static_cast<std::int32_t>(platform::kMciErrInvalidDeviceName));
 }
 
-TEST_F(CdPlayer, EachPollSendsWhatTheDiscNeeds) {
+// Only the first seven characters of the mode count, in their own case; without a repeat track
+// the track answer is never taken as a number; a text that reads as an error is taken for one,
+// whatever its case, and a failure ends the polling.
+TEST_F(CdPlayer, EachPollSendsWhatTheDiscNeedsAndAFailureEndsThePolling) {
   const Commands queries = {kTrack, kCount, kMode};
   const auto with = [&](std::initializer_list<std::string> more) {
     Commands all = queries;
@@ -58,73 +52,54 @@ TEST_F(CdPlayer, EachPollSendsWhatTheDiscNeeds) {
   };
   const Commands restart =
       with({"status cdaudio position track 3", "play cdaudio from 03:00:00:00"});
+  const Commands play = with({"play cdaudio"});
+  constexpr platform::MCIERROR kNotReady = platform::kMciErrDeviceNotReady;
   struct Case {
     std::int16_t repeat;
+    platform::MCIERROR track_error;
     const char* track;
+    const char* count;
     const char* mode;
     Commands sent;
+    std::int16_t enabled = -1;
   };
   for (const Case& c : {
-           Case{0, "1", "stopped", with({"play cdaudio"})},
-           // Only the first seven characters count, in their own case.
-           Case{0, "1", "stopped for good", with({"play cdaudio"})},
-           Case{0, "1", "Stopped", queries},
-           Case{0, "1", "open", queries},
-           // Without a repeat track the track answer is never taken as a number.
-           Case{0, "?", "playing", queries},
-           Case{3, "3", "playing", queries},
-           Case{3, "3", "stopped", restart},
-           Case{3, "4", "playing", restart},
-           Case{3, " 2 ", "playing", restart},
-           Case{3, "3.0", "playing", queries},
+           Case{0, 0, "1", "3", "stopped", play},
+           Case{0, 0, "1", "3", "stopped for good", play},
+           Case{0, 0, "1", "3", "Stopped", queries},
+           Case{0, 0, "?", "3", "playing", queries},
+           Case{3, 0, "3", "3", "playing", queries},
+           Case{3, 0, "3", "3", "stopped", restart},
+           Case{3, 0, " 2 ", "3", "playing", restart},
+           Case{3, 0, "3.0", "3", "playing", queries},
+           Case{0, kNotReady, "", "3", "stopped", {kTrack}, 0},
+           Case{0, 0, "terrible", "3", "stopped", {kTrack}, 0},
+           Case{0, 0, "1", "Err", "stopped", {kTrack, kCount}, 0},
+           Case{3, 0, "x", "3", "stopped", queries, 0},
        }) {
-    SCOPED_TRACE(std::to_string(c.repeat) + " " + c.track + " " + c.mode);
+    SCOPED_TRACE(std::to_string(c.repeat) + " " + c.track + " " + c.count + " " + c.mode);
     BGM_RepeatTrack = c.repeat;
-    EXPECT_EQ(Poll(c.track, c.mode), c.sent);
-    EXPECT_EQ(CD_PollEnabled, -1);
-  }
-}
-
-TEST_F(CdPlayer, AFailureEndsThePolling) {
-  const Commands queries = {kTrack, kCount, kMode};
-  struct Case {
-    std::int16_t repeat;
-    std::string track;
-    platform::MCIERROR track_error;
-    platform::MCIERROR count_error;
-    std::string count;
-    std::size_t sent;
-  };
-  for (const Case& c : {
-           Case{0, "", platform::kMciErrDeviceNotReady, 0, "3", 1},
-           // A text that reads as an error is taken for one, whatever its case.
-           Case{0, "terrible", 0, 0, "3", 1},
-           Case{0, "1", 0, platform::kMciErrDeviceNotReady, "", 2},
-           Case{0, "1", 0, 0, "Err", 2},
-           // With a repeat track, a track answer that is no number fails after the mode query.
-           Case{3, "x", 0, 0, "3", 3},
-           Case{3, "", 0, 0, "3", 3},
-       }) {
-    SCOPED_TRACE(c.track + " / " + c.count);
-    BGM_RepeatTrack = c.repeat;
-    fake_.SetReply(kCount, {c.count_error, c.count});
+    CD_PollEnabled = c.enabled == 0 ? -1 : 0;  // The poll must set it either way.
     fake_.SetReply(kTrack, {c.track_error, c.track});
-    fake_.SetReply(kMode, {0, "stopped"});
+    fake_.SetReply(kCount, {0, c.count});
+    fake_.SetReply(kMode, {0, c.mode});
     fake_.ClearLog();
     CdPoll();
-    EXPECT_EQ(CD_PollEnabled, 0);
-    EXPECT_EQ(fake_.commands(), Commands(queries.begin(), queries.begin() + c.sent));
+    EXPECT_EQ(fake_.commands(), c.sent);
+    EXPECT_EQ(CD_PollEnabled, c.enabled);
   }
 }
 
 TEST_F(CdPlayer, ARepeatTrackBeyondTheDiscKeepsTryingEveryPoll) {
   BGM_RepeatTrack = 7;
+  fake_.SetReply(kMode, {0, "stopped"});
   fake_.SetReply("status cdaudio position track 7", {platform::kMciErrOutOfRange, ""});
   fake_.SetReply("play cdaudio from Error:282", {platform::kMciErrBadInteger, ""});
   for (int poll = 0; poll < 2; ++poll) {
-    EXPECT_EQ(Poll("1", "stopped"),
-              (Commands{kTrack, kCount, kMode, "status cdaudio position track 7",
-                        "play cdaudio from Error:282"}));
+    fake_.ClearLog();
+    CdPoll();
+    EXPECT_EQ(fake_.commands(), (Commands{kTrack, kCount, kMode, "status cdaudio position track 7",
+                                          "play cdaudio from Error:282"}));
     EXPECT_EQ(CD_PollEnabled, -1);
   }
 }

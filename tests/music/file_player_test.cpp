@@ -36,30 +36,28 @@ TEST_F(FilePlayer, RepeatRestartsFromZeroUnlessPlaying) {
   fake_.SetReply("status MP3Play mode", {0, "playing"});
   Mp3Repeat();
   EXPECT_EQ(fake_.commands(), (Commands{"status MP3Play mode"}));
-
   fake_.ClearLog();
   fake_.SetReply("status MP3Play mode", {0, "stopped"});
   Mp3Repeat();
   EXPECT_EQ(fake_.commands(),
             (Commands{"status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
-
-  // "Playing" in another case, or a longer word, is not the mode "playing" at the front.
-  fake_.SetReply("status MP3Play mode", {0, "Playing"});
-  EXPECT_FALSE(Mp3IsPlaying());
-  fake_.SetReply("status MP3Play mode", {0, "playingX"});
-  EXPECT_TRUE(Mp3IsPlaying());
-  fake_.SetReply("status MP3Play mode", {0, "play"});
-  EXPECT_FALSE(Mp3IsPlaying());
 }
 
-TEST_F(FilePlayer, FailedModeQueryKeepsTheLastAnswer) {
-  fake_.SetReply("status MP3Play mode", {platform::kMciErrInvalidDeviceName, ""});
-  EXPECT_FALSE(Mp3IsPlaying()) << "nothing was ever answered";
-  fake_.SetReply("status MP3Play mode", {0, "playing"});
-  EXPECT_TRUE(Mp3IsPlaying());
-  fake_.SetReply("status MP3Play mode", {platform::kMciErrInvalidDeviceName, ""});
-  EXPECT_TRUE(Mp3IsPlaying());
-  EXPECT_EQ(std::string(MP3_ModeBuffer.data()), "playing");
+// "playing" at the front of the answer, in that case, is playing; a failed query keeps the last
+// answer.
+TEST_F(FilePlayer, PlayingIsTheWordAtTheFrontOfTheLastAnswer) {
+  const std::pair<platform::MCIERROR, const char*> answers[] = {
+      {platform::kMciErrInvalidDeviceName, ""},
+      {0, "Playing"},
+      {0, "play"},
+      {0, "playingX"},
+      {platform::kMciErrInvalidDeviceName, ""}};
+  const bool playing[] = {false, false, false, true, true};
+  for (std::size_t i = 0; i < std::size(answers); ++i) {
+    fake_.SetReply("status MP3Play mode", {answers[i].first, answers[i].second});
+    EXPECT_EQ(Mp3IsPlaying(), playing[i]) << i;
+  }
+  EXPECT_EQ(std::string(MP3_ModeBuffer.data()), "playingX");
 }
 
 TEST_F(FilePlayer, StopsSendTheirCommandsWhateverPlays) {
