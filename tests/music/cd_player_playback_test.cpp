@@ -56,7 +56,9 @@ TEST_F(CdPlayerPlayback, ARepeatTrackComesBackWhenTheNextOneBeginsAndStopRelease
   EXPECT_EQ(tones[0].frequency, 660);
   EXPECT_NEAR(tones[0].seconds, 1.0, 0.05);
   EXPECT_EQ(tones[1].frequency, 880);
-  EXPECT_LT(tones[1].seconds, 0.35);
+  // Track 3 is cut short by the next poll, well before its second is over; how soon depends on
+  // how busy the machine is, so only the cut itself is checked.
+  EXPECT_LT(tones[1].seconds, 0.9);
   EXPECT_EQ(tones[2].frequency, 660);
   EXPECT_NEAR(tones[2].seconds, 1.0, 0.05);
   for (const Segment& s : tones) EXPECT_NE(s.frequency, 440);
