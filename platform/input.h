@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace corvane::platform {
 
@@ -50,6 +51,9 @@ enum VirtualKey : int {
 struct KeyEvent {
   int key_code = 0;  // VirtualKey, letter or digit.
   int shift = 0;     // ShiftState bits.
+  // The characters the key types in the user's keyboard layout, in UTF-8; empty for keys that type
+  // nothing (arrows, Backspace, Ctrl and Alt chords).
+  std::string text;
 };
 
 struct MouseEvent {
