@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
   Say("row " + std::to_string(face ? face->metrics().height + 2 : 0));
   if (open) {
     combo.SetFocus();
-    form.DispatchKeyDown(KeyEvent{kVkF1 + 3, 0, {}});
+    form.DispatchKeyDown(KeyEvent{kVkF1 + 3});
   }
   Say("ready");
   std::string last;
