@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <utility>
 
 namespace corvane::platform {
 
@@ -48,8 +50,15 @@ enum VirtualKey : int {
 };
 
 struct KeyEvent {
+  // Most keys are made by code and shift state alone.
+  KeyEvent(int code = 0, int shift_state = 0, std::string typed = {})
+      : key_code(code), shift(shift_state), text(std::move(typed)) {}
+
   int key_code = 0;  // VirtualKey, letter or digit.
   int shift = 0;     // ShiftState bits.
+  // The characters the key types in the user's keyboard layout, in UTF-8; empty for keys that type
+  // nothing (arrows, Backspace, Ctrl and Alt chords).
+  std::string text;
 };
 
 struct MouseEvent {

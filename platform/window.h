@@ -18,6 +18,7 @@ enum class WindowFrame {
   kNormal,      // A top-level window the window manager decorates.
   kBorderless,  // A top-level window without decorations.
   kOverlay,     // Full-screen and above everything: not managed by the window manager at all.
+  kPopup,       // A drop-down above the other windows, never managed and never given the focus.
 };
 
 struct WindowDesc {
@@ -36,6 +37,8 @@ class WindowListener {
   virtual void OnMouseDown(const MouseEvent&) {}
   virtual void OnMouseUp(const MouseEvent&) {}
   virtual void OnMouseMove(const MouseEvent&) {}
+  // The mouse wheel turned by steps notches: positive towards the user (down the page).
+  virtual void OnMouseWheel(const MouseEvent&, int /*steps*/) {}
   virtual void OnFocus(bool /*gained*/) {}
   virtual void OnPointerCrossing(bool /*entered*/) {}
   // Part of the window needs its pixels again (window coordinates).
@@ -71,6 +74,11 @@ class WindowService {
   // background while another client holds a grab. Released when the window goes.
   virtual void GrabInput(HWND window) = 0;
   virtual void GiveFocus(HWND window) = 0;
+  // Sends all pointer input to window, in its coordinates, until ReleasePointer or until the
+  // window goes: an open drop-down sees the click outside it that closes it. The keyboard stays
+  // where it was. False when another client holds a grab.
+  virtual bool GrabPointer(HWND window) = 0;
+  virtual void ReleasePointer() = 0;
 
   // Queries that work on any window, foreign ones included.
   virtual bool Exists(HWND window) = 0;

@@ -1,6 +1,7 @@
 #include "platform/fake/fake_window_service.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace corvane::platform::fake {
 
@@ -53,7 +54,7 @@ void FakeWindowService::Forget(HWND window, std::vector<WindowListener*>* vanish
     }
     windows_.erase(id);
     stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), id), stacking_.end());
-    for (HWND* held : {&focus_, &capture_, &hover_, &grab_}) {
+    for (HWND* held : {&focus_, &capture_, &hover_, &grab_, &pointer_grab_}) {
       if (*held == id) *held = 0;
     }
   }
@@ -81,7 +82,7 @@ void FakeWindowService::Show(HWND window) {
   w->visible = true;
   stacking_.erase(std::remove(stacking_.begin(), stacking_.end(), window), stacking_.end());
   stacking_.push_back(window);
-  if (w->parent == 0) GiveFocus(window);
+  if (w->parent == 0 && w->frame != WindowFrame::kPopup) GiveFocus(window);
 }
 
 void FakeWindowService::Hide(HWND window) {
@@ -124,6 +125,12 @@ void FakeWindowService::GiveFocus(HWND window) {
   focus_ = window;
   if (Window* w = Find(old); w != nullptr && w->listener != nullptr) w->listener->OnFocus(false);
   if (Window* w = Find(window); w != nullptr && w->listener != nullptr) w->listener->OnFocus(true);
+}
+
+bool FakeWindowService::GrabPointer(HWND window) {
+  if (!Viewable(window)) return false;
+  pointer_grab_ = window;
+  return true;
 }
 
 Rect FakeWindowService::ScreenRect(HWND window) {
@@ -235,9 +242,14 @@ MouseEvent FakeWindowService::MouseFor(HWND window, Point screen, int button, in
   return MouseEvent{button, shift, screen.x - rect.left, screen.y - rect.top, screen.x, screen.y};
 }
 
+HWND FakeWindowService::PointerTarget(Point screen) {
+  if (pointer_grab_ != 0) return pointer_grab_;
+  return grab_ != 0 ? grab_ : WindowFromPoint(screen);
+}
+
 void FakeWindowService::PressAt(Point screen, int button, int shift) {
   MoveTo(screen);
-  const HWND target = grab_ != 0 ? grab_ : WindowFromPoint(screen);
+  const HWND target = PointerTarget(screen);
   Window* w = Find(target);
   if (w == nullptr || w->listener == nullptr) return;
   if (capture_ == 0) capture_ = target;
@@ -247,7 +259,10 @@ void FakeWindowService::PressAt(Point screen, int button, int shift) {
 
 void FakeWindowService::ReleaseAt(Point screen, int button, int shift) {
   MoveTo(screen);
-  const HWND target = capture_ != 0 ? capture_ : (grab_ != 0 ? grab_ : WindowFromPoint(screen));
+  // A grab taken while the button was down gets the release, as on X.
+  const HWND target = pointer_grab_ != 0 ? pointer_grab_
+                      : capture_ != 0    ? capture_
+                                         : PointerTarget(screen);
   capture_ = 0;
   held_ &= ~button;
   if (Window* w = Find(target); w != nullptr && w->listener != nullptr) {
@@ -278,16 +293,35 @@ void FakeWindowService::MoveTo(Point screen) {
   pointer_ = screen;
   const HWND under = WindowFromPoint(screen);
   Cross(under);
-  const HWND target = capture_ != 0 ? capture_ : (grab_ != 0 ? grab_ : under);
+  const HWND target = pointer_grab_ != 0 ? pointer_grab_
+                      : capture_ != 0    ? capture_
+                                         : PointerTarget(screen);
   if (Window* w = Find(target); w != nullptr && w->listener != nullptr) {
     w->listener->OnMouseMove(MouseFor(target, screen, held_, 0));
   }
 }
 
-void FakeWindowService::Key(int key_code, int shift) {
+void FakeWindowService::WheelAt(Point screen, int steps) {
+  MoveTo(screen);
+  const HWND target = PointerTarget(screen);
+  if (Window* w = Find(target); w != nullptr && w->listener != nullptr) {
+    w->listener->OnMouseWheel(MouseFor(target, screen, kNoButton, 0), steps);
+  }
+}
+
+void FakeWindowService::Key(int key_code, int shift, std::string text) {
   const HWND target = grab_ != 0 ? grab_ : focus_;
   if (Window* w = Find(target); w != nullptr && w->listener != nullptr) {
-    w->listener->OnKeyDown(KeyEvent{key_code, shift});
+    w->listener->OnKeyDown(KeyEvent{key_code, shift, std::move(text)});
+  }
+}
+
+void FakeWindowService::Type(std::string_view ascii) {
+  for (const char c : ascii) {
+    const int upper = std::toupper(static_cast<unsigned char>(c));
+    const bool shifted = std::isupper(static_cast<unsigned char>(c)) != 0;
+    const int code = c == ' ' ? kVkSpace : std::isalnum(upper) != 0 ? upper : kVkOem;
+    Key(code, shifted ? kShiftMask : 0, std::string(1, c));
   }
 }
 

@@ -47,6 +47,8 @@ class FakeWindowService final : public WindowService {
   bool Reparent(HWND window, HWND new_parent) override;
   void GrabInput(HWND window) override;
   void GiveFocus(HWND window) override;
+  bool GrabPointer(HWND window) override;
+  void ReleasePointer() override { pointer_grab_ = 0; }
   bool Exists(HWND window) override { return windows_.count(window) != 0; }
   Rect ScreenRect(HWND window) override;
   HWND Parent(HWND window) override;
@@ -86,8 +88,12 @@ class FakeWindowService final : public WindowService {
   void ReleaseAt(Point screen, int button, int shift = 0);
   void MoveTo(Point screen);
   void ClickAt(Point screen, int button = kLeftButton);
+  void WheelAt(Point screen, int steps);
   // To the focused window (or the grab window).
-  void Key(int key_code, int shift = 0);
+  void Key(int key_code, int shift = 0, std::string text = {});
+  // Types ASCII text a key per character, as a US layout would: letters with their key code.
+  void Type(std::string_view ascii);
+  HWND PointerGrab() const { return pointer_grab_; }
 
  private:
   bool Viewable(HWND window);
@@ -96,6 +102,8 @@ class FakeWindowService final : public WindowService {
     if (hook_) hook_(call, window);
   }
   MouseEvent MouseFor(HWND window, Point screen, int button, int shift);
+  // The window that gets pointer input at a point: a grab's window, else the one under it.
+  HWND PointerTarget(Point screen);
   // Tells the windows the pointer left and entered when the one under it changed.
   void Cross(HWND under);
   std::vector<HWND> ChildrenTopFirst(HWND parent);
@@ -108,6 +116,7 @@ class FakeWindowService final : public WindowService {
   HWND capture_ = 0;
   HWND hover_ = 0;
   HWND grab_ = 0;
+  HWND pointer_grab_ = 0;
   int held_ = kNoButton;  // Buttons held, as motion reports them.
   Point pointer_;
   Size screen_size_{1024, 768};

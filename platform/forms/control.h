@@ -97,6 +97,9 @@ class Control {
   // Kinds of control that take the focus say so; the form then sends them FocusChanged.
   virtual bool CanFocus() const { return false; }
   virtual void FocusChanged(bool /*gained*/) {}
+  // A key (with the text it types) while the control has the focus; returns whether the control
+  // used it. Unused keys go on to the form's handler.
+  virtual bool HandleKey(const KeyEvent& /*key*/) { return false; }
   // The pointer came over the control (entered) or left it, windowed or not.
   virtual void PointerCrossed(bool /*entered*/) {}
   // An ambient property of the container ("BackColor", "Font") changed.

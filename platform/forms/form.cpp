@@ -96,6 +96,7 @@ void Form::DispatchKeyDown(const KeyEvent& key) {
       return;
     }
   }
+  if (focus_ != nullptr && focus_->HandleKey(key)) return;
   if (on_key_down) on_key_down(key.key_code, key.shift);
 }
 

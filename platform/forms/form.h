@@ -46,7 +46,8 @@ class Form : public WindowedControl {
   void Unload();
 
   // Any key pressed in the form or any of its controls, while it is shown. Tab and Shift+Tab move
-  // the focus along the Tab order instead, when some control can take it.
+  // the focus along the Tab order, when some control can take it; other keys go to the control
+  // with the focus, and what it does not use to on_key_down.
   void DispatchKeyDown(const KeyEvent& key);
 
   // Every control on the form, nested ones included, in the order they were created.

@@ -1,6 +1,8 @@
 #include <X11/Xutil.h>
 
 #include <algorithm>
+#include <string>
+#include <utility>
 
 #include "platform/x11/keys.h"
 #include "platform/x11/window_service.h"
@@ -34,8 +36,17 @@ MouseEvent MouseFrom(int button, unsigned int state, int x, int y, int x_root, i
 }
 }  // namespace
 
+Window X11WindowService::TopLevelOf(Window window) const {
+  for (auto it = windows_.find(window); it != windows_.end(); it = windows_.find(window)) {
+    if (IsTopLevel(it->second)) return window;
+    window = it->second.parent;
+  }
+  return window;
+}
+
 void X11WindowService::Dispatch(XEvent& event) {
   const Window window = event.xany.window;
+  if (text_input_.Filter(event, TopLevelOf(window))) return;
   if (event.type == DestroyNotify) {
     // Reported to the destroyed window itself and to its parent; act once, for the window.
     const Window gone = event.xdestroywindow.window;
@@ -85,12 +96,20 @@ void X11WindowService::DispatchInput(XEvent& event, WindowListener& listener) {
     case KeyPress: {
       // A key press only: a saver started by a hotkey may see that key's release first.
       const KeySym keysym = XLookupKeysym(&event.xkey, 0);
-      listener.OnKeyDown(KeyEvent{VirtualKeyFromKeysym(keysym), ShiftFromState(event.xkey.state)});
+      std::string text = text_input_.Lookup(event.xkey, TopLevelOf(event.xkey.window));
+      listener.OnKeyDown(KeyEvent{VirtualKeyFromKeysym(keysym), ShiftFromState(event.xkey.state),
+                                  std::move(text)});
       break;
     }
     case ButtonPress:
     case ButtonRelease: {
       const XButtonEvent& b = event.xbutton;
+      // The wheel comes as presses of buttons 4 (away from the user) and 5 (towards).
+      if ((b.button == Button4 || b.button == Button5) && event.type == ButtonPress) {
+        listener.OnMouseWheel(MouseFrom(kNoButton, b.state, b.x, b.y, b.x_root, b.y_root),
+                              b.button == Button4 ? -1 : 1);
+        break;
+      }
       const int button = ButtonFromX(b.button);
       if (button == kNoButton) break;
       const MouseEvent mouse = MouseFrom(button, b.state, b.x, b.y, b.x_root, b.y_root);
@@ -119,6 +138,7 @@ void X11WindowService::DispatchInput(XEvent& event, WindowListener& listener) {
     case FocusOut:
       if (event.xfocus.detail != NotifyPointer && event.xfocus.mode != NotifyGrab &&
           event.xfocus.mode != NotifyUngrab) {
+        text_input_.FocusChanged(TopLevelOf(event.xfocus.window), event.type == FocusIn);
         listener.OnFocus(event.type == FocusIn);
       }
       break;

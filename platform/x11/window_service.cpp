@@ -23,7 +23,7 @@ struct MotifHints {
 }  // namespace
 
 X11WindowService::X11WindowService(X11Display& display, EventLoop& loop)
-    : display_(display), loop_(loop), presenter_(display) {}
+    : display_(display), loop_(loop), presenter_(display), text_input_(display.dpy()) {}
 
 X11WindowService::~X11WindowService() {
   if (grab_retry_ != 0) loop_.StopTimer(grab_retry_);
@@ -43,7 +43,8 @@ HWND X11WindowService::Create(const WindowDesc& desc, WindowListener* listener) 
   XSetWindowAttributes attributes{};
   attributes.background_pixmap = None;  // We draw every pixel; no flash of background.
   attributes.event_mask = kEventMask;
-  attributes.override_redirect = desc.frame == WindowFrame::kOverlay ? True : False;
+  const bool unmanaged = desc.frame == WindowFrame::kOverlay || desc.frame == WindowFrame::kPopup;
+  attributes.override_redirect = unmanaged ? True : False;
   attributes.cursor = cursor_;
   unsigned long mask = CWBackPixmap | CWEventMask | CWOverrideRedirect;
   if (parent == display_.root()) mask |= CWCursor;
@@ -59,7 +60,14 @@ HWND X11WindowService::Create(const WindowDesc& desc, WindowListener* listener) 
   windows_[window] = OwnWindow{listener, parent, false};
   if (parent != display_.root()) {
     if (!IsOwn(parent)) WatchForeign(parent);
+  } else if (desc.frame == WindowFrame::kPopup) {
+    // A drop-down never has the keyboard; its owner's window keeps it.
+    XWMHints wm_hints{};
+    wm_hints.flags = InputHint;
+    wm_hints.input = False;
+    XSetWMHints(dpy, window, &wm_hints);
   } else {
+    text_input_.AddTopLevel(window);
     Atom delete_window = display_.GetAtom("WM_DELETE_WINDOW");
     XSetWMProtocols(dpy, window, &delete_window, 1);
     XClassHint class_hint{const_cast<char*>("corvane"), const_cast<char*>("Corvane")};
@@ -105,7 +113,12 @@ void X11WindowService::Forget(Window window) {
       if (own.parent == doomed[i]) doomed.push_back(candidate);
     }
   }
-  for (Window w : doomed) windows_.erase(w);
+  for (Window w : doomed) {
+    windows_.erase(w);
+    text_input_.RemoveTopLevel(w);
+    // The server ends a grab when its window goes.
+    if (w == pointer_grab_) pointer_grab_ = None;
+  }
   if (grab_window_ != None && !IsOwn(grab_window_)) {
     grab_window_ = None;
     if (grab_retry_ != 0) loop_.StopTimer(grab_retry_);
@@ -248,6 +261,25 @@ void X11WindowService::GiveFocus(HWND window) {
   if (!IsOwn(window)) return;
   ErrorTrap trap(display_.dpy());  // Fails harmlessly while the window is not viewable.
   XSetInputFocus(display_.dpy(), window, RevertToParent, CurrentTime);
+}
+
+bool X11WindowService::GrabPointer(HWND window) {
+  if (!IsOwn(window)) return false;
+  // Not owner_events: a press on our own dialog must reach the drop-down too, in its coordinates,
+  // as a click outside it.
+  const int result = XGrabPointer(display_.dpy(), window, False,
+                                  ButtonPressMask | ButtonReleaseMask | PointerMotionMask,
+                                  GrabModeAsync, GrabModeAsync, None, cursor_, CurrentTime);
+  if (result != GrabSuccess) return false;
+  pointer_grab_ = window;
+  return true;
+}
+
+void X11WindowService::ReleasePointer() {
+  if (pointer_grab_ == None) return;
+  pointer_grab_ = None;
+  XUngrabPointer(display_.dpy(), CurrentTime);
+  XFlush(display_.dpy());
 }
 
 void X11WindowService::SetCursor(Cursor cursor) {

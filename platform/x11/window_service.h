@@ -9,6 +9,7 @@
 #include "platform/window.h"
 #include "platform/x11/display.h"
 #include "platform/x11/presenter.h"
+#include "platform/x11/text_input.h"
 
 namespace corvane::platform::x11 {
 
@@ -29,6 +30,8 @@ class X11WindowService final : public WindowService {
   bool Reparent(HWND window, HWND new_parent) override;
   void GrabInput(HWND window) override;
   void GiveFocus(HWND window) override;
+  bool GrabPointer(HWND window) override;
+  void ReleasePointer() override;
 
   bool Exists(HWND window) override;
   Rect ScreenRect(HWND window) override;
@@ -67,12 +70,15 @@ class X11WindowService final : public WindowService {
   void WatchForeign(Window foreign);
   void TryGrab();
   void DispatchInput(XEvent& event, WindowListener& listener);
+  // The top-level window of ours that window lies in (window itself for a top-level one).
+  Window TopLevelOf(Window window) const;
   std::string ReadCaption(Window window);
   Window FindCaptionBelow(Window window, std::string_view caption, int depth);
 
   X11Display& display_;
   EventLoop& loop_;
   Presenter presenter_;
+  TextInput text_input_;
   std::unordered_map<Window, OwnWindow> windows_;
   std::vector<Window> watched_foreign_;
   Cursor cursor_ = None;
@@ -80,6 +86,7 @@ class X11WindowService final : public WindowService {
   bool grabbed_ = false;
   int grab_attempts_ = 0;
   TimerId grab_retry_ = 0;
+  Window pointer_grab_ = None;  // A drop-down's grab of the pointer alone.
 };
 
 }  // namespace corvane::platform::x11

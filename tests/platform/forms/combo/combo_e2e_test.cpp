@@ -1,0 +1,73 @@
+#include <signal.h>
+
+#include <string>
+
+#include "tests/e2e/xvfb_fixture.h"
+
+// Xlib comes after GoogleTest: its None macro would hide a GoogleTest type of that name.
+#include <X11/keysym.h>
+
+namespace corvane::e2e {
+namespace {
+
+// The probe's form lies at (50, 50): the box's field spans (70, 70) to (111, 90) with its button
+// from x 93, the push button lies at (150, 68); the open list starts under the field at y 90.
+class ComboEndToEnd : public XvfbTest {
+ protected:
+  // Reads the probe's reports until `line` comes; false when it never does.
+  bool Expect(Child& probe, const std::string& line) {
+    while (const auto next = ReadLine(probe)) {
+      if (*next == line) return true;
+    }
+    return false;
+  }
+};
+
+TEST_F(ComboEndToEnd, RealTypingKeysAndClicksEditTheBoxAndChooseFromItsList) {
+  Child* probe = Launch(BuildPath("tests/combo_probe"), {});
+  ASSERT_NE(probe, nullptr);
+  const auto row_line = ReadLine(*probe);
+  ASSERT_TRUE(row_line && row_line->rfind("row ", 0) == 0);
+  const int row = std::stoi(row_line->substr(4));
+  ASSERT_GT(row, 2);
+  ASSERT_EQ(ReadLine(*probe), "ready");
+  WaitForWindow("combo");
+  ASSERT_TRUE(Expect(*probe, "text= index=0 open=0"));
+
+  Click(80, 80);
+  PressKey(XK_7);
+  EXPECT_TRUE(Expect(*probe, "text=7 index=7 open=0")) << "typing reaches the clicked box";
+  PressKey(XK_BackSpace);
+  EXPECT_TRUE(Expect(*probe, "text= index=0 open=0"));
+
+  Click(100, 80);
+  EXPECT_TRUE(Expect(*probe, "text= index=0 open=1")) << "the button drops the list";
+  Click(80, 91 + row + row / 2);
+  EXPECT_TRUE(Expect(*probe, "text=1 index=1 open=0")) << "a click on the second row takes it";
+
+  PressKey(XK_F4);
+  EXPECT_TRUE(Expect(*probe, "text=1 index=1 open=1"));
+  PressKey(XK_Down);
+  PressKey(XK_Down);
+  PressKey(XK_Return);
+  EXPECT_TRUE(Expect(*probe, "text=3 index=3 open=0")) << "Enter takes the highlighted entry";
+
+  PressKey(XK_F4);
+  EXPECT_TRUE(Expect(*probe, "text=3 index=3 open=1"));
+  PressKey(XK_Down);
+  Click(300, 300);
+  EXPECT_TRUE(Expect(*probe, "text=3 index=3 open=0")) << "a click outside changes nothing";
+
+  // Tab moves on to the push button, so the 5 does not reach the box; the 4 typed after a click
+  // at the text's end does.
+  PressKey(XK_Tab);
+  PressKey(XK_5);
+  Click(90, 80);
+  PressKey(XK_4);
+  EXPECT_TRUE(Expect(*probe, "text=34 index=-1 open=0"));
+  Signal(*probe, SIGTERM);
+  EXPECT_EQ(WaitExit(*probe), 0);
+}
+
+}  // namespace
+}  // namespace corvane::e2e
