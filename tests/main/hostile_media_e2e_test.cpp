@@ -58,7 +58,7 @@ Music AbsurdRateWave(const ProgramCopy& copy) {
 
 // About 24 hours of a tone in 86 MB: ten seconds at the smallest frames MP3 has (24 bytes, 24
 // kHz at 8 kbit/s), without the header that gives the length, repeated. Reading the length
-// from every frame header takes seconds (over 5 s on a loaded two-core machine).
+// from every frame header takes seconds: 7 s on a busy two-core machine.
 Music LongMp3(const ProgramCopy& copy) {
   const std::string wav = copy.Path("chunk.wav");
   const std::string chunk = copy.Path("chunk.mp3");
@@ -129,14 +129,19 @@ class HostileMediaE2eTest : public XvfbTest {
     env.push_back("SDL_DISKAUDIOFILE=" + copy.Path("out.pcm"));
     return env;
   }
-  bool BusLaunched() const { return std::filesystem::exists(tools_ / "dbus-launch.ran"); }
+  bool Shown(Window window) {
+    XWindowAttributes attributes;
+    return window != 0 && XGetWindowAttributes(display(), window, &attributes) != 0 &&
+           attributes.map_state == IsViewable;
+  }
 
- private:
   test_support::TempFolder tools_;
+  const std::string bus_launched_ = tools_ / "dbus-launch.ran";
 };
 
 // Each music covers the screen at once, plays or stays silent as it should, and ends promptly
-// with status 0; none starts a session bus. A silent saver only draws: its core stays idle.
+// with status 0; none starts a session bus. A silent saver only draws: its core stays mostly
+// idle (a spinning one uses a whole core where it has one, a quarter of one on a crowded machine).
 TEST_F(HostileMediaE2eTest, MusicNeitherDelaysNorSpinsNorLaunchesABus) {
   struct Case {
     const char* name;
@@ -153,18 +158,20 @@ TEST_F(HostileMediaE2eTest, MusicNeitherDelaysNorSpinsNorLaunchesABus) {
     const Music music = c.make(copy);
     ASSERT_NE(music.kind, 0);
     test_support::WriteFileBytes(copy.Path("Corvane.ini"), Settings(music));
+    std::filesystem::remove(bus_launched_);
     std::vector<std::string> env = Environment(copy);
     env.push_back("CORVANE_CDROM=" + music.cdrom);
     Child* saver = Launch(copy.program(), {"/s"}, env);
     ASSERT_NE(saver, nullptr);
-    EXPECT_NE(WaitForWindow(kDisplayCaption, kEndsPromptly), 0u);
+    // On the screen, not merely created: the window shows once start-up is done.
+    EXPECT_TRUE(WaitUntil([&] { return Shown(FindWindow(kDisplayCaption)); }, kEndsPromptly));
     const std::string pcm = copy.Path("out.pcm");
     if (c.plays) {
       EXPECT_TRUE(WaitUntil([&] { return SoundingSeconds(pcm) > 0.3; }));
     } else {
       const double before = CpuSeconds(saver->pid);
       std::this_thread::sleep_for(1s);
-      EXPECT_LT(CpuSeconds(saver->pid) - before, 0.3);
+      EXPECT_LT(CpuSeconds(saver->pid) - before, 0.2);
       EXPECT_EQ(SoundingSeconds(pcm), 0.0);
     }
     if (c.by_key) {
@@ -173,7 +180,7 @@ TEST_F(HostileMediaE2eTest, MusicNeitherDelaysNorSpinsNorLaunchesABus) {
       Signal(*saver, SIGTERM);
     }
     EXPECT_EQ(WaitExit(*saver, kEndsPromptly), 0);
-    EXPECT_FALSE(BusLaunched());
+    EXPECT_FALSE(std::filesystem::exists(bus_launched_));
   }
 }
 
