@@ -79,7 +79,9 @@ void WindowedControl::ResizeImage(int width, int height) {
     if (auto created = gfx::Surface::Create(width, height)) resized = std::move(*created);
   }
   if (!resized.empty()) {
-    resized.Fill(back_color_);
+    // A new surface is black already; filling a full-screen one with black again would be a
+    // whole-screen pass before the window can show.
+    if (gfx::ToPixel(back_color_) != 0) resized.Fill(back_color_);
     // What was drawn stays where it was, as far as it still fits.
     gfx::Blit(resized, 0, 0, image_.width(), image_.height(), image_, 0, 0);
   }

@@ -48,11 +48,23 @@ pid_t Spawn(const std::string& path, const std::vector<std::string>& args,
   return pid;
 }
 
+// True when entry ("NAME=value") sets a variable that one of the entries also sets.
+bool SetIn(const char* entry, const std::vector<std::string>& entries) {
+  const char* equals = std::strchr(entry, '=');
+  const std::size_t name = equals != nullptr ? equals - entry + 1 : std::strlen(entry);
+  for (const auto& other : entries) {
+    if (other.compare(0, name, entry, name) == 0) return true;
+  }
+  return false;
+}
+
+// The test's environment with DISPLAY and the extra entries in place of any of the same name:
+// the first of two entries for one name is the one a program sees.
 std::vector<std::string> EnvironmentWith(const std::optional<std::string>& display,
                                          const std::vector<std::string>& extra) {
   std::vector<std::string> env;
   for (char** entry = environ; *entry != nullptr; ++entry) {
-    if (std::strncmp(*entry, "DISPLAY=", 8) != 0) env.emplace_back(*entry);
+    if (std::strncmp(*entry, "DISPLAY=", 8) != 0 && !SetIn(*entry, extra)) env.emplace_back(*entry);
   }
   if (display && !display->empty()) env.push_back("DISPLAY=" + *display);
   for (const auto& entry : extra) env.push_back(entry);

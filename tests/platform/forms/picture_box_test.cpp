@@ -41,6 +41,7 @@ TEST_F(PictureBoxTest, DrawingThroughTheHandleReachesTheWindowOnlyOnRefreshAndSu
 TEST_F(PictureBoxTest, ResizingKeepsTheHandleAndWhatWasDrawn) {
   PictureBox box(&form_);
   box.Move(0, 0, 4, 4);
+  box.SetBackColor(gfx::Rgb(0, 0, 255));
   const gfx::HDC hdc = box.hDC();
   box.Image().Row(1)[1] = 0x00ABCDEF;
   box.Move(0, 0, 10, 3);
@@ -48,7 +49,7 @@ TEST_F(PictureBoxTest, ResizingKeepsTheHandleAndWhatWasDrawn) {
   EXPECT_EQ(gfx::DeviceContexts::Lookup(hdc), &box.Image());
   EXPECT_EQ(box.Image().width(), 10);
   EXPECT_EQ(box.Image().Row(1)[1], 0x00ABCDEFu);
-  EXPECT_EQ(box.Image().Row(1)[7], 0u) << "new area in the background colour";
+  EXPECT_EQ(box.Image().Row(1)[7], 0x000000FFu) << "new area in the background colour";
 }
 
 TEST_F(PictureBoxTest, APictureCopiedFromAnotherBoxsImageStaysWhenTheSourceChanges) {
