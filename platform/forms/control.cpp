@@ -73,6 +73,11 @@ void Control::SetMousePointer(PointerShape shape) {
   if (Form* owner = form()) owner->PointerShapeChanged(this);
 }
 
+void Control::SetMouseIcon(const CustomCursor& icon) {
+  mouse_icon_ = icon;
+  SetMousePointer(PointerShape::kCustom);
+}
+
 bool Control::Focusable() const {
   if (!CanFocus()) return false;
   for (const Control* c = this; c->container_ != nullptr; c = c->container_) {

@@ -58,6 +58,9 @@ class Control {
   // The pointer's shape while it is over this control.
   PointerShape MousePointer() const { return mouse_pointer_; }
   void SetMousePointer(PointerShape shape);
+  // A pointer picture of the control's own; shown as kCustom.
+  const CustomCursor& MouseIcon() const { return mouse_icon_; }
+  void SetMouseIcon(const CustomCursor& icon);
 
   // Place in the form's Tab order: ascending, ties in control order. A new control comes last.
   int TabIndex() const { return tab_index_; }
@@ -118,6 +121,7 @@ class Control {
   bool tab_stop_ = true;
   int tab_index_ = 0;
   PointerShape mouse_pointer_ = PointerShape::kDefault;
+  CustomCursor mouse_icon_;
   int pressed_button_ = 0;
 };
 
