@@ -47,8 +47,18 @@ void SetScreenPointer(int code) {
   }
 }
 
+// The label's boxes were laid out for a font narrower than the gothic the system has: a one-line
+// caption that would be cut is given the width it needs, to the right.
+void FitCaption(platform::Label& label) {
+  const Rect bounds = label.bounds();
+  const int needed = label.NaturalWidth();
+  if (needed > bounds.Width()) {
+    label.SetBounds(Rect{bounds.left, bounds.top, bounds.left + needed, bounds.bottom});
+  }
+}
+
 // The stored instances of the dialog's hosted controls: the frames' entries and the buttons'.
-std::vector<platform::StoredInstance> StoredInstances() {
+std::vector<platform::StoredInstance> DialogInstances() {
   std::vector<platform::StoredInstance> stored;
   for (const settings::StoredFrame& frame : settings::DialogFrames()) {
     stored.push_back({std::string(frame.name), frame.properties});
@@ -71,7 +81,7 @@ Corvane_P::Corvane_P() : Form(kCaption, platform::BorderStyle::kNone) {
   Pic_C.SetBounds(Rect{0, 0, kWidth, kHeight});
   Pic_C.SetPicture(Decode(DialogBackgroundJpeg()));
   for (const settings::StoredFrame& frame : settings::DialogFrames()) {
-    for (controls::FrameControl* control : {&GFXFrameX4, &GFXFrameX3, &GFXFrameX1, &GFXFrameX2}) {
+    for (controls::GFXFrameX* control : {&GFXFrameX4, &GFXFrameX3, &GFXFrameX1, &GFXFrameX2}) {
       if (control->Name() == frame.name) control->SetBounds(frame.bounds);
     }
   }
@@ -87,9 +97,11 @@ Corvane_P::Corvane_P() : Form(kCaption, platform::BorderStyle::kNone) {
     made.SetBounds(bounds);
     made.SetFont(CaptionFont());
     made.SetCaption(std::move(caption));
+    FitCaption(made);
     return &made;
   };
-  label(lbl, 0, &GFXFrameX2, Rect{0, 4, 103, 17}, "BGM")->SetAlignment(platform::Alignment::kCenter);
+  label(lbl, 0, &GFXFrameX2, Rect{0, 4, 103, 17}, "BGM")
+      ->SetAlignment(platform::Alignment::kCenter);
   // The option rows, top to bottom: music CD (1), none (0), file (2); the index is the kind.
   const struct {
     int kind;
@@ -120,6 +132,7 @@ Corvane_P::Corvane_P() : Form(kCaption, platform::BorderStyle::kNone) {
   lbl_URL.SetFont(link_font);
   lbl_URL.SetForeColor(0x00C00000);  // Dark blue, 0x00BBGGRR.
   lbl_URL.SetCaption(kHomePage);
+  FitCaption(lbl_URL);
   lbl_URL.SetMouseIcon(dialog_art::HandCursor());
   lbl_URL.on_mouse_up = [this](const platform::MouseArgs&) { lbl_URL_MouseUp(); };
 
@@ -131,7 +144,7 @@ Corvane_P::Corvane_P() : Form(kCaption, platform::BorderStyle::kNone) {
 
   Img_Ra = {Decode(OptionMarkJpeg(false)), Decode(OptionMarkJpeg(true))};
 
-  SetStoredInstances(StoredInstances());
+  SetStoredInstances(DialogInstances());
   on_load = [this] { Form_Load(); };
   on_unload = [this] { Form_Unload(); };
   // The buttons take no keys of their own; Escape is the keyboard's way to cancel.
@@ -153,8 +166,8 @@ void Corvane_P::Form_Load() {
   const Size screen = ScreenSizePixels();
   const int left = (screen.width - kWidth) / 2;
   const int top = (screen.height - kHeight) / 3;
-  Move(left * static_cast<double>(tx), top * static_cast<double>(ty), kWidth * static_cast<double>(tx),
-       kHeight * static_cast<double>(ty));
+  Move(left * static_cast<double>(tx), top * static_cast<double>(ty),
+       kWidth * static_cast<double>(tx), kHeight * static_cast<double>(ty));
 
   // 3: the buttons, in control order.
   for (Control* control : Controls()) {
@@ -174,7 +187,7 @@ void Corvane_P::Form_Load() {
   // 10.
   lbl_Fname.SetCaption(BGM_File);
   // 11: the frames on the picture take its colour, so their corners and shadows blend into it.
-  for (controls::FrameControl* frame : {&GFXFrameX1, &GFXFrameX3, &GFXFrameX4}) {
+  for (controls::GFXFrameX* frame : {&GFXFrameX1, &GFXFrameX3, &GFXFrameX4}) {
     const gfx::ColorRef colour = GetPixel(Pic_C.hDC(), 100, 100);
     if (colour != gfx::kInvalidColor) frame->SetBackColour(colour);
   }
@@ -226,7 +239,11 @@ void Corvane_P::Cmd_BGM_Click() {
   request.max_file = sizeof(file);
   request.initial_dir = BGM_Folder.c_str();
   request.title = "ﾌｧｲﾙを開く";
+  // Like any modal window of the dialog's own, the chooser leaves the dialog deaf to input until it
+  // has closed: an OK pressed meanwhile would save before the choice is known.
+  SetEnabled(false);
   API_Result = platform::GetOpenFileNameA(&request);
+  SetEnabled(true);
   if (API_Result > 0) {
     BGM_File = std::string(file);
     lbl_Fname.SetCaption(BGM_File);

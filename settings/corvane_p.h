@@ -4,7 +4,7 @@
 #include <string>
 
 #include "controls/command/command.h"
-#include "controls/frame/frame_control.h"
+#include "controls/frame/gfx_frame_x.h"
 #include "core/settings.h"
 #include "platform/forms/combo/combo_box.h"
 #include "platform/forms/control_array.h"
@@ -29,12 +29,12 @@ class Corvane_P final : public platform::Form, public SettingsDialogView {
 
   // The controls in the dialog's control order; positions are pixels in their containers.
   platform::PictureBox Pic_C{this};
-  controls::FrameControl GFXFrameX4{&Pic_C, "GFXFrameX4"};
+  controls::GFXFrameX GFXFrameX4{&Pic_C, "GFXFrameX4"};
   platform::ImageControl Image1{&GFXFrameX4};
-  controls::FrameControl GFXFrameX3{&Pic_C, "GFXFrameX3"};
+  controls::GFXFrameX GFXFrameX3{&Pic_C, "GFXFrameX3"};
   platform::PictureBox Picture1{&GFXFrameX3};
-  controls::FrameControl GFXFrameX1{&Pic_C, "GFXFrameX1"};
-  controls::FrameControl GFXFrameX2{&GFXFrameX1, "GFXFrameX2"};
+  controls::GFXFrameX GFXFrameX1{&Pic_C, "GFXFrameX1"};
+  controls::GFXFrameX GFXFrameX2{&GFXFrameX1, "GFXFrameX2"};
   platform::ControlArray<platform::Label> lbl;
   platform::ControlArray<platform::ImageControl> Img_BGM;
   platform::ControlArray<platform::Label> lbl_BGM;

@@ -86,6 +86,13 @@ bool Control::Focusable() const {
   return form() != nullptr;
 }
 
+bool Control::TakesInput() const {
+  for (const Control* c = this; c != nullptr; c = c->container_) {
+    if (!c->enabled_) return false;
+  }
+  return true;
+}
+
 void Control::SetFocus() {
   if (Form* owner = form()) owner->FocusControl(this);
 }

@@ -71,6 +71,9 @@ class Control {
   // Whether the control can take the focus now: a kind that takes it, visible and enabled together
   // with all its containers below the form.
   bool Focusable() const;
+  // Whether the control takes mouse and keyboard input now: it and every container up to its
+  // form are enabled. A form disabled while a modal window of its own is open takes none.
+  bool TakesInput() const;
   // Gives the control the focus within its form, when it can take it.
   void SetFocus();
 

@@ -89,7 +89,7 @@ void Form::WindowLost() { Unload(); }
 void Form::OnCloseRequest() { Unload(); }
 
 void Form::DispatchKeyDown(const KeyEvent& key) {
-  if (!loaded_ || !Visible()) return;
+  if (!loaded_ || !Visible() || !Enabled()) return;
   if (key.key_code == kVkTab && (key.shift & (kCtrlMask | kAltMask)) == 0) {
     if (Control* next = NextInTabOrder(focus_, (key.shift & kShiftMask) != 0)) {
       FocusControl(next);

@@ -92,6 +92,11 @@ std::vector<std::string> Label::Lines() {
   return lines;
 }
 
+int Label::NaturalWidth() {
+  gfx::FontFace* face = Face();
+  return face != nullptr ? gfx::MeasureText(*face, caption_).width : 0;
+}
+
 void Label::Paint(gfx::Surface& frame) {
   const Rect& area = bounds();
   gfx::FontFace* face = Face();

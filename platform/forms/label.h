@@ -34,6 +34,8 @@ class Label : public Control {
 
   // The lines the caption breaks into at the label's width (for layout and tests).
   std::vector<std::string> Lines();
+  // The width the caption takes on one line in the label's font; 0 without a font.
+  int NaturalWidth();
 
  protected:
   void Paint(gfx::Surface& frame) override;
