@@ -78,7 +78,7 @@ TEST_F(TextTest, MeasureAddsAdvancesAndKerningOverDecodedText) {
   FontFace face = Open();
   ASSERT_EQ(loader_.opened().size(), 1u);
   EXPECT_EQ(loader_.opened()[0].first, kDialogFont);
-  EXPECT_EQ(loader_.opened()[0].second, 13) << "the spec asked at its pixel size";
+  EXPECT_EQ(loader_.opened()[0].second, 13) << "the requested font opened at its pixel size";
   struct Case {
     std::string_view text;
     int width;
