@@ -1,6 +1,8 @@
 #include "settings/corvane_p.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <span>
 #include <string_view>
 
@@ -147,10 +149,7 @@ Corvane_P::Corvane_P() : Form(kCaption, platform::BorderStyle::kNone) {
   SetStoredInstances(DialogInstances());
   on_load = [this] { Form_Load(); };
   on_unload = [this] { Form_Unload(); };
-  // The buttons take no keys of their own; Escape is the keyboard's way to cancel.
-  on_key_down = [this](int key_code, int) {
-    if (key_code == platform::kVkEscape) Cmd_Can_Click();
-  };
+  on_key_down = [this](int key_code, int) { Form_KeyDown(key_code); };
 }
 
 Corvane_P::~Corvane_P() { platform::Form::Unload(); }
@@ -205,12 +204,42 @@ void Corvane_P::Form_Load() {
   SetScreenPointer(CursorService::kScreenPointerDefault);
 }
 
-void Corvane_P::Form_Unload() {
-  // However the dialog closes, it shrinks back once into the point it grew out of.
-  if (unloading_zoom_done_) return;
-  unloading_zoom_done_ = true;
-  ZoomClose(hWnd());
+// The buttons take no keys of their own, so the dialog answers the keys a user tries on any
+// dialog: Escape cancels, Enter presses the button with the focus (OK when the focus is in the
+// track box), and the arrow keys move the choice between the option rows, which Tab passes by.
+void Corvane_P::Form_KeyDown(int key_code) {
+  const platform::Control* focus = ActiveControl();
+  switch (key_code) {
+    case platform::kVkEscape:
+      Cmd_Can_Click();
+      break;
+    case platform::kVkReturn:
+      if (focus == &Cmd_Can) {
+        Cmd_Can_Click();
+      } else if (focus == &Cmd_BGM && Cmd_BGM.Enabled()) {
+        Cmd_BGM_Click();
+      } else {
+        Cmd_Set_Click();
+      }
+      break;
+    case platform::kVkUp:
+    case platform::kVkDown: {
+      // The rows from the top: music CD, none, file. A kind without a row moves to the first.
+      static constexpr int kRowKinds[] = {1, 0, 2};
+      const int* row = std::ranges::find(kRowKinds, static_cast<int>(BGM_Kind));
+      const int at = static_cast<int>(row - std::begin(kRowKinds));
+      const int step = key_code == platform::kVkUp ? -1 : 1;
+      const int to = row == std::end(kRowKinds) ? 0 : std::clamp(at + step, 0, 2);
+      SelectKind(kRowKinds[to]);
+      break;
+    }
+    default:
+      break;
+  }
 }
+
+// However the dialog closes, it shrinks back into the point it grew out of.
+void Corvane_P::Form_Unload() { ZoomClose(hWnd()); }
 
 void Corvane_P::SelectKind(int kind) {
   BGM_Kind = static_cast<std::int16_t>(kind);

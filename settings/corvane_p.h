@@ -50,14 +50,13 @@ class Corvane_P final : public platform::Form, public SettingsDialogView {
  private:
   void Form_Load();
   void Form_Unload();
+  void Form_KeyDown(int key_code);
   void SelectKind(int kind);
   void ShowKindMarks();
   void Cmd_BGM_Click();
   void Cmd_Set_Click();
   void Cmd_Can_Click();
   void lbl_URL_MouseUp();
-
-  bool unloading_zoom_done_ = false;
 };
 
 }  // namespace corvane
