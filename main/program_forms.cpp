@@ -3,6 +3,7 @@
 #include "display/corvane_s.h"
 #include "preview/corvane_r.h"
 #include "preview/preview_startup.h"
+#include "settings/corvane_p.h"
 
 namespace corvane {
 
@@ -14,9 +15,10 @@ void ProgramForms::StartPreview(std::int32_t host_window) {
   corvane::StartPreview(*preview_, static_cast<platform::HWND>(host_window));
 }
 
-// The settings dialog is reached from here; until it exists it loads nothing, and the program
-// ends where it would have been loaded.
-void ProgramForms::ShowSettingsDialog() {}
+void ProgramForms::ShowSettingsDialog() {
+  settings_ = std::make_unique<Corvane_P>();
+  settings_->Show(platform::ShowMode::kModal);
+}
 
 void ProgramForms::LoadDisplay() {
   display_ = std::make_unique<Corvane_S>();

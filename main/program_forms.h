@@ -6,6 +6,7 @@
 
 namespace corvane {
 
+class Corvane_P;
 class Corvane_R;
 class Corvane_S;
 
@@ -21,6 +22,7 @@ class ProgramForms final : public StartupForms {
   void LoadDisplay() override;
 
  private:
+  std::unique_ptr<Corvane_P> settings_;
   std::unique_ptr<Corvane_R> preview_;
   std::unique_ptr<Corvane_S> display_;
 };

@@ -47,16 +47,19 @@ class CursorService {
     screen_pointer_ = code;
     ApplyPointer();
   }
-  // The shape of the control under the pointer, shown while the screen-wide pointer is the default.
-  void SetControlPointer(PointerShape shape) {
+  // The shape of the control under the pointer, shown while the screen-wide pointer is the default;
+  // custom is its picture for kCustom.
+  void SetControlPointer(PointerShape shape, const CustomCursor* custom = nullptr) {
     control_pointer_ = shape;
+    control_custom_ = custom != nullptr ? *custom : CustomCursor{};
     ApplyPointer();
   }
 
  private:
   void ApplyPointer() {
     if (screen_pointer_ == kScreenPointerDefault) {
-      SetShape(control_pointer_);
+      SetShape(control_pointer_,
+               control_pointer_ == PointerShape::kCustom ? &control_custom_ : nullptr);
     } else {
       SetShape(screen_pointer_ == kScreenPointerHourglass ? PointerShape::kHourglass
                                                           : PointerShape::kDefault);
@@ -66,6 +69,7 @@ class CursorService {
   int display_count_ = 0;
   int screen_pointer_ = kScreenPointerDefault;
   PointerShape control_pointer_ = PointerShape::kDefault;
+  CustomCursor control_custom_;
 };
 
 }  // namespace corvane::platform

@@ -3,8 +3,8 @@
 #
 # On a desktop (DISPLAY set) it runs `Corvane.scr /s` there: a key press or a click ends it.
 # Without a display, or with --xvfb, it makes a screen of its own with Xvfb, puts a made-up desktop
-# on it, runs the saver over it for about five seconds, keeps frames as PNG pictures in build/run/
-# and says what they show. Every process it starts is ended before it exits, whatever happens.
+# on it, runs the saver over it for about five seconds, then opens the settings dialog, keeps frames
+# of both as PNG pictures in build/run/ and says what they show. Every process it starts is ended before it exits, whatever happens.
 #
 #   tools/run.sh [--xvfb]        (CORVANE_BUILD_DIR chooses the build folder, default build)
 set -euo pipefail
@@ -176,6 +176,35 @@ restored() {
 }
 wait_for 10 restored || fail "the desktop did not come back after the saver ended (see $out/6-after.png)"
 
+# The settings dialog, as `Corvane.scr /c` opens it from a desktop's saver settings: it grows out
+# of the pointer and settles centred, a third of the way down. It is kept once two pictures in a row
+# agree, and closed as the window manager would, without saving anything.
+dialog_area=(415 235 450 319)
+dialog_frame() {
+  "$snap" "$out/$1" "${dialog_area[@]}" >/dev/null 2>"$work/snap.log" || {
+    tail_of "$work/snap.log"
+    fail "could not save $out/$1"
+  }
+}
+dialog_frame 7-dialog.png
+cp "$out/7-dialog.png" "$work/under-dialog.png"
+"$saver" /c >"$work/dialog.out" 2>"$work/dialog.log" &
+saver_pid=$!
+dialog_settled() {
+  alive "$saver_pid" || return 2
+  cp "$out/7-dialog.png" "$work/last.png"
+  dialog_frame 7-dialog.png
+  cmp -s "$out/7-dialog.png" "$work/last.png" && ! cmp -s "$out/7-dialog.png" "$work/under-dialog.png"
+}
+status=0
+wait_for 100 dialog_settled || status=$?
+if [ "$status" != 0 ]; then
+  tail_of "$work/dialog.log"
+  fail "Corvane.scr /c did not show its settings dialog (see $out/7-dialog.png)"
+fi
+stop "$saver_pid"
+saver_pid=""
+
 same=()
 for n in 1 2 3 4; do
   cmp -s "$out/1-desktop.png" "$out/$((n + 1))-saver-${n}s.png" && same+=("$((n + 1))-saver-${n}s.png")
@@ -194,4 +223,5 @@ Frames in $out/:
   4-saver-3s.png   3 s in
   5-saver-4s.png   4 s in
   6-after.png      after the saver ended: the desktop's windows have drawn themselves back
+  7-dialog.png     the settings dialog that 'Corvane.scr /c' opens, closed again without saving
 EOF

@@ -73,12 +73,24 @@ void Control::SetMousePointer(PointerShape shape) {
   if (Form* owner = form()) owner->PointerShapeChanged(this);
 }
 
+void Control::SetMouseIcon(const CustomCursor& icon) {
+  mouse_icon_ = icon;
+  SetMousePointer(PointerShape::kCustom);
+}
+
 bool Control::Focusable() const {
   if (!CanFocus()) return false;
   for (const Control* c = this; c->container_ != nullptr; c = c->container_) {
     if (!c->visible_ || !c->enabled_) return false;
   }
   return form() != nullptr;
+}
+
+bool Control::TakesInput() const {
+  for (const Control* c = this; c != nullptr; c = c->container_) {
+    if (!c->enabled_) return false;
+  }
+  return true;
 }
 
 void Control::SetFocus() {

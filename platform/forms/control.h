@@ -58,6 +58,9 @@ class Control {
   // The pointer's shape while it is over this control.
   PointerShape MousePointer() const { return mouse_pointer_; }
   void SetMousePointer(PointerShape shape);
+  // A pointer picture of the control's own; shown as kCustom.
+  const CustomCursor& MouseIcon() const { return mouse_icon_; }
+  void SetMouseIcon(const CustomCursor& icon);
 
   // Place in the form's Tab order: ascending, ties in control order. A new control comes last.
   int TabIndex() const { return tab_index_; }
@@ -68,6 +71,9 @@ class Control {
   // Whether the control can take the focus now: a kind that takes it, visible and enabled together
   // with all its containers below the form.
   bool Focusable() const;
+  // Whether the control takes mouse and keyboard input now: it and every container up to its
+  // form are enabled. A form disabled while a modal window of its own is open takes none.
+  bool TakesInput() const;
   // Gives the control the focus within its form, when it can take it.
   void SetFocus();
 
@@ -118,6 +124,7 @@ class Control {
   bool tab_stop_ = true;
   int tab_index_ = 0;
   PointerShape mouse_pointer_ = PointerShape::kDefault;
+  CustomCursor mouse_icon_;
   int pressed_button_ = 0;
 };
 

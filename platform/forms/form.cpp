@@ -61,7 +61,13 @@ void Form::Show(ShowMode mode) {
   SetVisible(true);  // Maps the window and presents its image.
   // A full-screen form takes all keyboard and pointer input, so that any key or click reaches
   // it whatever window the user was in.
-  if (overlay_) Service<WindowService>::Get().GrabInput(hWnd());
+  if (overlay_) {
+    Service<WindowService>::Get().GrabInput(hWnd());
+  } else if (mode == ShowMode::kModal) {
+    // A modal window asks for the keyboard as it appears, as the message box does; a window
+    // manager that maps it itself refuses the request and gives it the focus on its own.
+    Service<WindowService>::Get().GiveFocus(hWnd());
+  }
   if (mode == ShowMode::kModal) {
     Service<EventLoop>::Get().RunUntil([this] { return !loaded_; });
   }
@@ -89,7 +95,7 @@ void Form::WindowLost() { Unload(); }
 void Form::OnCloseRequest() { Unload(); }
 
 void Form::DispatchKeyDown(const KeyEvent& key) {
-  if (!loaded_ || !Visible()) return;
+  if (!loaded_ || !Visible() || !Enabled()) return;
   if (key.key_code == kVkTab && (key.shift & (kCtrlMask | kAltMask)) == 0) {
     if (Control* next = NextInTabOrder(focus_, (key.shift & kShiftMask) != 0)) {
       FocusControl(next);

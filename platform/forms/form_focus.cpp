@@ -104,8 +104,11 @@ void Form::PointerLeft(const WindowedControl* window) {
 
 void Form::PointerShapeChanged(const Control* control) {
   if (control != hovered_ || !Service<CursorService>::Installed()) return;
-  Service<CursorService>::Get().SetControlPointer(control != nullptr ? control->MousePointer()
-                                                                     : PointerShape::kDefault);
+  if (control == nullptr) {
+    Service<CursorService>::Get().SetControlPointer(PointerShape::kDefault);
+  } else {
+    Service<CursorService>::Get().SetControlPointer(control->MousePointer(), &control->MouseIcon());
+  }
 }
 
 }  // namespace corvane::platform

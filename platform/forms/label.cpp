@@ -24,6 +24,11 @@ void Label::SetForeColor(gfx::ColorRef color) {
   Invalidate();
 }
 
+void Label::SetAlignment(Alignment alignment) {
+  alignment_ = alignment;
+  Invalidate();
+}
+
 gfx::FontFace* Label::Face() {
   if (!face_) face_ = OpenScreenFont(font_);
   return face_ ? &*face_ : nullptr;
@@ -87,6 +92,11 @@ std::vector<std::string> Label::Lines() {
   return lines;
 }
 
+int Label::NaturalWidth() {
+  gfx::FontFace* face = Face();
+  return face != nullptr ? gfx::MeasureText(*face, caption_).width : 0;
+}
+
 void Label::Paint(gfx::Surface& frame) {
   const Rect& area = bounds();
   gfx::FontFace* face = Face();
@@ -95,9 +105,12 @@ void Label::Paint(gfx::Surface& frame) {
   const int line_height = face->metrics().height;
   for (int y = area.top; const std::string& line : Lines()) {
     if (y >= area.bottom) break;
-    gfx::DrawTextIn(frame, *face,
-                    Rect{area.left, y, area.right, std::min(y + line_height, area.bottom)}, line,
-                    fore_color_, look);
+    const Rect box{area.left, y, area.right, std::min(y + line_height, area.bottom)};
+    if (alignment_ == Alignment::kCenter) {
+      gfx::DrawTextCentred(frame, *face, box, line, fore_color_, look);
+    } else {
+      gfx::DrawTextIn(frame, *face, box, line, fore_color_, look);
+    }
     y += line_height;
   }
 }

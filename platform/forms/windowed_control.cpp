@@ -187,7 +187,7 @@ void WindowedControl::OnKeyDown(const KeyEvent& key) {
 }
 
 void WindowedControl::OnMouseDown(const MouseEvent& event) {
-  if (!Enabled()) return;
+  if (!TakesInput()) return;
   captured_ = true;
   pressed_child_ = WindowlessAt(Point{event.x, event.y});
   // The focus moves before the press is handled, so the control sees the press with the focus.
@@ -206,7 +206,7 @@ void WindowedControl::OnMouseDown(const MouseEvent& event) {
 
 void WindowedControl::OnMouseUp(const MouseEvent& event) {
   captured_ = false;
-  if (!Enabled()) return;
+  if (!TakesInput()) return;
   // The release goes where the press went, wherever the pointer is now.
   if (Control* child = pressed_child_) {
     pressed_child_ = nullptr;
@@ -236,7 +236,7 @@ void WindowedControl::OnMouseMove(const MouseEvent& event) {
   if (Form* owner = form(); owner != nullptr && !captured_) {
     owner->PointerOver(under != nullptr ? under : this);
   }
-  if (!Enabled()) return;
+  if (!TakesInput()) return;
   Control* child = pressed_child_ != nullptr ? pressed_child_ : under;
   if (child != nullptr) {
     MouseEvent local = event;
