@@ -29,11 +29,9 @@ TEST(FillGradientV, ButtonFaceCoversAllButTheLastColumnAndRow) {
   // Three rows: 0xFF00 and 0xC600 at the ends; the middle is (0xFF00 + 0xC600) / 2 = 0xE280,
   // (0xFF00 + 0xC500) / 2 = 0xE200 and (0xFF00 + 0xD700) / 2 = 0xEB00.
   const ColorRef rows[] = {Rgb(0xFF, 0xFF, 0xFF), Rgb(0xE2, 0xE2, 0xEB), Rgb(0xC6, 0xC5, 0xD7)};
-  for (int y = 0; y < 4; ++y) {
-    for (int x = 0; x < 4; ++x) {
-      const ColorRef expected = (x == 3 || y == 3) ? kBackground : rows[y];
-      EXPECT_EQ(At(s, x, y), expected) << x << "," << y;
-    }
+  for (int i = 0; i < 16; ++i) {
+    const int x = i % 4, y = i / 4;
+    EXPECT_EQ(At(s, x, y), (x == 3 || y == 3) ? kBackground : rows[y]) << x << "," << y;
   }
 }
 
@@ -48,19 +46,13 @@ TEST(FillGradientV, RoundsToNearestAtSixteenBitsBeforeDroppingTheLowByte) {
 }
 
 TEST(FillGradientV, ClippedRowsKeepTheirColoursInTheWholeRectangle) {
-  const GradientVertex top = Vertex(-3, -4, 0x1000, 0x8000, 0xF000);
-  const GradientVertex bottom = Vertex(9, 12, 0xF000, 0x2000, 0x0000);
+  // The same rectangle drawn whole at an offset of (5, 5) and cut by a small surface.
   Surface whole = Filled(20, 20, kBackground);
-  GradientVertex shifted_top = top, shifted_bottom = bottom;
-  for (GradientVertex* v : {&shifted_top, &shifted_bottom}) {
-    v->x += 5;
-    v->y += 5;
-  }
-  FillGradientV(whole, shifted_top, shifted_bottom);
+  FillGradientV(whole, Vertex(2, 1, 0x1000, 0x8000, 0xF000), Vertex(14, 17, 0xF000, 0x2000, 0));
   Surface clipped = Filled(6, 6, kBackground);
-  FillGradientV(clipped, top, bottom);
-  for (int y = 0; y < 6; ++y) {
-    for (int x = 0; x < 6; ++x) EXPECT_EQ(At(clipped, x, y), At(whole, x + 5, y + 5)) << x << y;
+  FillGradientV(clipped, Vertex(-3, -4, 0x1000, 0x8000, 0xF000), Vertex(9, 12, 0xF000, 0x2000, 0));
+  for (int i = 0; i < 36; ++i) {
+    EXPECT_EQ(At(clipped, i % 6, i / 6), At(whole, i % 6 + 5, i / 6 + 5)) << i;
   }
 }
 

@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <limits>
-#include <sstream>
 
 #include "platform/fake/fake_font_loader.h"
 
@@ -30,25 +29,17 @@ Surface Make(int width, int height, ColorRef fill) {
   return surface;
 }
 
-// Compares every pixel with the background except those in the boxes, later boxes on top.
-::testing::AssertionResult PixelsAre(const Surface& surface, ColorRef background,
-                                     std::initializer_list<Box> boxes) {
+// Every pixel is the background but those in the boxes, later boxes on top.
+void ExpectPixels(const Surface& surface, ColorRef background, std::initializer_list<Box> boxes) {
   for (int y = 0; y < surface.height(); ++y) {
     for (int x = 0; x < surface.width(); ++x) {
       ColorRef expected = background;
       for (const Box& box : boxes) {
         if (x >= box.left && x < box.right && y >= box.top && y < box.bottom) expected = box.color;
       }
-      const ColorRef actual = ToColorRef(surface.Row(y)[x]);
-      if (actual != expected) {
-        std::ostringstream out;
-        out << "pixel (" << x << ", " << y << ") is 0x" << std::hex << actual << ", expected 0x"
-            << expected;
-        return ::testing::AssertionFailure() << out.str();
-      }
+      ASSERT_EQ(ToColorRef(surface.Row(y)[x]), expected) << "pixel " << x << ", " << y;
     }
   }
-  return ::testing::AssertionSuccess();
 }
 
 class TextTest : public ::testing::Test {
@@ -98,14 +89,14 @@ TEST_F(TextTest, DrawPlacesGlyphsFromTheLineBoxTopLeftClippedOnEverySide) {
   Surface placed = Make(20, 16, kWhite);
   DrawText(placed, face, 2, 3, "a b", kBlack);
   // Pens at 2, 8 (space, nothing painted) and 14.
-  EXPECT_TRUE(PixelsAre(placed, kWhite, {{3, 3, 7, 13, kBlack}, {15, 3, 19, 13, kBlack}}));
+  ExpectPixels(placed, kWhite, {{3, 3, 7, 13, kBlack}, {15, 3, 19, 13, kBlack}});
   Surface surface = Make(8, 6, kWhite);
   DrawText(surface, face, -4, -5, "ab", kBlack);
   // 'a' covers columns -3..0 and 'b' 3..6, rows -5..4: what lies inside the surface remains.
-  EXPECT_TRUE(PixelsAre(surface, kWhite, {{0, 0, 1, 5, kBlack}, {3, 0, 7, 5, kBlack}}));
+  ExpectPixels(surface, kWhite, {{0, 0, 1, 5, kBlack}, {3, 0, 7, 5, kBlack}});
   DrawText(surface, face, 100, 100, "ab", kBlack);
   DrawText(surface, face, -1000, 2, "ab", kBlack);
-  EXPECT_TRUE(PixelsAre(surface, kWhite, {{0, 0, 1, 5, kBlack}, {3, 0, 7, 5, kBlack}}));
+  ExpectPixels(surface, kWhite, {{0, 0, 1, 5, kBlack}, {3, 0, 7, 5, kBlack}});
 }
 
 TEST_F(TextTest, CentredTextWiderThanTheBoxIsCutOnBothSidesAndBelow) {
@@ -114,7 +105,7 @@ TEST_F(TextTest, CentredTextWiderThanTheBoxIsCutOnBothSidesAndBelow) {
   // 設定 is 26 wide; in a box from x 5, 6 wide, the pen starts at 5 + (6 - 26) / 2 = -5, so the
   // glyphs cover columns -4..6 and 9..19. The box keeps columns 5..10 and rows 2..6.
   DrawTextCentred(surface, face, {5, 2, 11, 7}, "\xE8\xA8\xAD\xE5\xAE\x9A", kBlack);
-  EXPECT_TRUE(PixelsAre(surface, kWhite, {{5, 2, 7, 7, kBlack}, {9, 2, 11, 7, kBlack}}));
+  ExpectPixels(surface, kWhite, {{5, 2, 7, 7, kBlack}, {9, 2, 11, 7, kBlack}});
 }
 
 TEST_F(TextTest, UnderlineAndStrikeLineSpanThePensTravel) {
@@ -126,10 +117,9 @@ TEST_F(TextTest, UnderlineAndStrikeLineSpanThePensTravel) {
     Surface surface = Make(14, 14, kWhite);
     DrawText(surface, face, 1, 0, "ab", kBlack);
     const int row = underline ? 11 : 7;
-    EXPECT_TRUE(
-        PixelsAre(surface, kWhite,
-                  {{2, 0, 6, 10, kBlack}, {8, 0, 12, 10, kBlack}, {1, row, 13, row + 1, kBlack}}))
-        << (underline ? "underline" : "strike");
+    SCOPED_TRACE(underline ? "underline" : "strike");
+    ExpectPixels(surface, kWhite,
+                 {{2, 0, 6, 10, kBlack}, {8, 0, 12, 10, kBlack}, {1, row, 13, row + 1, kBlack}});
   }
 }
 
@@ -138,7 +128,7 @@ TEST_F(TextTest, DisabledLookIsWhiteOffsetByOneUnderGrey) {
   Surface surface = Make(8, 13, kPaper);
   DrawText(surface, face, 0, 0, "a", Rgb(200, 0, 0), TextLook::kDisabled);
   const ColorRef grey = Rgb(128, 128, 128);
-  EXPECT_TRUE(PixelsAre(surface, kPaper, {{2, 1, 6, 11, kWhite}, {1, 0, 5, 10, grey}}));
+  ExpectPixels(surface, kPaper, {{2, 1, 6, 11, kWhite}, {1, 0, 5, 10, grey}});
 }
 
 // One glyph, two pixels wide: half and full coverage.
@@ -168,7 +158,7 @@ TEST(TextBlend, ABitmapSmallerThanItsSizeIsIgnoredNotRead) {
   FontFace face(std::make_unique<ShortFont>(), false, false);
   Surface surface = Make(4, 4, kWhite);
   DrawText(surface, face, 0, 0, "x", kBlack);
-  EXPECT_TRUE(PixelsAre(surface, kWhite, {}));
+  ExpectPixels(surface, kWhite, {});
   EXPECT_EQ(MeasureText(face, "xx").width, 4);
 }
 
