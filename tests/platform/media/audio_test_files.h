@@ -71,8 +71,7 @@ inline bool EncodeMp3(const std::string& wav, const std::string& mp3,
 }
 
 inline std::vector<std::int16_t> ReadPcm(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string bytes = test_support::ReadFileBytes(path);
   std::vector<std::int16_t> samples(bytes.size() / 2);
   for (std::size_t i = 0; i < samples.size(); ++i) {
     samples[i] = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[2 * i]) |

@@ -12,7 +12,7 @@
 namespace corvane::platform {
 namespace {
 
-TEST(CdImage, TableOfContentsAndSamplesComeFromTheImage) {
+TEST(CdImage, TableOfContentsComesFromTheImageAndReadsStopAtItsEnds) {
   audio_test::Scratch scratch_;
   ASSERT_TRUE(cd_test::MakeImage(scratch_ / "disc.cue", {{440, 1}, {660, 1, false}, {880, 2}}));
   std::string problem;
@@ -26,16 +26,10 @@ TEST(CdImage, TableOfContentsAndSamplesComeFromTheImage) {
   EXPECT_TRUE(toc.tracks[0].audio);
   EXPECT_FALSE(toc.tracks[1].audio);
 
-  // Samples are the little-endian bytes of the .bin, whatever the host's byte order.
-  const std::string bin = test_support::ReadFileBytes(scratch_ / "disc.bin");
+  // Reading up to the lead-out works and past it fails; the samples read are compared with the
+  // image's bytes in the layouts test below.
   std::vector<std::int16_t> samples(2 * kCdFramesPerSector * 2);
   ASSERT_TRUE(disc->ReadAudio(298, 2, samples.data()));
-  for (std::size_t i = 0; i < samples.size(); ++i) {
-    const std::size_t at = 298 * cd_test::kSectorBytes + 2 * i;
-    ASSERT_EQ(samples[i], static_cast<std::int16_t>(static_cast<std::uint8_t>(bin[at]) |
-                                                    static_cast<std::uint8_t>(bin[at + 1]) << 8))
-        << i;
-  }
   EXPECT_FALSE(disc->ReadAudio(299, 2, samples.data()));
   EXPECT_FALSE(disc->ReadAudio(-1, 1, samples.data()));
   disc->Close();

@@ -5,13 +5,11 @@
 namespace corvane::platform {
 namespace {
 
-struct ErrorCase {
-  const char* command;
-  MCIERROR expected;
-};
-
 TEST(MciParser, MalformedCommandsGiveTheirErrorCodes) {
-  const ErrorCase cases[] = {
+  const struct {
+    const char* command;
+    MCIERROR expected;
+  } cases[] = {
       {"", kMciErrMissingCommandString},
       {"open", kMciErrMissingDeviceName},
       {"launch MP3Play", kMciErrUnrecognizedCommand},
@@ -26,10 +24,9 @@ TEST(MciParser, MalformedCommandsGiveTheirErrorCodes) {
       {"status MP3Play mode length", kMciErrFlagsNotCompatible},
       {"set cdaudio", kMciErrMissingParameter},
   };
-  for (const ErrorCase& c : cases) {
-    MciRequest request;
+  MciRequest request;
+  for (const auto& c : cases)
     EXPECT_EQ(ParseMciCommand(c.command, request), c.expected) << c.command;
-  }
 }
 
 TEST(MciParser, ReadsVerbsKeywordsAndValuesWithoutRegardToCase) {

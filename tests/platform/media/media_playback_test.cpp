@@ -68,25 +68,6 @@ TEST_F(MediaPlayback, Mp3EndsStoppedAtItsEndAndPlaysAgainFromZero) {
   EXPECT_EQ(heard, (std::vector<int>{440, 880, 440, 880}));
 }
 
-TEST_F(MediaPlayback, VariableRateMp3WithoutLengthHeaderPlaysToItsRealEnd) {
-  const std::string wav = scratch_ / "tone.wav";
-  const std::string mp3 = scratch_ / "vbr.mp3";
-  audio_test::WriteWave(wav, {{440, 1.2}});
-  // -t leaves out the header frame that would tell the length.
-  ASSERT_TRUE(audio_test::EncodeMp3(wav, mp3, "-V 2 -t"));
-  ASSERT_EQ(Send("open \"" + mp3 + "\" alias vbr"), 0u);
-  // Until the file has been measured its length is only the header's guess, which play does not
-  // stop at.
-  ASSERT_EQ(Send("play vbr wait"), 0u) << "wait returns when play has ended";
-  EXPECT_EQ(Status("vbr", "mode"), "stopped");
-  EXPECT_NEAR(std::stoi(Status("vbr", "length")), 1200, 80);
-  Send("close vbr");
-
-  double tone = 0;
-  for (const Segment& s : Recorded({440})) tone += s.frequency == 440 ? s.seconds : 0;
-  EXPECT_NEAR(tone, 1.2, 0.08);
-}
-
 TEST_F(MediaPlayback, LoopedWaveRepeatsIsReplacedAndStops) {
   const std::string low = scratch_ / "low.wav";
   const std::string high = scratch_ / "high";  // found as high.wav, no extension given
