@@ -26,26 +26,20 @@ TEST_F(UserControlTest, LoadingSitesEachInstanceFromItsStoredEntriesOrAsANewOne)
     const char* what;
     std::vector<StoredInstance> stored;
     Log expected;
-    Size size;
   };
-  const auto bag = [](std::vector<PropertyBag::Entry> entries) {
-    return PropertyBag(std::move(entries));
-  };
+  const PropertyBag extent({{"_ExtentX", std::int32_t{1720}},
+                            {"_extenty", std::int32_t{661}},
+                            {"VALUE", std::int32_t{3}}});
   for (const Case& c : {
            Case{"nothing stored: a new instance at the form's size",
                 {},
-                {"Cmd init", "Cmd resize 30x10"},
-                {30, 10}},
-           Case{"stored, names in any case: extent in HIMETRIC, then the control's own entries",
-                {{"cmd", bag({{"_ExtentX", std::int32_t{1720}},
-                              {"_extenty", std::int32_t{661}},
-                              {"VALUE", std::int32_t{3}}})}},
-                {"Cmd read 3", "Cmd resize 65x25"},
-                {65, 25}},
+                {"Cmd init", "Cmd resize 30x10"}},
+           Case{"names in any case: extent in HIMETRIC, then the control's own entries",
+                {{"cmd", extent}},
+                {"Cmd read 3", "Cmd resize 65x25"}},
            Case{"stored without an extent: the form's size stays",
-                {{"Cmd", bag({})}},
-                {"Cmd read 7", "Cmd resize 30x10"},
-                {30, 10}},
+                {{"Cmd", PropertyBag()}},
+                {"Cmd read 7", "Cmd resize 30x10"}},
        }) {
     log_.clear();
     Form form("f", BorderStyle::kNone);
@@ -55,8 +49,8 @@ TEST_F(UserControlTest, LoadingSitesEachInstanceFromItsStoredEntriesOrAsANewOne)
     form.SetStoredInstances(c.stored);
     form.Load();
     EXPECT_EQ(log_, c.expected) << c.what;
-    EXPECT_EQ(control.Image().width(), c.size.width) << c.what;
     EXPECT_EQ(control.bounds().top, 5) << c.what;
+    EXPECT_EQ(control.Image().width(), control.bounds().Width()) << c.what;
     form.Unload();
   }
 }
