@@ -10,7 +10,6 @@
 #include "platform/desktop/system_font_loader.h"
 #include "platform/forms/form.h"
 #include "platform/forms/picture_box.h"
-#include "platform/forms/timer.h"
 #include "platform/forms/window_message_box.h"
 #include "platform/service.h"
 #include "platform/x11/platform.h"
@@ -102,18 +101,6 @@ int main(int argc, char** argv) {
     Say(line);
     return 0;
   }
-  if (mode == "timers") {  // Counts a 100 ms and a 1 ms timer over two seconds.
-    Form form("timers");
-    form.Load();
-    int slow = 0, fast = 0;
-    Timer a(&form, 100, true), b(&form, 1, true), end(&form, 2000, true);
-    a.on_timer = [&] { ++slow; };
-    b.on_timer = [&] { ++fast; };
-    end.on_timer = [&] { form.Unload(); };
-    const int code = Run(loop);
-    Say("ticks " + std::to_string(slow) + " " + std::to_string(fast));
-    return code;
-  }
   if (mode == "msgbox") {  // msgbox <caption> <text>: returns once dismissed.
     SystemFontLoader fonts;
     ScopedService<corvane::gfx::FontLoader> font_service(fonts);
@@ -122,12 +109,6 @@ int main(int argc, char** argv) {
     Say("showing");
     MsgBox(argc > 3 ? argv[3] : "", argc > 2 ? argv[2] : "");
     Say("dismissed");
-    return 0;
-  }
-  if (mode == "cursor") {  // The display counts of a few hides and shows.
-    std::string line = "counts";
-    for (const int show : {0, 0, 1, 1, 1, 0}) line += " " + std::to_string(ShowCursor(show));
-    Say(line);
     return 0;
   }
   std::fprintf(stderr, "x11_probe: unknown mode '%s'\n", mode.c_str());
