@@ -21,48 +21,22 @@ class UserControlTest : public FormsTest {
   Form form_{"f", BorderStyle::kNone};
 };
 
-TEST_F(UserControlTest, LoadingSitesEachInstanceFromItsStoredEntriesOrAsANewOne) {
-  struct Case {
-    const char* what;
-    std::vector<StoredInstance> stored;
-    Log expected;
-  };
-  const PropertyBag extent({{"_ExtentX", std::int32_t{1720}},
-                            {"_extenty", std::int32_t{661}},
-                            {"VALUE", std::int32_t{3}}});
-  for (const Case& c : {
-           Case{"nothing stored: a new instance at the form's size",
-                {},
-                {"Cmd init", "Cmd resize 30x10"}},
-           Case{"names in any case: extent in HIMETRIC, then the control's own entries",
-                {{"cmd", extent}},
-                {"Cmd read 3", "Cmd resize 65x25"}},
-           Case{"stored without an extent: the form's size stays",
-                {{"Cmd", PropertyBag()}},
-                {"Cmd read 7", "Cmd resize 30x10"}},
-       }) {
-    log_.clear();
-    Form form("f", BorderStyle::kNone);
-    form.SetScaleMode(ScaleMode::kPixels);
-    ProbeControl control(&form, "Cmd", log_);
-    control.SetBounds(Rect{5, 5, 35, 15});
-    form.SetStoredInstances(c.stored);
-    form.Load();
-    EXPECT_EQ(log_, c.expected) << c.what;
-    EXPECT_EQ(control.bounds().top, 5) << c.what;
-    EXPECT_EQ(control.Image().width(), control.bounds().Width()) << c.what;
-    form.Unload();
-  }
-}
-
-TEST_F(UserControlTest, SavingWritesTheExtentAndOnlyTheEntriesThatDifferFromTheirDefaults) {
+// An instance is sited from its stored entries, found by name in any case, or as a new one;
+// saving writes its extent in HIMETRIC and only the entries that differ from their defaults.
+TEST_F(UserControlTest, InstancesLoadFromTheirStoredEntriesAndSaveWhatDiffersFromTheDefaults) {
   ProbeControl a(&form_, "A", log_);
   ProbeControl b(&form_, "B", log_);
+  ProbeControl c(&form_, "C", log_);
   a.SetBounds(Rect{0, 0, 65, 25});
   b.SetBounds(Rect{0, 0, 25, 21});
-  form_.SetStoredInstances({{"b", PropertyBag({{"Value", std::int32_t{9}}})}});
+  c.SetBounds(Rect{5, 5, 35, 15});
+  form_.SetStoredInstances(
+      {{"b", PropertyBag({{"Value", std::int32_t{9}}})},
+       {"c", PropertyBag({{"_ExtentX", std::int32_t{1720}}, {"_extenty", std::int32_t{661}}})}});
   form_.Load();
-  EXPECT_EQ(b.value(), 9);
+  // A is new; B, stored without an extent, keeps its size; C takes its extent.
+  EXPECT_EQ(log_, (Log{"A init", "A resize 65x25", "B read 9", "B resize 25x21", "C read 7",
+                       "C resize 65x25"}));
   EXPECT_FALSE(a.Changed());
   a.SetValue(3);
   b.SetValue(7);
@@ -70,20 +44,21 @@ TEST_F(UserControlTest, SavingWritesTheExtentAndOnlyTheEntriesThatDifferFromThei
   form_.SaveInstances();
   EXPECT_FALSE(a.Changed());
   const auto& stored = form_.StoredInstances();
-  ASSERT_EQ(stored.size(), 2u);
+  ASSERT_EQ(stored.size(), 3u);
   EXPECT_EQ(stored[0].name, "b") << "an instance keeps its place in the table";
   EXPECT_EQ(stored[0].properties.entries().size(), 2u) << "Value 7 is the default, not written";
   EXPECT_EQ(stored[0].properties.ReadProperty<std::int32_t>("_extentx", 0), 661);
   EXPECT_EQ(stored[0].properties.ReadProperty<std::int32_t>("_extenty", 0), 556);
-  EXPECT_EQ(stored[1].name, "A");
-  EXPECT_EQ(stored[1].properties.ReadProperty<std::int32_t>("_extentx", 0), 1720);
-  EXPECT_EQ(stored[1].properties.ReadProperty<std::int32_t>("Value", 0), 3);
+  EXPECT_EQ(stored[2].name, "A");
+  EXPECT_EQ(stored[2].properties.ReadProperty<std::int32_t>("_extentx", 0), 1720);
+  EXPECT_EQ(stored[2].properties.ReadProperty<std::int32_t>("Value", 0), 3);
   form_.Unload();
 
   // The saved table brings the same instances back.
   log_.clear();
   form_.Load();
-  EXPECT_EQ(log_, (Log{"A read 3", "A resize 65x25", "B read 7", "B resize 25x21"}));
+  EXPECT_EQ(log_, (Log{"A read 3", "A resize 65x25", "B read 7", "B resize 25x21", "C read 7",
+                       "C resize 65x25"}));
   form_.Unload();
 }
 
@@ -94,19 +69,6 @@ TEST_F(UserControlTest, ControlsListsNestedControlsInCreationOrder) {
   Label last(&form_);
   { Label gone(&form_); }
   EXPECT_EQ(form_.Controls(), (std::vector<Control*>{&panel, &caption, &inner, &last}));
-}
-
-TEST_F(UserControlTest, AmbientPropertiesComeFromTheContainerAndItsChangesAreTold) {
-  PictureBox panel(&form_);
-  ProbeControl control(&panel, "C", log_);
-  panel.SetBackColor(gfx::Rgb(1, 2, 3));
-  gfx::FontSpec font = panel.Font();
-  font.points = 12;
-  panel.SetFont(font);
-  form_.SetBackColor(gfx::Rgb(9, 9, 9));  // Not the control's container.
-  EXPECT_EQ(log_, (Log{"C ambient BackColor", "C ambient Font"}));
-  EXPECT_EQ(control.AmbientBackColor(), gfx::Rgb(1, 2, 3));
-  EXPECT_EQ(control.AmbientFont().points, 12.0F);
 }
 
 TEST_F(UserControlTest, ResizeIsToldOnlyForARealChangeOfSizeAfterSiting) {
