@@ -11,15 +11,10 @@
 namespace corvane::platform {
 namespace {
 
-gfx::Surface Make(int w, int h, gfx::ColorRef color) {
-  gfx::Surface surface = std::move(*gfx::Surface::Create(w, h));
-  surface.Fill(color);
-  return surface;
-}
-
-// A surface registered in the handle table for the test's lifetime.
+// A surface of one colour, registered in the handle table for the test's lifetime.
 struct Dc {
-  Dc(int w, int h, gfx::ColorRef color) : surface(Make(w, h, color)) {
+  Dc(int w, int h, gfx::ColorRef color) : surface(std::move(*gfx::Surface::Create(w, h))) {
+    surface.Fill(color);
     hdc = gfx::DeviceContexts::Register(&surface);
   }
   ~Dc() { gfx::DeviceContexts::Release(hdc); }
@@ -36,7 +31,7 @@ class Gdi32Test : public ::testing::Test {
   }
   fake::FakeEventLoop loop_;
   fake::FakeWindowService windows_{loop_};
-  fake::FakeCaptureService capture_{Make(6, 4, 0)};
+  fake::FakeCaptureService capture_{std::move(*gfx::Surface::Create(6, 4))};
   ScopedService<WindowService> window_service_{windows_};
   ScopedService<CaptureService> capture_service_{capture_};
 };
