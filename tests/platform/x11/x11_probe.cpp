@@ -7,10 +7,8 @@
 
 #include "platform/api/user32.h"
 #include "platform/capture.h"
-#include "platform/desktop/system_font_loader.h"
 #include "platform/forms/form.h"
 #include "platform/forms/picture_box.h"
-#include "platform/forms/window_message_box.h"
 #include "platform/service.h"
 #include "platform/x11/platform.h"
 
@@ -47,13 +45,6 @@ int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   EventLoop& loop = platform->loop();
 
-  if (mode == "window") {  // window <caption>: a shown form until the program is ended.
-    Form form(argc > 2 ? argv[2] : "", BorderStyle::kFixedSingle);
-    form.Move(0, 0, 100 * TwipsPerPixelX(), 80 * TwipsPerPixelY());
-    form.Show();
-    Say("ready " + std::to_string(form.hWnd()));
-    return Run(loop);
-  }
   if (mode == "child") {  // child <host id>: a preview form inside a foreign window.
     const HWND host = static_cast<HWND>(std::strtoul(argc > 2 ? argv[2] : "0", nullptr, 10));
     Rect rect;
@@ -65,9 +56,7 @@ int main(int argc, char** argv) {
     preview.Move(0, 0, rect.Width() * TwipsPerPixelX(), rect.Height() * TwipsPerPixelY());
     preview.Show();
     Say("ready " + std::to_string(rect.Width()) + "x" + std::to_string(rect.Height()));
-    const int code = Run(loop);
-    Say("gone");
-    return code;
+    return Run(loop);
   }
   if (mode == "present") {  // present <x> <y> <w> <h>: a pattern, drawn through the hDC.
     const int x = std::atoi(argv[2]), y = std::atoi(argv[3]);
@@ -99,16 +88,6 @@ int main(int argc, char** argv) {
       }
     }
     Say(line);
-    return 0;
-  }
-  if (mode == "msgbox") {  // msgbox <caption> <text>: returns once dismissed.
-    SystemFontLoader fonts;
-    ScopedService<corvane::gfx::FontLoader> font_service(fonts);
-    WindowMessageBox box;
-    ScopedService<MessageBoxService> box_service(box);
-    Say("showing");
-    MsgBox(argc > 3 ? argv[3] : "", argc > 2 ? argv[2] : "");
-    Say("dismissed");
     return 0;
   }
   std::fprintf(stderr, "x11_probe: unknown mode '%s'\n", mode.c_str());
