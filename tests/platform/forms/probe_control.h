@@ -34,7 +34,6 @@ class ProbeControl : public UserControl {
   }
   void FocusChanged(bool gained) override { Log(gained ? "focus+" : "focus-"); }
   void PointerCrossed(bool entered) override { Log(entered ? "enter" : "leave"); }
-  void AmbientChanged(std::string_view name) override { Log("ambient " + std::string(name)); }
   void MouseDown(const MouseArgs& a) override { Log("down", a); }
   void MouseMove(const MouseArgs& a) override { Log("move", a); }
   void MouseUp(const MouseArgs& a) override { Log("up", a); }
