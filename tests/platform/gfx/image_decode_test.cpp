@@ -35,19 +35,12 @@ int Difference(Pixel a, Pixel b) {
   return worst;
 }
 
-TEST(Jpeg, EncodedBaselinePictureDecodesBackWithinTolerance) {
+TEST(Jpeg, AnEncodedPictureDecodesBackWithinTolerance) {
   // An odd size, so partial blocks on both axes are encoded and cut off again.
   const int width = 17, height = 9;
   const Surface original = Gradient(width, height);
   const auto encoded = EncodeJpeg(original, 95);
   ASSERT_TRUE(encoded);
-  const auto has_marker = [&](std::uint8_t marker) {
-    const std::uint8_t bytes[] = {0xFF, marker};
-    return std::search(encoded->begin(), encoded->end(), bytes, bytes + 2) != encoded->end();
-  };
-  EXPECT_TRUE(has_marker(0xC0)) << "baseline frame header";
-  EXPECT_FALSE(has_marker(0xC2)) << "no progressive frame";
-
   ImageResult decoded = DecodeJpeg(*encoded);
   ASSERT_TRUE(decoded) << decoded.error();
   ASSERT_EQ(decoded.surface().width(), width);
@@ -57,13 +50,6 @@ TEST(Jpeg, EncodedBaselinePictureDecodesBackWithinTolerance) {
     ASSERT_LE(Difference(pixel, original.Row(i / width)[i % width]), 12) << i;
     ASSERT_EQ(pixel >> 24, 0u) << "unused byte must stay 0";
   }
-}
-
-TEST(Jpeg, OutOfRangeQualityIsClampedAndAnEmptySurfaceRefused) {
-  const Surface original = Gradient(16, 16);
-  EXPECT_EQ(*EncodeJpeg(original, -20), *EncodeJpeg(original, 1));
-  EXPECT_EQ(*EncodeJpeg(original, 500), *EncodeJpeg(original, 100));
-  EXPECT_FALSE(EncodeJpeg(Surface(), 90));
 }
 
 TEST(Jpeg, DamagedDataIsAnErrorNeverAPartialPicture) {
