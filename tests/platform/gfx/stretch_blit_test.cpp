@@ -20,6 +20,7 @@ TEST(StretchBlit, MatchesPixelByPixelReferenceWhenClipped) {
     int x, y, width, height, src_x, src_y, src_width, src_height;
   } cases[] = {
       {"top edge of a small button, shrunk 56 to 17", 4, 0, 17, 4, 4, 0, 56, 4},
+      {"one column and one row", 5, 2, 1, 1, 3, 1, 64, 5},
       {"source block hanging off the left", 0, 0, 20, 6, -10, -2, 30, 9},
       {"destination hanging off all sides", -5, -2, 30, 10, 0, 0, 64, 5},
       {"stretch past the right edge", 3, 1, 100, 3, 60, 1, 10, 2},
