@@ -21,25 +21,13 @@ GradientVertex Vertex(int x, int y, std::uint16_t r, std::uint16_t g, std::uint1
 
 ColorRef At(const Surface& s, int x, int y) { return ToColorRef(s.Row(y)[x]); }
 
-TEST(FillGradientV, ButtonFaceCoversAllButTheLastColumnAndRow) {
-  // A button's face: white at the top, lavender grey at the bottom, vertices at the surface's
-  // corners, passed with the bottom vertex first as the button does.
-  Surface s = Filled(4, 4, kBackground);
-  FillGradientV(s, Vertex(3, 3, 0xC600, 0xC500, 0xD700), Vertex(0, 0, 0xFF00, 0xFF00, 0xFF00));
-  // Three rows: 0xFF00 and 0xC600 at the ends; the middle is (0xFF00 + 0xC600) / 2 = 0xE280,
-  // (0xFF00 + 0xC500) / 2 = 0xE200 and (0xFF00 + 0xD700) / 2 = 0xEB00.
-  const ColorRef rows[] = {Rgb(0xFF, 0xFF, 0xFF), Rgb(0xE2, 0xE2, 0xEB), Rgb(0xC6, 0xC5, 0xD7)};
-  for (int i = 0; i < 16; ++i) {
-    const int x = i % 4, y = i / 4;
-    EXPECT_EQ(At(s, x, y), (x == 3 || y == 3) ? kBackground : rows[y]) << x << "," << y;
-  }
-}
-
-TEST(FillGradientV, RoundsToNearestAtSixteenBitsBeforeDroppingTheLowByte) {
+TEST(FillGradientV, RoundsToNearestAtSixteenBitsAndLeavesTheRightAndBottomEdges) {
   // From 0x0000 to 0x01FF over 3 rows: the middle is 0x00FF.8, rounded up to 0x0100, so 0x01;
   // and from 0x0000 to 0x00FF the middle 0x007F.8 becomes 0x0080, so 0x00.
-  Surface s = Filled(1, 3, kBackground);
+  Surface s = Filled(2, 4, kBackground);
   FillGradientV(s, Vertex(0, 0, 0, 0, 0), Vertex(1, 3, 0x01FF, 0x00FF, 0xFFFF));
+  EXPECT_EQ(At(s, 1, 0), kBackground) << "the right and bottom edges are outside";
+  EXPECT_EQ(At(s, 0, 3), kBackground);
   EXPECT_EQ(At(s, 0, 0), Rgb(0, 0, 0));
   EXPECT_EQ(At(s, 0, 1), Rgb(0x01, 0x00, 0x80));
   EXPECT_EQ(At(s, 0, 2), Rgb(0x01, 0x00, 0xFF));
