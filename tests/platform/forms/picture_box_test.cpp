@@ -1,6 +1,5 @@
 #include "platform/forms/picture_box.h"
 
-#include "platform/forms/control_array.h"
 #include "platform/forms/form.h"
 #include "tests/platform/forms/forms_fixture.h"
 
@@ -50,23 +49,6 @@ TEST_F(PictureBoxTest, ResizingKeepsTheHandleAndWhatWasDrawn) {
   EXPECT_EQ(box.Image().width(), 10);
   EXPECT_EQ(box.Image().Row(1)[1], 0x00ABCDEFu);
   EXPECT_EQ(box.Image().Row(1)[7], 0x000000FFu) << "new area in the background colour";
-}
-
-TEST_F(PictureBoxTest, APictureCopiedFromAnotherBoxsImageStaysWhenTheSourceChanges) {
-  ControlArray<PictureBox> master;
-  PictureBox& capture = master.Load(0, &form_);
-  PictureBox display(&form_);
-  display.Move(0, 0, 6, 6);
-  capture.Move(0, 0, 8, 8);
-  capture.SetBackColor(gfx::Rgb(0, 255, 0));
-  display.Image().Fill(gfx::Rgb(255, 0, 0));
-  capture.SetPicture(display.Image());
-  display.Image().Fill(gfx::Rgb(0, 0, 0));
-  EXPECT_EQ(capture.Image().Row(5)[5], 0x00FF0000u);
-  EXPECT_EQ(capture.Image().Row(7)[7], 0x0000FF00u) << "beyond the picture: background";
-  EXPECT_EQ(master.Count(), 1);
-  EXPECT_EQ(master.Find(1), nullptr);
-  EXPECT_EQ(&master(0), &capture);
 }
 
 TEST_F(PictureBoxTest, AClickNeedsPressAndReleaseOnTheBoxAndHeldMotionFollowsThePress) {
