@@ -73,7 +73,7 @@ TEST_F(DesktopServices, ACancelledChooserIsNoFileAndAShownChooserIsNeverFollowed
   const Case cases[] = {
       {Answer{"/m/a.mp3\n", 0}, std::nullopt, "result 1 /m/a.mp3"},
       {Answer{"/m/a.mp3\n", 1}, std::nullopt, "result 0 "},  // Cancelled.
-      {std::nullopt, std::nullopt, "result 0 "},  // No chooser at all.
+      {std::nullopt, std::nullopt, "result 0 "},             // No chooser at all.
       {std::nullopt, Answer{"/k/b.wav\n", 0}, "result 1 /k/b.wav"},
       {Answer{"", 255}, Answer{"/k/b.wav\n", 0}, "result 0 "},  // Failed: no second chooser.
   };
