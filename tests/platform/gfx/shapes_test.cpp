@@ -44,6 +44,7 @@ TEST(DrawRectangle, OutlineAlongTheEdgesAndFillInside) {
       {box, kPen, hollow, "....../.OOOO./.O..O./.OOOO./....../"},
       {box, none, kBrush, "....../.####./.####./.####./....../"},
       {{2, 0, 3, 5}, kPen, kBrush, "..O.../..O.../..O.../..O.../..O.../"},  // one column
+      {{1, 2, 5, 3}, kPen, kBrush, "....../....../.OOOO./....../....../"},  // one row
       {{-1, -1, 3, 3}, kPen, kBrush, "##O.../##O.../OOO.../....../....../"},
       {{4, 2, 9, 9}, kPen, kBrush, "....../....../....OO/....O#/....O#/"},
       {{2, 1, 2, 4}, kPen, kBrush, "....../....../....../....../....../"},  // zero width
