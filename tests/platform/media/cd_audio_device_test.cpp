@@ -4,8 +4,6 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
-#include <filesystem>
-
 #include "tests/platform/media/audio_test_files.h"
 #include "tests/platform/media/cd_test_image.h"
 
@@ -41,27 +39,17 @@ class CdAudio : public ::testing::Test {
 };
 
 TEST_F(CdAudio, WithoutAPlayableDiscTheDoorIsOpenAndNothingElseAnswers) {
-  ASSERT_TRUE(cd_test::MakeImage(scratch_ / "good.cue", cd_test::kThreeTones));
   using test_support::WriteFileBytes;
-  WriteFileBytes(scratch_ / "empty.cue", "");
-  WriteFileBytes(scratch_ / "empty.bin", "");
-  WriteFileBytes(scratch_ / "garbage.cue", std::string("\x01\xff\x7fTRACK ??\0 INDEX", 17));
-  WriteFileBytes(scratch_ / "garbage.bin", "x");
   WriteFileBytes(scratch_ / "nobin.cue",
                  "FILE \"nobin.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n");
   // Neither a cue sheet nor the data file it names may block the device: FIFOs count as missing.
+  // (Sheets that parse to no disc are the disc's own cases.)
   ASSERT_EQ(mkfifo((scratch_ / "fifo.cue").c_str(), 0600), 0);
   ASSERT_EQ(mkfifo((scratch_ / "fifo.bin").c_str(), 0600), 0);
   WriteFileBytes(scratch_ / "fifobin.cue",
                  "FILE \"fifo.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n");
-  // A data file shorter than its sheet says: the third track starts past its end.
-  std::string sheet = test_support::ReadFileBytes(scratch_ / "good.cue");
-  WriteFileBytes(scratch_ / "short.cue", sheet.replace(sheet.find("good.bin"), 4, "short"));
-  std::filesystem::copy_file(scratch_ / "good.bin", scratch_ / "short.bin");
-  std::filesystem::resize_file(scratch_ / "short.bin", 100 * cd_test::kSectorBytes);
 
-  for (const char* drive : {"missing.cue", "empty.cue", "garbage.cue", "nobin.cue", "fifo.cue",
-                            "fifobin.cue", "short.cue", "/dev/null"}) {
+  for (const char* drive : {"missing.cue", "nobin.cue", "fifo.cue", "fifobin.cue", "/dev/null"}) {
     SCOPED_TRACE(drive);
     OpenDisc(scratch_ / drive);
     EXPECT_EQ(Send("status cdaudio mode"), "open");
