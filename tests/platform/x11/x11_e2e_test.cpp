@@ -39,18 +39,14 @@ TEST_F(PlainPresentTest, APresentedSurfaceReadsBackPixelForPixelWithoutSharedMem
   Child* probe = Probe({"present", "13", "7", "40", "30"});
   ASSERT_NE(probe, nullptr);
   ASSERT_EQ(ReadLine(*probe), "ready");
-  std::vector<std::uint32_t> pixels;
-  ASSERT_TRUE(WaitUntil([&] {
-    pixels = ReadPixels(root(), 13, 7, 40, 30);
-    return pixels.size() == 1200 && pixels[1199] == ((39u * 5) << 16 | (29u * 7) << 8 | 0x5A);
-  }));
-  for (int row = 0; row < 30; ++row) {
-    for (int col = 0; col < 40; ++col) {
-      const std::uint32_t expected =
-          static_cast<std::uint32_t>((col * 5) << 16 | (row * 7) << 8 | 0x5A);
-      ASSERT_EQ(pixels[row * 40 + col], expected) << col << "," << row;
-    }
+  std::vector<std::uint32_t> expected;
+  for (std::uint32_t row = 0; row < 30; ++row) {
+    for (std::uint32_t col = 0; col < 40; ++col)
+      expected.push_back((col * 5) << 16 | (row * 7) << 8 | 0x5A);
   }
+  std::vector<std::uint32_t> pixels;
+  EXPECT_TRUE(WaitUntil([&] { return (pixels = ReadPixels(root(), 13, 7, 40, 30)) == expected; }));
+  EXPECT_EQ(pixels, expected);
 }
 
 TEST_F(X11Backend, ACaptureReadsThePatternOnScreenAndClipsAtTheEdges) {
@@ -68,12 +64,10 @@ TEST_F(X11Backend, ACaptureReadsThePatternOnScreenAndClipsAtTheEdges) {
 }
 
 TEST_F(X11Backend, WithoutAnXServerTheProgramSaysSoAndFails) {
-  for (const std::string& display : {std::string(), std::string(":99999")}) {
-    Child* probe =
-        Launch(BuildPath("tests/x11_probe"), {"capture", "0", "0", "1", "1"}, {}, display);
-    ASSERT_NE(probe, nullptr);
-    EXPECT_EQ(WaitExit(*probe), 1) << "DISPLAY=" << display;
-  }
+  Child* probe =
+      Launch(BuildPath("tests/x11_probe"), {"capture", "0", "0", "1", "1"}, {}, ":99999");
+  ASSERT_NE(probe, nullptr);
+  EXPECT_EQ(WaitExit(*probe), 1);
 }
 
 }  // namespace

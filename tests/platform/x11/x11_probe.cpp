@@ -20,19 +20,6 @@ void Say(const std::string& line) {
   std::fflush(stdout);
 }
 
-// A borderless pixel-unit form at (x, y) with a picture box filling it.
-struct Canvas {
-  Canvas(const std::string& caption, int x, int y, int w, int h)
-      : form(caption, BorderStyle::kNone) {
-    form.SetScaleMode(ScaleMode::kPixels);
-    form.Move(x * TwipsPerPixelX(), y * TwipsPerPixelY(), w * TwipsPerPixelX(),
-              h * TwipsPerPixelY());
-    box.SetBounds(Rect{0, 0, w, h});
-  }
-  Form form;
-  PictureBox box{&form};
-};
-
 int Run(EventLoop& loop) {
   loop.RunUntil([] { return false; });
   return loop.ExitCode();
@@ -61,14 +48,19 @@ int main(int argc, char** argv) {
   if (mode == "present") {  // present <x> <y> <w> <h>: a pattern, drawn through the hDC.
     const int x = std::atoi(argv[2]), y = std::atoi(argv[3]);
     const int w = std::atoi(argv[4]), h = std::atoi(argv[5]);
-    Canvas canvas("present", x, y, w, h);
-    canvas.form.Show();
-    corvane::gfx::Surface* image = corvane::gfx::DeviceContexts::Lookup(canvas.box.hDC());
+    Form form("present", BorderStyle::kNone);
+    form.SetScaleMode(ScaleMode::kPixels);
+    form.Move(x * TwipsPerPixelX(), y * TwipsPerPixelY(), w * TwipsPerPixelX(),
+              h * TwipsPerPixelY());
+    PictureBox box(&form);
+    box.SetBounds(Rect{0, 0, w, h});
+    form.Show();
+    corvane::gfx::Surface* image = corvane::gfx::DeviceContexts::Lookup(box.hDC());
     for (int row = 0; row < h; ++row) {
       for (int col = 0; col < w; ++col)
         image->Row(row)[col] = (col * 5) << 16 | (row * 7) << 8 | 0x5A;
     }
-    canvas.box.Refresh();
+    box.Refresh();
     Say("ready");
     return Run(loop);
   }
