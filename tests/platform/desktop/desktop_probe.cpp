@@ -43,13 +43,8 @@ int main(int argc, char** argv) {
     Timer ticker(&form, 100, true);
     ticker.on_timer = [] { Say("tick"); };
     std::string file(255, '\0');
-    OpenFileNameA request;
-    request.owner = form.hWnd();
-    request.filter = "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0";
-    request.file = file.data();
-    request.max_file = 255;
-    request.initial_dir = argv[3];
-    request.title = "ﾌｧｲﾙを開く";
+    OpenFileNameA request{
+        form.hWnd(), "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0", file.data(), 255, argv[3], "ﾌｧｲﾙを開く"};
     const int result = GetOpenFileNameA(&request);
     Say("result " + std::to_string(result) + " " + file.c_str());
     return 0;
