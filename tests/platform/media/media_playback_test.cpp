@@ -95,16 +95,5 @@ TEST_F(MediaPlayback, LoopedWaveRepeatsIsReplacedAndStops) {
   EXPECT_GT(recorded.back().seconds, 0.2);
 }
 
-TEST_F(MediaPlayback, SynchronousWavePlaysOnceAndReturnsAtItsEnd) {
-  const std::string wav = scratch_ / "once.wav";
-  audio_test::WriteWave(wav, {{880, 0.2}});
-  // A loop without async would never return, so the loop flag is ignored here.
-  ASSERT_TRUE(PlaySoundA(wav.c_str(), 0, kSndSync | kSndLoop));
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  int runs = 0;
-  for (const Segment& s : Recorded({880})) runs += s.frequency == 880 ? 1 : 0;
-  EXPECT_EQ(runs, 1);
-}
-
 }  // namespace
 }  // namespace corvane::platform
