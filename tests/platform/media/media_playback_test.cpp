@@ -36,8 +36,6 @@ TEST_F(MediaPlayback, Mp3EndsStoppedAtItsEndAndPlaysAgainFromZero) {
   EXPECT_EQ(Status("mp3play", "mode"), "stopped");
   const int length = std::stoi(Status("MP3Play", "length"));
   EXPECT_NEAR(length, 600, 30);
-  EXPECT_EQ(Send("play MP3Play from 700"), kMciErrOutOfRange);
-  EXPECT_EQ(Send("play MP3Play from 400 to 100"), kMciErrOutOfRange);
 
   ASSERT_EQ(Send("play MP3Play"), 0u);
   EXPECT_EQ(Status("MP3Play", "mode"), "playing");
