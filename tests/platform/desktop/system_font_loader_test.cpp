@@ -91,34 +91,5 @@ TEST(SystemFontLoader, CaptionsRenderInsideTheirMeasuredBox) {
   }
 }
 
-TEST(SystemFontLoader, MissingBoldAndItalicAreSynthesised) {
-  auto regular = Loader().Open(kDialogFont, 26);
-  FontSpec bold_spec = kDialogFont;
-  bold_spec.weight = 700;
-  auto bold = Loader().Open(bold_spec, 26);
-  FontSpec italic_spec = kDialogFont;
-  italic_spec.italic = true;
-  auto italic = Loader().Open(italic_spec, 26);
-  ASSERT_TRUE(regular && bold && italic);
-
-  EXPECT_GT(Ink(bold->RenderGlyph(U'設')), Ink(regular->RenderGlyph(U'設')) * 11 / 10);
-
-  // An upright 'l' has its ink in the same columns at top and bottom; a slanted one leans right.
-  auto lean = [](const gfx::Glyph& glyph) {
-    auto centre = [&](int row) {
-      long weight = 0, sum = 0;
-      for (int x = 0; x < glyph.width; ++x) {
-        weight += glyph.coverage[static_cast<std::size_t>(row * glyph.width + x)];
-        sum +=
-            static_cast<long>(x) * glyph.coverage[static_cast<std::size_t>(row * glyph.width + x)];
-      }
-      return weight == 0 ? 0.0 : static_cast<double>(sum) / weight;
-    };
-    return centre(1) - centre(glyph.height - 2);
-  };
-  EXPECT_NEAR(lean(regular->RenderGlyph(U'l')), 0.0, 0.5);
-  EXPECT_GT(lean(italic->RenderGlyph(U'l')), 2.0);
-}
-
 }  // namespace
 }  // namespace corvane::platform
