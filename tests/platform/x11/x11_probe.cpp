@@ -15,10 +15,6 @@
 using namespace corvane::platform;
 
 namespace {
-void Say(const std::string& line) {
-  std::printf("%s\n", line.c_str());
-  std::fflush(stdout);
-}
 
 int Run(EventLoop& loop) {
   loop.RunUntil([] { return false; });
@@ -27,6 +23,7 @@ int Run(EventLoop& loop) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);  // Each report reaches the test at once.
   auto platform = x11::X11Platform::Open();
   if (!platform) return 1;
   const std::string mode = argc > 1 ? argv[1] : "";
@@ -42,7 +39,8 @@ int main(int argc, char** argv) {
     SetParent(preview.hWnd(), host);
     preview.Move(0, 0, rect.Width() * TwipsPerPixelX(), rect.Height() * TwipsPerPixelY());
     preview.Show();
-    Say("ready " + std::to_string(rect.Width()) + "x" + std::to_string(rect.Height()));
+    std::puts(
+        ("ready " + std::to_string(rect.Width()) + "x" + std::to_string(rect.Height())).c_str());
     return Run(loop);
   }
   if (mode == "present") {  // present <x> <y> <w> <h>: a pattern, drawn through the hDC.
@@ -61,7 +59,7 @@ int main(int argc, char** argv) {
         image->Row(row)[col] = (col * 5) << 16 | (row * 7) << 8 | 0x5A;
     }
     box.Refresh();
-    Say("ready");
+    std::puts("ready");
     return Run(loop);
   }
   if (mode == "capture") {  // capture <x> <y> <w> <h>: the screen there, as hex pixels.
@@ -79,7 +77,7 @@ int main(int argc, char** argv) {
         line += hex;
       }
     }
-    Say(line);
+    std::puts(line.c_str());
     return 0;
   }
   std::fprintf(stderr, "x11_probe: unknown mode '%s'\n", mode.c_str());
