@@ -1,9 +1,6 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -14,19 +11,15 @@ namespace corvane::gfx::test {
 // A surface whose every pixel differs from every other one and from 0, so that a pixel copied from
 // the wrong place, or not copied, shows.
 inline Surface Patterned(int width, int height, Pixel base) {
-  auto surface = Surface::Create(width, height);
-  EXPECT_TRUE(surface.has_value());
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) surface->Row(y)[x] = base + static_cast<Pixel>(y * width + x);
-  }
-  return std::move(*surface);
+  Surface surface = *Surface::Create(width, height);
+  for (int i = 0; i < width * height; ++i) surface.Row(i / width)[i % width] = base + Pixel(i);
+  return surface;
 }
 
 inline Surface Filled(int width, int height, ColorRef color) {
-  auto surface = Surface::Create(width, height);
-  EXPECT_TRUE(surface.has_value());
-  surface->Fill(color);
-  return std::move(*surface);
+  Surface surface = *Surface::Create(width, height);
+  surface.Fill(color);
+  return surface;
 }
 
 // All pixels, row after row.
@@ -59,24 +52,6 @@ inline std::pair<std::vector<Pixel>, bool> ReferenceStretch(const Surface& dst, 
     }
   }
   return {expected, copied};
-}
-
-// One character per pixel, one line per row, by a map from colour to character ('?' for others),
-// so that expected shapes can be written as pictures.
-inline std::string Picture(const Surface& surface,
-                           const std::vector<std::pair<ColorRef, char>>& legend) {
-  std::string text;
-  for (int y = 0; y < surface.height(); ++y) {
-    for (int x = 0; x < surface.width(); ++x) {
-      char c = '?';
-      for (const auto& [color, mark] : legend) {
-        if (ToPixel(color) == surface.Row(y)[x]) c = mark;
-      }
-      text += c;
-    }
-    text += '\n';
-  }
-  return text;
 }
 
 }  // namespace corvane::gfx::test

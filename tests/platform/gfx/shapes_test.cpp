@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <string>
@@ -13,7 +12,6 @@ namespace corvane::gfx {
 namespace {
 
 using test::Filled;
-using test::Picture;
 using test::PixelsOf;
 
 constexpr ColorRef kGround = Rgb(0xEC, 0xE9, 0xD8);
@@ -22,10 +20,19 @@ constexpr ColorRef kFill = Rgb(0xF3, 0xF3, 0xEE);
 const Pen kPen = Pen::Solid(kInk);
 const Brush kBrush = Brush::Solid(kFill);
 
-// '.' background, 'O' outline, '#' fill; rows end in '/'.
+// '.' background, 'O' outline, '#' fill, '?' anything else; rows end in '/'.
 std::string Show(const Surface& s) {
-  std::string picture = Picture(s, {{kGround, '.'}, {kInk, 'O'}, {kFill, '#'}});
-  std::replace(picture.begin(), picture.end(), '\n', '/');
+  std::string picture;
+  for (int y = 0; y < s.height(); ++y) {
+    for (int x = 0; x < s.width(); ++x) {
+      const Pixel p = s.Row(y)[x];
+      picture += p == ToPixel(kGround) ? '.'
+                 : p == ToPixel(kInk)  ? 'O'
+                 : p == ToPixel(kFill) ? '#'
+                                       : '?';
+    }
+    picture += '/';
+  }
   return picture;
 }
 

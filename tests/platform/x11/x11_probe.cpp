@@ -6,7 +6,6 @@
 #include <string>
 
 #include "platform/api/user32.h"
-#include "platform/capture.h"
 #include "platform/forms/form.h"
 #include "platform/forms/picture_box.h"
 #include "platform/service.h"
@@ -61,24 +60,6 @@ int main(int argc, char** argv) {
     box.Refresh();
     std::puts("ready");
     return Run(loop);
-  }
-  if (mode == "capture") {  // capture <x> <y> <w> <h>: the screen there, as hex pixels.
-    const Rect source{std::atoi(argv[2]), std::atoi(argv[3]),
-                      std::atoi(argv[2]) + std::atoi(argv[4]),
-                      std::atoi(argv[3]) + std::atoi(argv[5])};
-    auto surface = corvane::gfx::Surface::Create(source.Width(), source.Height());
-    surface->Fill(corvane::gfx::Rgb(1, 2, 3));
-    const bool ok = Service<CaptureService>::Get().CaptureScreen(source, *surface, 0, 0);
-    std::string line = ok ? "captured" : "failed";
-    for (int row = 0; row < surface->height(); ++row) {
-      for (int col = 0; col < surface->width(); ++col) {
-        char hex[16];
-        std::snprintf(hex, sizeof hex, " %06x", surface->Row(row)[col]);
-        line += hex;
-      }
-    }
-    std::puts(line.c_str());
-    return 0;
   }
   std::fprintf(stderr, "x11_probe: unknown mode '%s'\n", mode.c_str());
   return 2;
