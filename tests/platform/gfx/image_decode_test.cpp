@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 #include "platform/gfx/jpeg_encode.h"
@@ -27,51 +26,43 @@ Surface Gradient(int width, int height) {
   return surface;
 }
 
-// The largest difference in any channel.
-int Difference(Pixel a, Pixel b) {
-  int worst = 0;
-  for (int shift : {0, 8, 16})
-    worst = std::max(worst, std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)));
-  return worst;
-}
-
 TEST(Jpeg, AnEncodedPictureDecodesBackWithinTolerance) {
   // An odd size, so partial blocks on both axes are encoded and cut off again.
-  const int width = 17, height = 9;
-  const Surface original = Gradient(width, height);
-  const auto encoded = EncodeJpeg(original, 95);
-  ASSERT_TRUE(encoded);
-  ImageResult decoded = DecodeJpeg(*encoded);
+  const Surface original = Gradient(17, 9);
+  ImageResult decoded = DecodeJpeg(*EncodeJpeg(original, 95));
   ASSERT_TRUE(decoded) << decoded.error();
-  ASSERT_EQ(decoded.surface().width(), width);
-  ASSERT_EQ(decoded.surface().height(), height);
-  for (int i = 0; i < width * height; ++i) {
-    const Pixel pixel = decoded.surface().Row(i / width)[i % width];
-    ASSERT_LE(Difference(pixel, original.Row(i / width)[i % width]), 12) << i;
-    ASSERT_EQ(pixel >> 24, 0u) << "unused byte must stay 0";
+  ASSERT_EQ(decoded.surface().width(), 17);
+  ASSERT_EQ(decoded.surface().height(), 9);
+  for (int i = 0; i < 17 * 9; ++i) {
+    const Pixel a = decoded.surface().Row(i / 17)[i % 17], b = original.Row(i / 17)[i % 17];
+    for (int shift : {0, 8, 16}) {
+      ASSERT_LE(std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)), 12) << i;
+    }
+    ASSERT_EQ(a >> 24, 0u) << "unused byte must stay 0";
   }
 }
 
-// Writes a GIF with one frame through giflib's encoder.
+// One frame written through giflib's encoder: a palette of a power-of-two size, and the indices
+// in the order the file stores them.
 struct GifFrame {
-  int screen_width, screen_height;
-  int left, top, width, height;
+  int screen_width, screen_height, left, top, width, height;
   bool interlace;
-  int transparent_index;                  // -1 for none
-  std::vector<GifColorType> palette;      // power-of-two size
-  std::vector<std::uint8_t> stored_rows;  // in the order the file stores them
+  int transparent_index;  // -1 for none
+  std::vector<GifColorType> palette;
+  std::vector<GifPixelType> stored_rows;
 };
 
-int WriteToVector(GifFileType* gif, const GifByteType* data, int length) {
-  auto* out = static_cast<Bytes*>(gif->UserData);
-  out->insert(out->end(), data, data + length);
-  return length;
-}
-
-Bytes EncodeGif(const GifFrame& frame) {
+Bytes EncodeGif(GifFrame frame) {
   Bytes out;
   int error = 0;
-  GifFileType* gif = EGifOpen(&out, WriteToVector, &error);
+  GifFileType* gif = EGifOpen(
+      &out,
+      [](GifFileType* g, const GifByteType* data, int length) {
+        static_cast<Bytes*>(g->UserData)
+            ->insert(static_cast<Bytes*>(g->UserData)->end(), data, data + length);
+        return length;
+      },
+      &error);
   ColorMapObject* map =
       GifMakeMapObject(static_cast<int>(frame.palette.size()), frame.palette.data());
   EGifSetGifVersion(gif, true);
@@ -83,9 +74,9 @@ Bytes EncodeGif(const GifFrame& frame) {
     EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension);
   }
   EGifPutImageDesc(gif, frame.left, frame.top, frame.width, frame.height, frame.interlace, nullptr);
-  std::vector<GifPixelType> rows(frame.stored_rows.begin(), frame.stored_rows.end());
-  for (int y = 0; y < frame.height; ++y)
-    EGifPutLine(gif, rows.data() + y * frame.width, frame.width);
+  for (int y = 0; y < frame.height; ++y) {
+    EGifPutLine(gif, frame.stored_rows.data() + y * frame.width, frame.width);
+  }
   EGifCloseFile(gif, &error);
   GifFreeMapObject(map);
   return out;
@@ -101,26 +92,27 @@ ColorRef PaletteColour(int index) {
 
 TEST(Gif, FirstFrameDecodesExactlyWithTransparencyAndPlacement) {
   // A 3 x 2 frame at (2, 1) on a 6 x 4 screen; index 2 is transparent.
-  const std::vector<std::uint8_t> indices = {0, 1, 2, 3, 2, 1};
-  const Bytes file = EncodeGif({6, 4, 2, 1, 3, 2, false, 2, kPalette, indices});
-  ImageResult decoded = DecodeGif(file, kBackdrop);
+  const std::vector<GifPixelType> indices = {0, 1, 2, 3, 2, 1};
+  ImageResult decoded =
+      DecodeGif(EncodeGif({6, 4, 2, 1, 3, 2, false, 2, kPalette, indices}), kBackdrop);
   ASSERT_TRUE(decoded) << decoded.error();
-  const Surface& surface = decoded.surface();
-  ASSERT_EQ(surface.width(), 6);
-  ASSERT_EQ(surface.height(), 4);
+  ASSERT_EQ(decoded.surface().width(), 6);
+  ASSERT_EQ(decoded.surface().height(), 4);
   for (int i = 0; i < 24; ++i) {
     const int x = i % 6, y = i / 6;
     const bool in_frame = x >= 2 && x < 5 && y >= 1 && y < 3;
     const int index = in_frame ? indices[static_cast<std::size_t>((y - 1) * 3 + (x - 2))] : 2;
-    EXPECT_EQ(ToColorRef(surface.Row(y)[x]), index == 2 ? kBackdrop : PaletteColour(index)) << i;
+    EXPECT_EQ(ToColorRef(decoded.surface().Row(y)[x]),
+              index == 2 ? kBackdrop : PaletteColour(index))
+        << i;
   }
 }
 
 TEST(Gif, InterlacedRowsAreReturnedInDisplayOrder) {
   // Ten rows, row r filled with index r % 4, stored in the four interlace passes.
-  const int order[] = {0, 8, 4, 2, 6, 1, 3, 5, 7, 9};
-  std::vector<std::uint8_t> stored;
-  for (int row : order) stored.insert(stored.end(), 2, static_cast<std::uint8_t>(row % 4));
+  std::vector<GifPixelType> stored;
+  for (int row : {0, 8, 4, 2, 6, 1, 3, 5, 7, 9})
+    stored.insert(stored.end(), 2, GifPixelType(row % 4));
   ImageResult decoded = DecodeGif(EncodeGif({2, 10, 0, 0, 2, 10, true, -1, kPalette, stored}));
   ASSERT_TRUE(decoded) << decoded.error();
   for (int y = 0; y < 10; ++y) {

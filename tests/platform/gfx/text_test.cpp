@@ -4,8 +4,10 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "platform/fake/fake_font_loader.h"
+#include "tests/platform/gfx/raster_test_util.h"
 
 namespace corvane::gfx {
 namespace {
@@ -22,12 +24,6 @@ struct Box {
   int left, top, right, bottom;  // right and bottom exclusive
   ColorRef color;
 };
-
-Surface Make(int width, int height, ColorRef fill) {
-  Surface surface = *Surface::Create(width, height);
-  surface.Fill(fill);
-  return surface;
-}
 
 // Every pixel is the background but those in the boxes, later boxes on top.
 void ExpectPixels(const Surface& surface, ColorRef background, std::initializer_list<Box> boxes) {
@@ -49,18 +45,13 @@ class TextTest : public ::testing::Test {
 };
 
 TEST(FontPixelSize, RoundsPointsAtTheScreenResolutionAndStaysInRange) {
-  struct Case {
-    float points;
-    int dpi;
-    int pixels;
-  };
-  const Case cases[] = {{9.75F, 96, 13},
-                        {9.75F, 144, 20},
-                        {-3.0F, 96, 1},
-                        {1e9F, 96, kMaxFontPixels},
-                        {std::numeric_limits<float>::quiet_NaN(), 96, 1}};
-  for (const Case& c : cases) {
-    EXPECT_EQ(FontPixelSize(c.points, c.dpi), c.pixels) << c.points << " pt at " << c.dpi;
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  for (const auto& [points, dpi, pixels] : {std::tuple{9.75F, 96, 13},
+                                            {9.75F, 144, 20},
+                                            {-3.0F, 96, 1},
+                                            {1e9F, 96, kMaxFontPixels},
+                                            {nan, 96, 1}}) {
+    EXPECT_EQ(FontPixelSize(points, dpi), pixels) << points << " pt at " << dpi;
   }
 }
 
@@ -85,11 +76,11 @@ TEST_F(TextTest, MeasureAddsAdvancesAndKerningOverDecodedText) {
 
 TEST_F(TextTest, DrawPlacesGlyphsFromTheLineBoxTopLeftClippedOnEverySide) {
   FontFace face = Open();
-  Surface placed = Make(20, 16, kWhite);
+  Surface placed = test::Filled(20, 16, kWhite);
   DrawText(placed, face, 2, 3, "a b", kBlack);
   // Pens at 2, 8 (space, nothing painted) and 14.
   ExpectPixels(placed, kWhite, {{3, 3, 7, 13, kBlack}, {15, 3, 19, 13, kBlack}});
-  Surface surface = Make(8, 6, kWhite);
+  Surface surface = test::Filled(8, 6, kWhite);
   DrawText(surface, face, -4, -5, "ab", kBlack);
   // 'a' covers columns -3..0 and 'b' 3..6, rows -5..4: what lies inside the surface remains.
   ExpectPixels(surface, kWhite, {{0, 0, 1, 5, kBlack}, {3, 0, 7, 5, kBlack}});
@@ -100,7 +91,7 @@ TEST_F(TextTest, DrawPlacesGlyphsFromTheLineBoxTopLeftClippedOnEverySide) {
 
 TEST_F(TextTest, CentredTextWiderThanTheBoxIsCutOnBothSidesAndBelow) {
   FontFace face = Open();
-  Surface surface = Make(16, 12, kWhite);
+  Surface surface = test::Filled(16, 12, kWhite);
   // 設定 is 26 wide; in a box from x 5, 6 wide, the pen starts at 5 + (6 - 26) / 2 = -5, so the
   // glyphs cover columns -4..6 and 9..19. The box keeps columns 5..10 and rows 2..6.
   DrawTextCentred(surface, face, {5, 2, 11, 7}, "\xE8\xA8\xAD\xE5\xAE\x9A", kBlack);
@@ -111,7 +102,7 @@ TEST_F(TextTest, UnderlineSpansThePensTravel) {
   FontSpec spec = kDialogFont;
   spec.underline = true;
   FontFace face = Open(spec);
-  Surface surface = Make(14, 14, kWhite);
+  Surface surface = test::Filled(14, 14, kWhite);
   DrawText(surface, face, 1, 0, "ab", kBlack);
   ExpectPixels(surface, kWhite,
                {{2, 0, 6, 10, kBlack}, {8, 0, 12, 10, kBlack}, {1, 11, 13, 12, kBlack}});
@@ -119,7 +110,7 @@ TEST_F(TextTest, UnderlineSpansThePensTravel) {
 
 TEST_F(TextTest, DisabledLookIsWhiteOffsetByOneUnderGrey) {
   FontFace face = Open();
-  Surface surface = Make(8, 13, kPaper);
+  Surface surface = test::Filled(8, 13, kPaper);
   DrawText(surface, face, 0, 0, "a", Rgb(200, 0, 0), TextLook::kDisabled);
   const ColorRef grey = Rgb(128, 128, 128);
   ExpectPixels(surface, kPaper, {{2, 1, 6, 11, kWhite}, {1, 0, 5, 10, grey}});
@@ -137,7 +128,7 @@ class HalfFont : public Font {
 
 TEST(TextBlend, PartialCoverageMixesEachChannelWithRounding) {
   FontFace face(std::make_unique<HalfFont>(), false, false);
-  Surface surface = Make(3, 1, Rgb(255, 100, 0));
+  Surface surface = test::Filled(3, 1, Rgb(255, 100, 0));
   DrawText(surface, face, 0, 0, "x", Rgb(0, 200, 255));
   // (over * 128 + under * 127 + 127) / 255 per channel.
   ExpectPixels(surface, Rgb(255, 100, 0),
@@ -149,7 +140,7 @@ TEST(TextBlend, ABitmapSmallerThanItsSizeIsIgnoredNotRead) {
     Glyph RenderGlyph(char32_t) override { return {4, 4, 0, 1, 2, {255}}; }
   };
   FontFace face(std::make_unique<ShortFont>(), false, false);
-  Surface surface = Make(4, 4, kWhite);
+  Surface surface = test::Filled(4, 4, kWhite);
   DrawText(surface, face, 0, 0, "x", kBlack);
   ExpectPixels(surface, kWhite, {});
   EXPECT_EQ(MeasureText(face, "xx").width, 4);

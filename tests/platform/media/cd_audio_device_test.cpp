@@ -32,6 +32,12 @@ class CdAudio : public ::testing::Test {
     const MCIERROR result = session_.Execute(command, answer);
     return result == 0 ? answer : "error " + std::to_string(result);
   }
+  // The answers, each followed by a bar.
+  std::string Transcript(std::initializer_list<const char*> commands) {
+    std::string answers;
+    for (const char* command : commands) answers += Send(command) + "|";
+    return answers;
+  }
 
   audio_test::Scratch scratch_;
   AudioMixer mixer_;
@@ -52,52 +58,37 @@ TEST_F(CdAudio, WithoutAPlayableDiscTheDoorIsOpenAndNothingElseAnswers) {
   for (const char* drive : {"missing.cue", "nobin.cue", "fifo.cue", "fifobin.cue", "/dev/null"}) {
     SCOPED_TRACE(drive);
     OpenDisc(scratch_ / drive);
-    EXPECT_EQ(Send("status cdaudio mode"), "open");
-    for (const char* command : {"status cdaudio number of tracks", "status cdaudio current track",
-                                "play cdaudio", "play cdaudio from 1"}) {
-      EXPECT_EQ(Send(command), "error 276") << command;
-    }
-    EXPECT_EQ(Send("stop cdaudio"), "");
-    EXPECT_EQ(Send("close cdaudio"), "");
+    EXPECT_EQ(Transcript({"status cdaudio mode", "status cdaudio number of tracks",
+                          "status cdaudio current track", "play cdaudio", "play cdaudio from 1",
+                          "stop cdaudio", "close cdaudio"}),
+              "open|error 276|error 276|error 276|error 276|||");
   }
 }
 
-// The program asks in TMSF only.
 TEST_F(CdAudio, StatusAnswersTracksAndTheirPositions) {
   ASSERT_TRUE(cd_test::MakeImage(scratch_ / "disc.cue", cd_test::kThreeTones));
   OpenDisc(scratch_ / "disc.cue");
-  EXPECT_EQ(Send("status cdaudio number of tracks"), "3");
-  EXPECT_EQ(Send("Set CDAudio Time Format TMSF"), "");
-  EXPECT_EQ(Send("status cdaudio position track 3"), "03:00:00:00");
-  EXPECT_EQ(Send("status cdaudio position track 4"), "error 282");
+  EXPECT_EQ(Transcript({"status cdaudio number of tracks", "Set CDAudio Time Format TMSF",
+                        "status cdaudio position track 3", "status cdaudio position track 4"}),
+            "3||03:00:00:00|error 282|");
 }
 
 TEST_F(CdAudio, PlayChecksItsRangeAndMovesTheHead) {
   ASSERT_TRUE(cd_test::MakeImage(scratch_ / "disc.cue", cd_test::kThreeTones));
   OpenDisc(scratch_ / "disc.cue");
   ASSERT_EQ(Send("set cdaudio time format tmsf"), "");
-  for (const char* command : {"play cdaudio from 4", "play cdaudio from 3 to 2",
-                              "play cdaudio to 3:0:1:0 from 3:0:1:1", "play cdaudio from 0"}) {
-    EXPECT_EQ(Send(command), "error 282") << command;
-  }
-
-  // An empty range only moves the head.
-  EXPECT_EQ(Send("play cdaudio from 2 to 2"), "");
-  EXPECT_EQ(Send("status cdaudio position"), "02:00:00:00");
-  EXPECT_EQ(Send("status cdaudio mode"), "stopped");
-
-  EXPECT_EQ(Send("play cdaudio from 2"), "");
-  EXPECT_EQ(Send("status cdaudio mode"), "playing");
-  EXPECT_EQ(Send("stop cdaudio"), "");
-  EXPECT_EQ(Send("status cdaudio mode"), "stopped");
-  EXPECT_EQ(Send("status cdaudio current track"), "2");
-
-  // Played to its end, the disc starts over from a plain play.
-  EXPECT_EQ(Send("play cdaudio from 3:0:0:73 wait"), "");
-  EXPECT_EQ(Send("status cdaudio position"), "03:00:01:00");
-  EXPECT_EQ(Send("play cdaudio"), "");
-  EXPECT_EQ(Send("status cdaudio current track"), "1");
-  EXPECT_EQ(Send("status cdaudio mode"), "playing");
+  EXPECT_EQ(Transcript({"play cdaudio from 4", "play cdaudio from 3 to 2",
+                        "play cdaudio to 3:0:1:0 from 3:0:1:1", "play cdaudio from 0"}),
+            "error 282|error 282|error 282|error 282|");
+  // An empty range only moves the head; played to its end, the disc starts over from a plain
+  // play.
+  EXPECT_EQ(Transcript({"play cdaudio from 2 to 2", "status cdaudio position",
+                        "status cdaudio mode", "play cdaudio from 2", "status cdaudio mode",
+                        "stop cdaudio", "status cdaudio mode", "status cdaudio current track"}),
+            "|02:00:00:00|stopped||playing||stopped|2|");
+  EXPECT_EQ(Transcript({"play cdaudio from 3:0:0:73 wait", "status cdaudio position",
+                        "play cdaudio", "status cdaudio current track", "status cdaudio mode"}),
+            "|03:00:01:00||1|playing|");
 }
 
 TEST_F(CdAudio, DataTracksAreNeverPlayed) {
@@ -107,10 +98,9 @@ TEST_F(CdAudio, DataTracksAreNeverPlayed) {
   ASSERT_EQ(Send("set cdaudio time format tmsf"), "");
   // Play asked to start in the data track begins at the audio after it, and stops where the
   // next data track begins.
-  EXPECT_EQ(Send("play cdaudio from 1"), "");
-  EXPECT_EQ(Send("status cdaudio current track"), "2");
-  EXPECT_EQ(Send("play cdaudio from 1 wait"), "");
-  EXPECT_EQ(Send("status cdaudio position"), "03:00:00:00");
+  EXPECT_EQ(Transcript({"play cdaudio from 1", "status cdaudio current track",
+                        "play cdaudio from 1 wait", "status cdaudio position"}),
+            "|2||03:00:00:00|");
 }
 
 }  // namespace
