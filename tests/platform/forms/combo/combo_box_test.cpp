@@ -39,15 +39,16 @@ class ComboBoxTest : public FormsTest {
  protected:
   void ClickButton() { windows_.ClickAt(Point{50, 30}); }
 
-  // Runs "verb argument" pairs: set <text>, type <text>, field <x> (a click), drag <x>-<x> (across
-  // the field), button -, row <n> (a click on the open list), wheel <notches>, outside -,
-  // key <Tab|Down|F4>.
+  // Runs "verb argument" pairs: set <text>, disable -, type <text>, field <x> (a click), drag
+  // <x>-<x> (across the field), button -, row <n> (a click on the open list), wheel <notches>,
+  // outside -, key <Tab|Down|F4>.
   void Run(Dialog& d, const std::string& script) {
     std::istringstream in(script);
     std::string verb, arg;
     while (in >> verb >> arg) {
       const int n = std::isdigit(arg[0]) ? std::stoi(arg) : 0;
       if (verb == "set") d.combo.SetText(arg);
+      if (verb == "disable") d.combo.SetEnabled(false);
       if (verb == "type") windows_.Type(arg);
       if (verb == "field") windows_.ClickAt(Point{n, 30});
       if (verb == "button") ClickButton();
@@ -86,6 +87,7 @@ TEST_F(ComboBoxTest, ScriptedInputReachesTheFieldAndTheList) {
       {"a click on the button again closes it without a change", "button - key Down button -", "",
        0},
       {"Tab with the list open closes it and moves on", "key F4 key Down key Tab", "", 0},
+      {"a disabled box takes neither keys nor clicks", "disable - button - field 30 type 5", "", 0},
   };
   for (const Script& s : scripts) {
     SCOPED_TRACE(s.name);
