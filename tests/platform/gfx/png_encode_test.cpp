@@ -10,87 +10,35 @@
 namespace corvane::gfx {
 namespace {
 
-struct Decoded {
-  int width = 0;
-  int height = 0;
-  png_uint_32 format = 0;
-  std::vector<Pixel> pixels;  // 0x00RRGGBB, row by row
-};
-
-// Reads a PNG back with libpng itself, so the encoder is judged by a decoder that is not ours.
-std::optional<Decoded> DecodeWithLibpng(const std::vector<std::uint8_t>& file) {
+// The PNG encoder serves the picture tools: one picture with padded rows, read back by libpng
+// itself, must give its pixels without the unused top byte or the padding.
+TEST(EncodePng, APaddedSurfaceReadsBackPixelForPixelInPlainColour) {
+  constexpr int kWidth = 257, kHeight = 3, kPitch = 260;
+  std::vector<Pixel> backing(kPitch * kHeight, 0x00FF00FFU);
+  std::optional<Surface> surface =
+      Surface::Wrap(backing.data(), kWidth, kHeight, kPitch * static_cast<int>(sizeof(Pixel)));
+  ASSERT_TRUE(surface.has_value());
+  std::vector<png_byte> expected;
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      const auto r = static_cast<std::uint8_t>(x * 37 + y * 11), g = static_cast<std::uint8_t>(x),
+                 b = static_cast<std::uint8_t>((x ^ y) * 13);
+      surface->Row(y)[x] = 0xA5000000U | Pixel{r} << 16 | Pixel{g} << 8 | b;
+      expected.insert(expected.end(), {r, g, b});
+    }
+  }
+  const std::optional<std::vector<std::uint8_t>> png = EncodePng(*surface);
+  ASSERT_TRUE(png.has_value());
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_memory(&image, file.data(), file.size())) return std::nullopt;
-  Decoded decoded{static_cast<int>(image.width), static_cast<int>(image.height), image.format, {}};
-  image.format = PNG_FORMAT_RGB;
+  ASSERT_TRUE(png_image_begin_read_from_memory(&image, png->data(), png->size()));
+  EXPECT_EQ(image.width, static_cast<png_uint_32>(kWidth));
+  EXPECT_EQ(image.height, static_cast<png_uint_32>(kHeight));
+  EXPECT_EQ(image.format, PNG_FORMAT_RGB) << "no alpha channel and no palette";
   std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return std::nullopt;
-  for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) {
-    decoded.pixels.push_back(static_cast<Pixel>(rgb[i] << 16 | rgb[i + 1] << 8 | rgb[i + 2]));
-  }
-  return decoded;
-}
-
-// A value per pixel that differs in every channel from its neighbours, with the top byte set to
-// junk that must not reach the file.
-Pixel Pattern(int x, int y) {
-  const auto r = static_cast<Pixel>((x * 37 + y * 11) & 0xFF);
-  const auto g = static_cast<Pixel>((x * 5 + y * 101 + 7) & 0xFF);
-  const auto b = static_cast<Pixel>((x ^ y) * 13 & 0xFF);
-  return 0xA5000000U | r << 16 | g << 8 | b;
-}
-
-TEST(EncodePng, DecodesBackToTheSamePixelsAtAnySizeAndPitch) {
-  struct Case {
-    int width, height, pitch_pixels;  // pitch 0: an owned surface with its natural pitch
-  };
-  const Case cases[] = {{1, 1, 0}, {257, 3, 0}, {5, 300, 0}, {7, 4, 11}};
-  for (const Case& c : cases) {
-    std::vector<Pixel> backing;
-    std::optional<Surface> surface;
-    if (c.pitch_pixels == 0) {
-      surface = Surface::Create(c.width, c.height);
-    } else {
-      // Padding after each row holds values that must not leak into the picture.
-      backing.assign(static_cast<std::size_t>(c.pitch_pixels) * c.height, 0x00FF00FFU);
-      surface = Surface::Wrap(backing.data(), c.width, c.height,
-                              c.pitch_pixels * static_cast<int>(sizeof(Pixel)));
-    }
-    ASSERT_TRUE(surface.has_value());
-    for (int y = 0; y < c.height; ++y) {
-      for (int x = 0; x < c.width; ++x) surface->Row(y)[x] = Pattern(x, y);
-    }
-
-    const std::optional<std::vector<std::uint8_t>> png = EncodePng(*surface);
-    ASSERT_TRUE(png.has_value()) << c.width << "x" << c.height;
-    const std::optional<Decoded> decoded = DecodeWithLibpng(*png);
-    ASSERT_TRUE(decoded.has_value()) << c.width << "x" << c.height;
-    EXPECT_EQ(decoded->width, c.width);
-    EXPECT_EQ(decoded->height, c.height);
-    // Plain colour: no alpha channel and no palette.
-    EXPECT_EQ(decoded->format & (PNG_FORMAT_FLAG_ALPHA | PNG_FORMAT_FLAG_COLORMAP), 0U);
-    EXPECT_NE(decoded->format & PNG_FORMAT_FLAG_COLOR, 0U);
-    ASSERT_EQ(decoded->pixels.size(), static_cast<std::size_t>(c.width) * c.height);
-    int wrong = 0;
-    for (int y = 0; y < c.height; ++y) {
-      for (int x = 0; x < c.width; ++x) {
-        wrong += decoded->pixels[static_cast<std::size_t>(y) * c.width + x] !=
-                 (Pattern(x, y) & 0x00FFFFFFU);
-      }
-    }
-    EXPECT_EQ(wrong, 0) << c.width << "x" << c.height;
-  }
-}
-
-TEST(EncodePng, CompressesAFlatPictureFarBelowItsRawSizeAndRefusesAnEmptyOne) {
+  ASSERT_TRUE(png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr));
+  EXPECT_TRUE(rgb == expected);
   EXPECT_FALSE(EncodePng(Surface()).has_value());
-  // A screen of one colour must not come out as raw rows: the file is meant to be kept.
-  Surface surface = *Surface::Create(1280, 1024);
-  surface.Fill(Rgb(0x20, 0x60, 0xa0));
-  const std::optional<std::vector<std::uint8_t>> png = EncodePng(surface);
-  ASSERT_TRUE(png.has_value());
-  EXPECT_LT(png->size(), 1280U * 1024 * 3 / 100);
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <string>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "platform/gfx/surface.h"
@@ -12,19 +11,15 @@ namespace corvane::gfx::test {
 // A surface whose every pixel differs from every other one and from 0, so that a pixel copied from
 // the wrong place, or not copied, shows.
 inline Surface Patterned(int width, int height, Pixel base) {
-  auto surface = Surface::Create(width, height);
-  EXPECT_TRUE(surface.has_value());
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) surface->Row(y)[x] = base + static_cast<Pixel>(y * width + x);
-  }
-  return std::move(*surface);
+  Surface surface = *Surface::Create(width, height);
+  for (int i = 0; i < width * height; ++i) surface.Row(i / width)[i % width] = base + Pixel(i);
+  return surface;
 }
 
 inline Surface Filled(int width, int height, ColorRef color) {
-  auto surface = Surface::Create(width, height);
-  EXPECT_TRUE(surface.has_value());
-  surface->Fill(color);
-  return std::move(*surface);
+  Surface surface = *Surface::Create(width, height);
+  surface.Fill(color);
+  return surface;
 }
 
 // All pixels, row after row.
@@ -36,22 +31,27 @@ inline std::vector<Pixel> PixelsOf(const Surface& surface) {
   return pixels;
 }
 
-// One character per pixel, one line per row, by a map from colour to character ('?' for others),
-// so that expected shapes can be written as pictures.
-inline std::string Picture(const Surface& surface,
-                           const std::vector<std::pair<ColorRef, char>>& legend) {
-  std::string text;
-  for (int y = 0; y < surface.height(); ++y) {
-    for (int x = 0; x < surface.width(); ++x) {
-      char c = '?';
-      for (const auto& [color, mark] : legend) {
-        if (ToPixel(color) == surface.Row(y)[x]) c = mark;
-      }
-      text += c;
+// What copying the block at (x, y) of width x height from the source block at (src_x, src_y) of
+// src_width x src_height must give, one destination pixel at a time with no clipping arithmetic,
+// and whether any pixel was copied.
+inline std::pair<std::vector<Pixel>, bool> ReferenceStretch(const Surface& dst, int x, int y,
+                                                            int width, int height,
+                                                            const Surface& src, int src_x,
+                                                            int src_y, int src_width,
+                                                            int src_height) {
+  std::vector<Pixel> expected = PixelsOf(dst);
+  bool copied = false;
+  for (int py = 0; py < dst.height(); ++py) {
+    for (int px = 0; px < dst.width(); ++px) {
+      const std::int64_t i = std::int64_t{px} - x, j = std::int64_t{py} - y;
+      if (i < 0 || j < 0 || i >= width || j >= height) continue;
+      const std::int64_t sx = src_x + i * src_width / width, sy = src_y + j * src_height / height;
+      if (sx < 0 || sy < 0 || sx >= src.width() || sy >= src.height()) continue;
+      expected[static_cast<std::size_t>(py * dst.width() + px)] = src.Row(static_cast<int>(sy))[sx];
+      copied = true;
     }
-    text += '\n';
   }
-  return text;
+  return {expected, copied};
 }
 
 }  // namespace corvane::gfx::test

@@ -14,9 +14,7 @@ TEST(Utf8, DecodesValidTextAndReplacesEachInvalidSubsequenceOnce) {
     std::u32string expected;
   };
   const Case cases[] = {
-      {"ascii", "BGM", U"BGM"},
       {"caption", "\xE8\xA8\xAD\xE5\xAE\x9A", U"\u8A2D\u5B9A"},  // 設定
-      {"four bytes", "\xF0\x9F\x98\x80", U"\U0001F600"},
       {"highest code point", "\xF4\x8F\xBF\xBF", U"\U0010FFFF"},
       {"stray continuation",
        "a\x80"
@@ -27,7 +25,6 @@ TEST(Utf8, DecodesValidTextAndReplacesEachInvalidSubsequenceOnce) {
        "\xE3\x81"
        "A",
        {R, U'A'}},
-      {"truncated at the end after valid", "\xE3\x81\x82\xE3", {U'\u3042', R}},
       {"overlong slash", "\xC0\xAF", {R, R}},
       {"overlong three-byte", "\xE0\x80\xAF", {R, R, R}},
       {"surrogate", "\xED\xA0\x80", {R, R, R}},

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -30,36 +30,27 @@ struct Tone {
   double seconds;
 };
 
-inline void WriteLe(std::ofstream& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
+inline std::string Le(std::uint32_t value, int bytes) {
+  std::string out;
+  for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+  return out;
 }
 
 // A 16-bit stereo RIFF/WAVE file of the tones one after the other, at amplitude 0.5.
 inline void WriteWave(const std::string& path, const std::vector<Tone>& tones, int rate = kRate) {
-  std::vector<std::int16_t> samples;
+  std::string samples;
   for (const Tone& tone : tones) {
-    const auto frames = static_cast<std::size_t>(tone.seconds * rate);
-    for (std::size_t i = 0; i < frames; ++i) {
-      const double v = 0.5 * std::sin(2 * M_PI * tone.frequency * static_cast<double>(i) / rate);
-      samples.push_back(static_cast<std::int16_t>(std::lround(v * 32767)));
-      samples.push_back(samples.back());
+    for (int i = 0; i < static_cast<int>(tone.seconds * rate); ++i) {
+      const double v = 0.5 * std::sin(2 * M_PI * tone.frequency * i / rate);
+      samples += Le(static_cast<std::uint16_t>(std::lround(v * 32767)), 2);
+      samples += samples.substr(samples.size() - 2);
     }
   }
-  const auto data_bytes = static_cast<std::uint32_t>(samples.size() * 2);
-  std::ofstream out(path, std::ios::binary);
-  out.write("RIFF", 4);
-  WriteLe(out, 36 + data_bytes, 4);
-  out.write("WAVEfmt ", 8);
-  WriteLe(out, 16, 4);
-  WriteLe(out, 1, 2);
-  WriteLe(out, 2, 2);
-  WriteLe(out, static_cast<std::uint32_t>(rate), 4);
-  WriteLe(out, static_cast<std::uint32_t>(rate) * 4, 4);
-  WriteLe(out, 4, 2);
-  WriteLe(out, 16, 2);
-  out.write("data", 4);
-  WriteLe(out, data_bytes, 4);
-  out.write(reinterpret_cast<const char*>(samples.data()), data_bytes);
+  const auto size = static_cast<std::uint32_t>(samples.size());
+  const auto r = static_cast<std::uint32_t>(rate);
+  test_support::WriteFileBytes(path, "RIFF" + Le(36 + size, 4) + "WAVEfmt " + Le(16, 4) + Le(1, 2) +
+                                         Le(2, 2) + Le(r, 4) + Le(r * 4, 4) + Le(4, 2) + Le(16, 2) +
+                                         "data" + Le(size, 4) + samples);
 }
 
 // Encodes a WAV file with lame; lame_options as on its command line.
@@ -70,14 +61,11 @@ inline bool EncodeMp3(const std::string& wav, const std::string& mp3,
   return std::system(command.c_str()) == 0;
 }
 
+// The disk driver writes samples in the machine's own byte order.
 inline std::vector<std::int16_t> ReadPcm(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string bytes = test_support::ReadFileBytes(path);
   std::vector<std::int16_t> samples(bytes.size() / 2);
-  for (std::size_t i = 0; i < samples.size(); ++i) {
-    samples[i] = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[2 * i]) |
-                                           static_cast<std::uint8_t>(bytes[2 * i + 1]) << 8);
-  }
+  std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
   return samples;
 }
 
@@ -95,21 +83,18 @@ inline std::vector<Segment> Segments(const std::vector<std::int16_t>& pcm,
                                      const std::vector<int>& candidates, double noise = 0.035) {
   constexpr std::size_t kWindow = kRate / 100;
   std::vector<Segment> runs;
-  const std::size_t frames = pcm.size() / 2;
-  for (std::size_t start = 0; start + kWindow <= frames; start += kWindow) {
+  for (std::size_t start = 0; start + kWindow <= pcm.size() / 2; start += kWindow) {
     double energy = 0;
     int crossings = 0;
     for (std::size_t i = start; i < start + kWindow; ++i) {
-      const double v = pcm[2 * i] / 32768.0;
-      energy += v * v;
+      energy += pcm[2 * i] / 32768.0 * pcm[2 * i] / 32768.0;
       if (i > start && (pcm[2 * i] >= 0) != (pcm[2 * (i - 1)] >= 0)) ++crossings;
     }
     int frequency = 0;
     if (std::sqrt(energy / kWindow) > 0.05) {
-      const double measured = crossings * 100.0 / 2;
       frequency = candidates.front();
       for (int c : candidates) {
-        if (std::abs(c - measured) < std::abs(frequency - measured)) frequency = c;
+        if (std::abs(c - crossings * 50.0) < std::abs(frequency - crossings * 50.0)) frequency = c;
       }
     }
     if (!runs.empty() && runs.back().frequency == frequency) {

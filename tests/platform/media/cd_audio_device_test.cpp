@@ -4,8 +4,6 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
-#include <filesystem>
-
 #include "tests/platform/media/audio_test_files.h"
 #include "tests/platform/media/cd_test_image.h"
 
@@ -34,6 +32,12 @@ class CdAudio : public ::testing::Test {
     const MCIERROR result = session_.Execute(command, answer);
     return result == 0 ? answer : "error " + std::to_string(result);
   }
+  // The answers, each followed by a bar.
+  std::string Transcript(std::initializer_list<const char*> commands) {
+    std::string answers;
+    for (const char* command : commands) answers += Send(command) + "|";
+    return answers;
+  }
 
   audio_test::Scratch scratch_;
   AudioMixer mixer_;
@@ -41,83 +45,50 @@ class CdAudio : public ::testing::Test {
 };
 
 TEST_F(CdAudio, WithoutAPlayableDiscTheDoorIsOpenAndNothingElseAnswers) {
-  ASSERT_TRUE(cd_test::MakeImage(scratch_ / "good.cue", cd_test::kThreeTones));
   using test_support::WriteFileBytes;
-  WriteFileBytes(scratch_ / "empty.cue", "");
-  WriteFileBytes(scratch_ / "empty.bin", "");
-  WriteFileBytes(scratch_ / "garbage.cue", std::string("\x01\xff\x7fTRACK ??\0 INDEX", 17));
-  WriteFileBytes(scratch_ / "garbage.bin", "x");
   WriteFileBytes(scratch_ / "nobin.cue",
                  "FILE \"nobin.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n");
   // Neither a cue sheet nor the data file it names may block the device: FIFOs count as missing.
+  // (Sheets that parse to no disc are the disc's own cases.)
   ASSERT_EQ(mkfifo((scratch_ / "fifo.cue").c_str(), 0600), 0);
   ASSERT_EQ(mkfifo((scratch_ / "fifo.bin").c_str(), 0600), 0);
   WriteFileBytes(scratch_ / "fifobin.cue",
                  "FILE \"fifo.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n");
-  // A data file shorter than its sheet says: the third track starts past its end.
-  std::string sheet = test_support::ReadFileBytes(scratch_ / "good.cue");
-  WriteFileBytes(scratch_ / "short.cue", sheet.replace(sheet.find("good.bin"), 4, "short"));
-  std::filesystem::copy_file(scratch_ / "good.bin", scratch_ / "short.bin");
-  std::filesystem::resize_file(scratch_ / "short.bin", 100 * cd_test::kSectorBytes);
 
-  for (const char* drive : {"missing.cue", "empty.cue", "garbage.cue", "nobin.cue", "fifo.cue",
-                            "fifobin.cue", "short.cue", "/dev/null"}) {
+  for (const char* drive : {"missing.cue", "nobin.cue", "fifo.cue", "fifobin.cue", "/dev/null"}) {
     SCOPED_TRACE(drive);
     OpenDisc(scratch_ / drive);
-    EXPECT_EQ(Send("status cdaudio mode"), "open");
-    for (const char* command : {"status cdaudio number of tracks", "status cdaudio current track",
-                                "play cdaudio", "play cdaudio from 1"}) {
-      EXPECT_EQ(Send(command), "error 276") << command;
-    }
-    EXPECT_EQ(Send("stop cdaudio"), "");
-    EXPECT_EQ(Send("close cdaudio"), "");
+    EXPECT_EQ(Transcript({"status cdaudio mode", "status cdaudio number of tracks",
+                          "status cdaudio current track", "play cdaudio", "play cdaudio from 1",
+                          "stop cdaudio", "close cdaudio"}),
+              "open|error 276|error 276|error 276|error 276|||");
   }
 }
 
-TEST_F(CdAudio, StatusAnswersInEachTimeFormat) {
+TEST_F(CdAudio, StatusAnswersTracksAndTheirPositions) {
   ASSERT_TRUE(cd_test::MakeImage(scratch_ / "disc.cue", cd_test::kThreeTones));
   OpenDisc(scratch_ / "disc.cue");
-  EXPECT_EQ(Send("status cdaudio time format"), "msf");
-  EXPECT_EQ(Send("status cdaudio position"), "00:02:00");
-  EXPECT_EQ(Send("status cdaudio number of tracks"), "3");
-  EXPECT_EQ(Send("Set CDAudio Time Format TMSF"), "");
-  EXPECT_EQ(Send("status cdaudio position"), "01:00:00:00");
-  EXPECT_EQ(Send("status cdaudio position track 3"), "03:00:00:00");
-  EXPECT_EQ(Send("status cdaudio position track 4"), "error 282");
-  EXPECT_EQ(Send("status cdaudio length"), "00:03:00");
-  EXPECT_EQ(Send("status cdaudio length track 2"), "00:01:00");
-  EXPECT_EQ(Send("set cdaudio time format ms"), "");
-  EXPECT_EQ(Send("status cdaudio position track 2"), "3000");
-  EXPECT_EQ(Send("set cdaudio time format frames"), "error 293");
-  EXPECT_EQ(Send("status cdaudio time format"), "milliseconds");
+  EXPECT_EQ(Transcript({"status cdaudio number of tracks", "Set CDAudio Time Format TMSF",
+                        "status cdaudio position track 3", "status cdaudio position track 4"}),
+            "3||03:00:00:00|error 282|");
 }
 
 TEST_F(CdAudio, PlayChecksItsRangeAndMovesTheHead) {
   ASSERT_TRUE(cd_test::MakeImage(scratch_ / "disc.cue", cd_test::kThreeTones));
   OpenDisc(scratch_ / "disc.cue");
   ASSERT_EQ(Send("set cdaudio time format tmsf"), "");
-  for (const char* command : {"play cdaudio from 4", "play cdaudio from 3 to 2",
-                              "play cdaudio to 3:0:1:0 from 3:0:1:1", "play cdaudio from 0"}) {
-    EXPECT_EQ(Send(command), "error 282") << command;
-  }
-
-  // An empty range only moves the head.
-  EXPECT_EQ(Send("play cdaudio from 2 to 2"), "");
-  EXPECT_EQ(Send("status cdaudio position"), "02:00:00:00");
-  EXPECT_EQ(Send("status cdaudio mode"), "stopped");
-
-  EXPECT_EQ(Send("play cdaudio from 2"), "");
-  EXPECT_EQ(Send("status cdaudio mode"), "playing");
-  EXPECT_EQ(Send("stop cdaudio"), "");
-  EXPECT_EQ(Send("status cdaudio mode"), "stopped");
-  EXPECT_EQ(Send("status cdaudio current track"), "2");
-
-  // Played to its end, the disc starts over from a plain play.
-  EXPECT_EQ(Send("play cdaudio from 3:0:0:73 wait"), "");
-  EXPECT_EQ(Send("status cdaudio position"), "03:00:01:00");
-  EXPECT_EQ(Send("play cdaudio"), "");
-  EXPECT_EQ(Send("status cdaudio current track"), "1");
-  EXPECT_EQ(Send("status cdaudio mode"), "playing");
+  EXPECT_EQ(Transcript({"play cdaudio from 4", "play cdaudio from 3 to 2",
+                        "play cdaudio to 3:0:1:0 from 3:0:1:1", "play cdaudio from 0"}),
+            "error 282|error 282|error 282|error 282|");
+  // An empty range only moves the head; played to its end, the disc starts over from a plain
+  // play.
+  EXPECT_EQ(Transcript({"play cdaudio from 2 to 2", "status cdaudio position",
+                        "status cdaudio mode", "play cdaudio from 2", "status cdaudio mode",
+                        "stop cdaudio", "status cdaudio mode", "status cdaudio current track"}),
+            "|02:00:00:00|stopped||playing||stopped|2|");
+  EXPECT_EQ(Transcript({"play cdaudio from 3:0:0:73 wait", "status cdaudio position",
+                        "play cdaudio", "status cdaudio current track", "status cdaudio mode"}),
+            "|03:00:01:00||1|playing|");
 }
 
 TEST_F(CdAudio, DataTracksAreNeverPlayed) {
@@ -127,10 +98,9 @@ TEST_F(CdAudio, DataTracksAreNeverPlayed) {
   ASSERT_EQ(Send("set cdaudio time format tmsf"), "");
   // Play asked to start in the data track begins at the audio after it, and stops where the
   // next data track begins.
-  EXPECT_EQ(Send("play cdaudio from 1"), "");
-  EXPECT_EQ(Send("status cdaudio current track"), "2");
-  EXPECT_EQ(Send("play cdaudio from 1 wait"), "");
-  EXPECT_EQ(Send("status cdaudio position"), "03:00:00:00");
+  EXPECT_EQ(Transcript({"play cdaudio from 1", "status cdaudio current track",
+                        "play cdaudio from 1 wait", "status cdaudio position"}),
+            "|2||03:00:00:00|");
 }
 
 }  // namespace

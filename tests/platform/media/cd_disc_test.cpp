@@ -12,30 +12,26 @@
 namespace corvane::platform {
 namespace {
 
-TEST(CdImage, TableOfContentsAndSamplesComeFromTheImage) {
+// Each track's start sector, "d" after a data track, then the lead-out.
+std::string TocText(const CdToc& toc) {
+  std::string text;
+  for (const CdTrack& track : toc.tracks)
+    text += std::to_string(track.start) + (track.audio ? " " : "d ");
+  return text + "/" + std::to_string(toc.leadout);
+}
+
+TEST(CdImage, TableOfContentsComesFromTheImageAndReadsStopAtItsEnds) {
   audio_test::Scratch scratch_;
   ASSERT_TRUE(cd_test::MakeImage(scratch_ / "disc.cue", {{440, 1}, {660, 1, false}, {880, 2}}));
   std::string problem;
   const auto disc = OpenCdDisc(scratch_ / "disc.cue", problem);
   ASSERT_NE(disc, nullptr) << problem;
-  const CdToc& toc = disc->Toc();
-  ASSERT_EQ(toc.tracks.size(), 3u);
-  EXPECT_EQ(toc.tracks[1].start, 75);
-  EXPECT_EQ(toc.tracks[2].start, 150);
-  EXPECT_EQ(toc.leadout, 300);
-  EXPECT_TRUE(toc.tracks[0].audio);
-  EXPECT_FALSE(toc.tracks[1].audio);
+  EXPECT_EQ(TocText(disc->Toc()), "0 75d 150 /300");
 
-  // Samples are the little-endian bytes of the .bin, whatever the host's byte order.
-  const std::string bin = test_support::ReadFileBytes(scratch_ / "disc.bin");
+  // Reading up to the lead-out works and past it fails; the samples read are compared with the
+  // image's bytes in the layouts test below.
   std::vector<std::int16_t> samples(2 * kCdFramesPerSector * 2);
   ASSERT_TRUE(disc->ReadAudio(298, 2, samples.data()));
-  for (std::size_t i = 0; i < samples.size(); ++i) {
-    const std::size_t at = 298 * cd_test::kSectorBytes + 2 * i;
-    ASSERT_EQ(samples[i], static_cast<std::int16_t>(static_cast<std::uint8_t>(bin[at]) |
-                                                    static_cast<std::uint8_t>(bin[at + 1]) << 8))
-        << i;
-  }
   EXPECT_FALSE(disc->ReadAudio(299, 2, samples.data()));
   EXPECT_FALSE(disc->ReadAudio(-1, 1, samples.data()));
   disc->Close();
@@ -51,13 +47,9 @@ TEST(CdImage, EveryLayoutOfTheSameDiscPlaysAlike) {
   ASSERT_TRUE(cd_test::MakeImage(scratch_ / "disc.cue", cd_test::kThreeTones));
   const std::string bin = ReadFileBytes(scratch_ / "disc.bin");
   const std::size_t track_bytes = 75 * cd_test::kSectorBytes;
-  std::string swapped = bin;
-  for (std::size_t i = 0; i + 1 < swapped.size(); i += 2) std::swap(swapped[i], swapped[i + 1]);
-  WriteFileBytes(scratch_ / "swapped.raw", swapped);
   std::filesystem::create_directory(scratch_ / "sheets");
   for (int t = 0; t < 3; ++t) {
     const std::string part = bin.substr(t * track_bytes, track_bytes);
-    WriteFileBytes(scratch_ / ("t" + std::to_string(t + 1) + ".bin"), part);
     // A WAVE file with a chunk before its samples, as tagged rips have.
     std::string wave =
         std::string("RIFF\0\0\0\0WAVE", 12) + "LIST" + std::string("\4\0\0\0abcd", 8) + "fmt " +
@@ -66,14 +58,11 @@ TEST(CdImage, EveryLayoutOfTheSameDiscPlaysAlike) {
     for (int b = 0; b < 4; ++b) wave += static_cast<char>(size >> (8 * b) & 0xFF);
     WriteFileBytes(scratch_ / ("t" + std::to_string(t + 1) + ".wav"), wave + part);
   }
-  const auto per_track = [](const char* extension, const char* type) {
-    std::string sheet;
-    for (int t = 1; t <= 3; ++t) {
-      sheet += "FILE \"../t" + std::to_string(t) + extension + "\" " + type + "\n  TRACK 0" +
-               std::to_string(t) + " AUDIO\n    INDEX 01 00:00:00\n";
-    }
-    return sheet;
-  };
+  std::string per_track;
+  for (int t = 1; t <= 3; ++t) {
+    per_track += "FILE \"../t" + std::to_string(t) + ".wav\" WAVE\n  TRACK 0" + std::to_string(t) +
+                 " AUDIO\n    INDEX 01 00:00:00\n";
+  }
   const struct {
     const char* name;
     std::string sheet;
@@ -81,11 +70,7 @@ TEST(CdImage, EveryLayoutOfTheSameDiscPlaysAlike) {
       {"a data file named otherwise than the sheet",
        "FILE \"../disc.bin\" BINARY\n TRACK 01 AUDIO\n INDEX 01 00:00:00\n TRACK 02 AUDIO\n"
        " INDEX 00 00:00:70\n INDEX 01 00:01:00\n TRACK 03 AUDIO\n INDEX 01 00:02:00\n"},
-      {"big-endian samples",
-       "REM made by hand\nFILE \"../swapped.raw\" MOTOROLA\n TRACK 01 AUDIO\n INDEX 01 00:00:00\n"
-       " TRACK 02 AUDIO\n INDEX 01 00:01:00\n TRACK 03 AUDIO\n INDEX 01 00:02:00\n"},
-      {"a BINARY file per track", per_track(".bin", "BINARY")},
-      {"a WAVE file per track", per_track(".wav", "WAVE")},
+      {"a WAVE file per track", per_track},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -93,11 +78,7 @@ TEST(CdImage, EveryLayoutOfTheSameDiscPlaysAlike) {
     std::string problem;
     const auto disc = OpenCdDisc(scratch_ / "sheets/image.cue", problem);
     ASSERT_NE(disc, nullptr) << problem;
-    const CdToc& toc = disc->Toc();
-    ASSERT_EQ(toc.tracks.size(), 3u);
-    EXPECT_EQ(toc.tracks[1].start, 75);
-    EXPECT_EQ(toc.tracks[2].start, 150);
-    EXPECT_EQ(toc.leadout, 225);
+    EXPECT_EQ(TocText(disc->Toc()), "0 75 150 /225");
     std::vector<std::int16_t> samples(2 * kCdFramesPerSector * 2);
     ASSERT_TRUE(disc->ReadAudio(74, 2, samples.data()));
     EXPECT_EQ(0, std::memcmp(samples.data(), bin.data() + 74 * cd_test::kSectorBytes,

@@ -16,53 +16,41 @@ struct Gate {
 };
 
 // A sound whose every sample tells where it came from: channel c of frame f is Sample(f, c).
-// It claims `length` frames but holds only `real_length` of them; with known false the claim is
+// It claims `claimed` frames but holds only `held` of them; with `k` false the claim is
 // only an estimate.
-class FakeDecoder final : public AudioDecoder {
- public:
-  FakeDecoder(int rate, int channels, std::int64_t length, std::int64_t real_length,
-              Gate* gate = nullptr, bool known = true)
-      : rate_(rate),
-        channels_(channels),
-        length_(length),
-        real_(real_length),
-        gate_(gate),
-        known_(known) {}
+struct FakeDecoder final : public AudioDecoder {
+  FakeDecoder(int r, int c, std::int64_t claimed, std::int64_t held, Gate* g = nullptr,
+              bool k = true)
+      : rate(r), channels(c), length(claimed), real(held), gate(g), known(k) {}
 
   static float Sample(std::int64_t frame, int channel) {
     return static_cast<float>(frame) / 65536.0f * (channel % 2 == 0 ? 1.0f : -1.0f) +
            static_cast<float>(channel / 2) * 0.25f;
   }
 
-  int SampleRate() const override { return rate_; }
-  int Channels() const override { return channels_; }
-  std::int64_t LengthFrames() const override { return length_; }
-  bool LengthKnown() const override { return known_; }
-  bool Seek(std::int64_t frame) override {
-    frame_ = frame;
-    return frame <= real_;
-  }
+  int SampleRate() const override { return rate; }
+  int Channels() const override { return channels; }
+  std::int64_t LengthFrames() const override { return length; }
+  bool LengthKnown() const override { return known; }
+  bool Seek(std::int64_t to) override { return (frame = to) <= real; }
   std::size_t Read(float* samples, std::size_t frames) override {
-    if (gate_ != nullptr) {
-      gate_->entered.set_value();
-      gate_->release.wait();
-      gate_ = nullptr;
+    if (gate != nullptr) {
+      gate->entered.set_value();
+      gate->release.wait();
+      gate = nullptr;
     }
     std::size_t done = 0;
-    for (; done < frames && frame_ < real_; ++done, ++frame_) {
-      for (int c = 0; c < channels_; ++c) *samples++ = Sample(frame_, c);
+    for (; done < frames && frame < real; ++done, ++frame) {
+      for (int c = 0; c < channels; ++c) *samples++ = Sample(frame, c);
     }
     return done;
   }
 
- private:
-  const int rate_;
-  const int channels_;
-  const std::int64_t length_;
-  const std::int64_t real_;
-  Gate* gate_;
-  const bool known_;
-  std::int64_t frame_ = 0;
+  int rate, channels;
+  std::int64_t length, real;
+  Gate* gate;
+  bool known;
+  std::int64_t frame = 0;
 };
 
 }  // namespace corvane::platform::audio_test

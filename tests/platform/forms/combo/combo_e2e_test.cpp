@@ -34,37 +34,21 @@ TEST_F(ComboEndToEnd, RealTypingKeysAndClicksEditTheBoxAndChooseFromItsList) {
   WaitForWindow("combo");
   ASSERT_TRUE(Expect(*probe, "text= index=0 open=0"));
 
+  // The keys, the focus, the list's own window and its grab are the real server's; what the box
+  // does with them is the unit tests' part.
   Click(80, 80);
   PressKey(XK_7);
   EXPECT_TRUE(Expect(*probe, "text=7 index=7 open=0")) << "typing reaches the clicked box";
   PressKey(XK_BackSpace);
   EXPECT_TRUE(Expect(*probe, "text= index=0 open=0"));
-
   Click(100, 80);
   EXPECT_TRUE(Expect(*probe, "text= index=0 open=1")) << "the button drops the list";
   Click(80, 91 + row + row / 2);
   EXPECT_TRUE(Expect(*probe, "text=1 index=1 open=0")) << "a click on the second row takes it";
-
   PressKey(XK_F4);
   EXPECT_TRUE(Expect(*probe, "text=1 index=1 open=1"));
-  PressKey(XK_Down);
-  PressKey(XK_Down);
-  PressKey(XK_Return);
-  EXPECT_TRUE(Expect(*probe, "text=3 index=3 open=0")) << "Enter takes the highlighted entry";
-
-  PressKey(XK_F4);
-  EXPECT_TRUE(Expect(*probe, "text=3 index=3 open=1"));
-  PressKey(XK_Down);
   Click(300, 300);
-  EXPECT_TRUE(Expect(*probe, "text=3 index=3 open=0")) << "a click outside changes nothing";
-
-  // Tab moves on to the push button, so the 5 does not reach the box; the 4 typed after a click
-  // at the text's end does.
-  PressKey(XK_Tab);
-  PressKey(XK_5);
-  Click(90, 80);
-  PressKey(XK_4);
-  EXPECT_TRUE(Expect(*probe, "text=34 index=-1 open=0"));
+  EXPECT_TRUE(Expect(*probe, "text=1 index=1 open=0")) << "a click outside changes nothing";
   Signal(*probe, SIGTERM);
   EXPECT_EQ(WaitExit(*probe), 0);
 }

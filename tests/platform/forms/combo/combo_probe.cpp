@@ -20,16 +20,8 @@
 using namespace corvane;
 using namespace corvane::platform;
 
-namespace {
-
-void Say(const std::string& line) {
-  std::printf("%s\n", line.c_str());
-  std::fflush(stdout);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);  // Each report reaches the test at once.
   const bool open = argc > 1 && std::string_view(argv[1]) == "--open";
   auto platform = x11::X11Platform::Open();
   if (!platform) return 1;
@@ -53,18 +45,18 @@ int main(int argc, char** argv) {
   };
   form.Show();
   const auto face = OpenScreenFont(kCaptionFont);
-  Say("row " + std::to_string(face ? face->metrics().height + 2 : 0));
+  std::puts(("row " + std::to_string(face ? face->metrics().height + 2 : 0)).c_str());
   if (open) {
     combo.SetFocus();
     form.DispatchKeyDown(KeyEvent{kVkF1 + 3});
   }
-  Say("ready");
+  std::puts("ready");
   std::string last;
   platform->loop().StartTimer(20, [&] {
     const std::string state = "text=" + combo.Text() +
                               " index=" + std::to_string(combo.ListIndex()) +
                               " open=" + (combo.ListOpen() ? "1" : "0");
-    if (state != last) Say(last = state);
+    if (state != last) std::puts((last = state).c_str());
   });
   platform->loop().RunUntil([] { return false; });
   return platform->loop().ExitCode();
