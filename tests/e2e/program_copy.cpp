@@ -3,7 +3,6 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 
@@ -16,15 +15,6 @@ ProgramCopy::ProgramCopy(const std::string& build_folder, bool with_library)
   fs::copy_file(build_folder + "/Corvane.scr", program_);
   if (with_library) fs::copy_file(build_folder + "/Corvane.dll", folder_ / "Corvane.dll");
   fs::create_directory(config_);
-}
-
-std::vector<std::string> ProgramCopy::Listing() const {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::recursive_directory_iterator(folder_.path())) {
-    names.push_back(fs::relative(entry.path(), folder_.path()).string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 FolderWatch::FolderWatch(const std::string& folder) {

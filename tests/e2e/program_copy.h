@@ -23,8 +23,6 @@ class ProgramCopy {
   std::vector<std::string> Environment() const {
     return {"XDG_CONFIG_HOME=" + config_, "XDG_RUNTIME_DIR=" + runtime_.path()};
   }
-  // Every file and folder under the copy's folder and the configuration folder.
-  std::vector<std::string> Listing() const;
 
  private:
   test_support::TempFolder folder_;
