@@ -21,13 +21,9 @@ TEST(StatePictures, RingsHaveTheLooksColours) {
     int x, y;
     gfx::ColorRef colour;
   } cases[] = {
-      {kNormal, 32, 1, Rgb(0, 60, 116)},        // the outline
-      {kNormal, 60, 12, Rgb(226, 223, 214)},    // the inner ring of the right shade
-      {kHighLight, 32, 3, Rgb(253, 216, 137)},  // the inner ring at the top
-      {kHighLight, 32, 22, Rgb(229, 151, 0)},   // the outer ring at the bottom
-      {kSelected, 61, 12, Rgb(169, 197, 239)},
-      {kPressed, 32, 0, kDialogColour},       // the dialog outside the shade ring
-      {kPressed, 3, 12, Rgb(215, 212, 203)},  // the shadow inside the left outline
+      {kNormal, 32, 1, Rgb(0, 60, 116)},       // the outline
+      {kHighLight, 32, 22, Rgb(229, 151, 0)},  // the outer ring at the bottom
+      {kPressed, 32, 0, kDialogColour},        // the dialog outside the shade ring
       {kDisable, 32, 23, Rgb(201, 199, 186)},
   };
   const StatePictures pictures = DrawStatePictures();
