@@ -79,17 +79,11 @@ void XvfbTest::StartServer() {
   const ScreenOptions options = Options();
   int ready[2];
   if (pipe(ready) != 0) return;
+  const std::string size =
+      std::to_string(options.width) + "x" + std::to_string(options.height) + "x24";
   std::vector<std::string> args = {
-      "-displayfd",
-      std::to_string(ready[1]),
-      "-screen",
-      "0",
-      std::to_string(options.width) + "x" + std::to_string(options.height) + "x24",
-      "-dpi",
-      std::to_string(options.dpi),
-      "-nolisten",
-      "tcp",
-      "-noreset"};
+      "-displayfd", std::to_string(ready[1]),    "-screen",   "0",   size,
+      "-dpi",       std::to_string(options.dpi), "-nolisten", "tcp", "-noreset"};
   args.insert(args.end(), options.extra_args.begin(), options.extra_args.end());
   server_pid_ = Spawn("/usr/bin/Xvfb", args, "", {}, -1, ready[1]);
   close(ready[1]);
