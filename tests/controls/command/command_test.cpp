@@ -1,6 +1,5 @@
 #include "controls/command/command.h"
 
-#include "controls/command/dialog_commands.h"
 #include "platform/forms/form.h"
 #include "tests/platform/forms/forms_fixture.h"
 
@@ -89,18 +88,6 @@ TEST_F(CommandTest, EntriesAreWrittenInTheirOrderWithTheirTypes) {
   const PropertyBag& saved = form_.StoredInstances().front().properties;
   EXPECT_EQ(saved.ReadProperty<std::int16_t>("Visible", 9), 0);
   EXPECT_EQ(saved.ReadProperty<std::int32_t>("FontColour", 9), 0x0000FF);
-}
-
-TEST_F(CommandTest, TheDialogsStoredButtonsTakeTheirExtentInHimetric) {
-  for (const StoredCommand& stored : kDialogCommands) {
-    form_.SetStoredInstances({{"Cmd_Set", PropertyBag({{"_extentx", std::int32_t{stored.extent_x}},
-                                                       {"_extenty", std::int32_t{stored.extent_y}},
-                                                       {"Caption", stored.caption}})}});
-    form_.Load();
-    EXPECT_DOUBLE_EQ(button_.Width(), stored.width_twips / 15) << stored.name;
-    EXPECT_DOUBLE_EQ(button_.Height(), stored.height_twips / 15) << stored.name;
-    form_.Unload();
-  }
 }
 
 TEST_F(CommandTest, ScriptedMouseAndFocusFollowTheButtonsStateMachine) {
