@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -51,12 +50,10 @@ class DisplayE2e : public XvfbTest {
 };
 
 // A copy of the program and its effect library runs from a folder of the test's own. Frames read
-// back while the strip crosses the screen and comes back: everything but the strip's columns is
-// the desktop as it was, the strip has its full width whenever it is wholly on the screen, it moves
-// in steps of 2 pixels from its start one strip width left of the screen, and it turns after it
-// has left the screen on the right. Something that covers the saver is covered again in turn;
-// motion does not end the saver, a key does; the settings file is left as it was. (The music is
-// heard in the hostile media runs.)
+// back while the strip crosses the screen: everything but the strip's columns is the desktop as it
+// was, and the strip has its full width once it is wholly on the screen (its steps and turns are
+// checked frame by frame on the fakes). Something that covers the saver is covered again in turn;
+// motion does not end the saver, a key does; the settings file is left as it was.
 TEST_F(DisplayE2e, TheStripSweepsTheCapturedDesktopUntilAKey) {
   constexpr int kStripWidth = 213;
   test_support::TempFolder folder;
@@ -78,28 +75,15 @@ TEST_F(DisplayE2e, TheStripSweepsTheCapturedDesktopUntilAKey) {
   Child* saver = Launch(folder / "Corvane.scr", {"/s"}, {"XDG_CONFIG_HOME=" + (folder / "config")});
   ASSERT_NE(saver, nullptr);
   ASSERT_NE(WaitForWindow("Corvane_Main"), 0u);
-  std::vector<int> lefts;  // Left edges of the strips seen wholly or partly on the left.
   bool saw_whole = false;
-  bool turned = false;
   const auto deadline = std::chrono::steady_clock::now() + 15s;
-  while (!turned && std::chrono::steady_clock::now() < deadline) {
+  while (!saw_whole && std::chrono::steady_clock::now() < deadline) {
     const auto [first, last] = StripColumns(ReadPixels(root(), 0, 0, kWidth, kHeight), desktop);
     ASSERT_LE(last - first + 1, kStripWidth);
-    // Where the strip's left edge is on the screen, its position is known exactly.
-    if (first <= 0) continue;
-    lefts.push_back(first);
-    if (last < kWidth - 1) {
-      saw_whole = true;
-      EXPECT_EQ(last - first + 1, kStripWidth);
-    }
-    if (lefts.size() >= 2 && lefts.back() < lefts[lefts.size() - 2]) turned = true;
+    saw_whole = first > 0 && last < kWidth - 1;
+    EXPECT_TRUE(!saw_whole || last - first + 1 == kStripWidth) << first << " to " << last;
   }
-  EXPECT_TRUE(turned);
   EXPECT_TRUE(saw_whole);
-  // Steps of 2 from the start at -213: every left edge is odd.
-  for (int left : lefts) EXPECT_EQ(left % 2, 1) << left;
-  // Having turned, it comes back from beyond the right edge: no edge past the screen was missed.
-  EXPECT_GT(*std::max_element(lefts.begin(), lefts.end()), kWidth - 40);
 
   const Window cover = PaintWindow(0, 0, kWidth, kHeight, 0x123456);
   XSetWindowAttributes attributes{};
