@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 
 #include "platform/capture.h"
 
@@ -13,6 +14,7 @@ class FakeCaptureService final : public CaptureService {
 
   bool CaptureScreen(const Rect& source, gfx::Surface& destination, int dst_x, int dst_y) override {
     ++captures_;
+    if (on_capture) on_capture();
     if (fail_) return false;
     for (int y = 0; y < source.Height(); ++y) {
       for (int x = 0; x < source.Width(); ++x) {
@@ -29,6 +31,7 @@ class FakeCaptureService final : public CaptureService {
   gfx::Surface& screen() { return screen_; }
   void set_fail(bool fail) { fail_ = fail; }
   int captures() const { return captures_; }
+  std::function<void()> on_capture;  // Told of each capture as it is made.
 
  private:
   gfx::Surface screen_;

@@ -6,10 +6,16 @@
 namespace corvane::platform::fake {
 
 TimerId FakeEventLoop::StartTimer(std::uint32_t interval_ms, std::function<void()> on_tick) {
-  return timers_.Add(now_ns_, interval_ms, std::move(on_tick));
+  const TimerId id = timers_.Add(now_ns_, interval_ms, std::move(on_tick));
+  intervals_[id] = interval_ms;
+  if (journal_) journal_("start " + std::to_string(interval_ms));
+  return id;
 }
 
-void FakeEventLoop::StopTimer(TimerId id) { timers_.Remove(id); }
+void FakeEventLoop::StopTimer(TimerId id) {
+  if (journal_) journal_("stop " + std::to_string(intervals_[id]));
+  timers_.Remove(id);
+}
 
 void FakeEventLoop::Post(std::function<void()> message) { posted_.push_back(std::move(message)); }
 
@@ -26,6 +32,7 @@ void FakeEventLoop::WatchChild(int pid, std::function<void(int exit_status)> on_
 
 void FakeEventLoop::Quit(int exit_code) {
   if (quitting_) return;
+  if (journal_) journal_("quit " + std::to_string(exit_code));
   quitting_ = true;
   exit_code_ = exit_code;
 }

@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <string>
 
 #include "platform/event_loop.h"
 #include "platform/loop/timer_queue.h"
@@ -41,9 +42,14 @@ class FakeEventLoop final : public EventLoop {
   void RequestEnd();
   std::int64_t NowNs() const { return now_ns_; }
   size_t TimerCount() const { return timers_.Size(); }
+  // Told "start <ms>", "stop <ms>" and "quit <code>" as they happen, so that a test can see them
+  // in order with what other fakes report.
+  void SetJournal(std::function<void(std::string)> journal) { journal_ = std::move(journal); }
 
  private:
   TimerQueue timers_;
+  std::map<TimerId, std::uint32_t> intervals_;
+  std::function<void(std::string)> journal_;
   std::deque<std::function<void()>> posted_;
   std::map<WatchId, std::function<void()>> watches_;
   std::map<int, std::function<void(int)>> children_;

@@ -4,6 +4,7 @@ namespace corvane::platform {
 
 MCIERROR FakeMediaService::SendCommand(std::string_view command, std::string& answer) {
   commands_.emplace_back(command);
+  if (journal_) journal_("mci " + commands_.back());
   const auto it = replies_.find(commands_.back());
   if (it == replies_.end()) {
     answer.clear();
@@ -20,6 +21,10 @@ std::string FakeMediaService::ErrorText(MCIERROR code) {
 
 bool FakeMediaService::PlaySound(const char* name, std::uint32_t flags) {
   play_sound_calls_.push_back({name != nullptr, name != nullptr ? name : "", flags});
+  if (journal_) {
+    journal_(name == nullptr ? "wave stop"
+                             : "wave " + std::string(name) + " " + std::to_string(flags));
+  }
   return play_sound_result_;
 }
 

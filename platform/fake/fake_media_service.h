@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -31,6 +32,8 @@ class FakeMediaService : public MediaService {
 
   const std::vector<std::string>& commands() const { return commands_; }
   const std::vector<PlaySoundCall>& play_sound_calls() const { return play_sound_calls_; }
+  // Told "mci <command>", "wave <name> <flags>" or "wave stop" as each call comes.
+  void SetJournal(std::function<void(std::string)> journal) { journal_ = std::move(journal); }
   void ClearLog() {
     commands_.clear();
     play_sound_calls_.clear();
@@ -46,6 +49,7 @@ class FakeMediaService : public MediaService {
   std::map<MCIERROR, std::string> error_texts_;
   std::vector<std::string> commands_;
   std::vector<PlaySoundCall> play_sound_calls_;
+  std::function<void(std::string)> journal_;
   std::uint32_t output_devices_ = 1;
   bool play_sound_result_ = true;
 };

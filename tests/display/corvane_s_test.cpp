@@ -43,19 +43,19 @@ TEST_P(MusicRoutine, StartsAndStopsTheMusicInOrderAroundTheForm) {
   expected.insert(expected.end(), {"show", "grab", "topmost", "start 1"});
   EXPECT_EQ(From(journal_, "capture"), expected);
 
-  fake_loop_.AdvanceMs(1000);  // Five CD polls and a repeat check, if they run.
+  loop_.AdvanceMs(1000);  // Five CD polls and a repeat check, if they run.
   journal_.clear();
   if (c.end_request) {
-    fake_loop_.RequestEnd();
-    fake_loop_.DrainPosted();
+    loop_.RequestEnd();
+    loop_.DrainPosted();
   } else {
-    fake_windows_.Key(0x41);
+    windows_.Key(0x41);
   }
   EXPECT_EQ(journal_, c.exit);
   EXPECT_EQ(Cursor_HideCount, hidden + 1);
   EXPECT_FALSE(form.IsLoaded());
-  EXPECT_TRUE(fake_loop_.Quitting());
-  EXPECT_EQ(fake_loop_.ExitCode(), 0);
+  EXPECT_TRUE(loop_.Quitting());
+  EXPECT_EQ(loop_.ExitCode(), 0);
 }
 
 const Journal kPlainExit = {"stop 1", "destroy", "quit 0"};
@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DisplayTest, TheFormCoversTheScreenAsAnOverlayWithTheWorkSurfacesHidden) {
   SetScreen(200, 100, 120);
   Corvane_S& form = Load();
-  const auto* window = fake_windows_.Find(form.hWnd());
+  const auto* window = windows_.Find(form.hWnd());
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->caption, "Corvane_Main");
   EXPECT_EQ(window->frame, platform::WindowFrame::kOverlay);
@@ -101,8 +101,8 @@ TEST_F(DisplayTest, TheFormCoversTheScreenAsAnOverlayWithTheWorkSurfacesHidden) 
   EXPECT_EQ(form.Master(2).bounds(), (platform::Rect{0, 0, 213, 100}));
   for (int i = 0; i <= 2; ++i) EXPECT_FALSE(form.Master(i).Visible()) << i;
   // The capture is on the display and kept in Master(0).
-  EXPECT_EQ(form.Display.Image().Row(57)[123], JournalCapture::Pattern(123, 57));
-  EXPECT_EQ(form.Master(0).Image().Row(57)[123], JournalCapture::Pattern(123, 57));
+  EXPECT_EQ(form.Display.Image().Row(57)[123], Pattern(123, 57));
+  EXPECT_EQ(form.Master(0).Image().Row(57)[123], Pattern(123, 57));
   EXPECT_EQ(libraries_.loads(), (std::vector<std::string>{"/opt/corvane/Corvane.dll"}));
 }
 
@@ -121,14 +121,14 @@ TEST_F(DisplayTest, APressOrAKeyEndsTheSaverButMotionAndAReleaseDoNot) {
   BGM_Kind = 2;
   BGM_File = "/m/a.wav";
   Load();
-  for (int x = 0; x < 64; x += 7) fake_windows_.MoveTo({x, x % 3});
-  fake_windows_.ReleaseAt({10, 1}, platform::kLeftButton);
-  fake_loop_.AdvanceMs(500);
+  for (int x = 0; x < 64; x += 7) windows_.MoveTo({x, x % 3});
+  windows_.ReleaseAt({10, 1}, platform::kLeftButton);
+  loop_.AdvanceMs(500);
   EXPECT_TRUE(form_->IsLoaded());
-  EXPECT_FALSE(fake_loop_.Quitting());
-  fake_windows_.PressAt({10, 1}, platform::kRightButton);
+  EXPECT_FALSE(loop_.Quitting());
+  windows_.PressAt({10, 1}, platform::kRightButton);
   EXPECT_FALSE(form_->IsLoaded());
-  EXPECT_EQ(fake_loop_.ExitCode(), 0);
+  EXPECT_EQ(loop_.ExitCode(), 0);
   // Whatever else arrives while the program ends changes nothing.
   journal_.clear();
   form_->Form_KeyDown(0x1B, 0);
@@ -142,7 +142,7 @@ TEST_F(DisplayTest, EverySecondAnMp3ThatHasEndedStartsOver) {
   media_.SetReply("status MP3Play mode", {0, "stopped"});
   Load();
   journal_.clear();
-  fake_loop_.AdvanceMs(1000);
+  loop_.AdvanceMs(1000);
   EXPECT_EQ(From(journal_, "mci"),
             (Journal{"mci status MP3Play mode", "mci stop MP3Play", "mci play MP3Play from 0"}));
 }

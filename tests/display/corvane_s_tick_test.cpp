@@ -18,7 +18,7 @@ constexpr gfx::Pixel kInverse = 0x00FFFFFF;
                                         bool capture_failed = false) {
   for (int y = 0; y < shown.height(); ++y) {
     for (int x = 0; x < shown.width(); ++x) {
-      const gfx::Pixel capture = capture_failed ? 0 : JournalCapture::Pattern(x, y);
+      const gfx::Pixel capture = capture_failed ? 0 : Pattern(x, y);
       const bool in_strip = x >= left && x < left + strip_width;
       const gfx::Pixel expected = in_strip ? capture ^ kInverse : capture;
       if (shown.Row(y)[x] != expected) {
@@ -108,17 +108,17 @@ TEST_F(DisplayTest, TheRawStripTakesOnlyTheColumnsOfTheCaptureUnderIt) {
   for (int x = 0; x < 171; ++x) ASSERT_EQ(raw.Row(1)[x], 0u) << x;
   form.Timer3_Timer();  // At -169: the last two columns are the capture's first two.
   for (int x = 0; x < 169; ++x) ASSERT_EQ(raw.Row(1)[x], 0u) << x;
-  EXPECT_EQ(raw.Row(1)[169], JournalCapture::Pattern(0, 1));
-  EXPECT_EQ(raw.Row(1)[170], JournalCapture::Pattern(1, 1));
+  EXPECT_EQ(raw.Row(1)[169], Pattern(0, 1));
+  EXPECT_EQ(raw.Row(1)[170], Pattern(1, 1));
   while (form.StripLeft < 200) form.Timer3_Timer();
   form.Timer3_Timer();  // At 201: columns past the capture keep what the previous tick put there.
-  EXPECT_EQ(raw.Row(0)[0], JournalCapture::Pattern(201, 0));
-  EXPECT_EQ(raw.Row(0)[98], JournalCapture::Pattern(299, 0));
-  EXPECT_EQ(raw.Row(0)[99], JournalCapture::Pattern(298, 0));  // Left from the frame at 199.
+  EXPECT_EQ(raw.Row(0)[0], Pattern(201, 0));
+  EXPECT_EQ(raw.Row(0)[98], Pattern(299, 0));
+  EXPECT_EQ(raw.Row(0)[99], Pattern(298, 0));  // Left from the frame at 199.
 }
 
 TEST_F(DisplayTest, AnUnreadableScreenLeavesBlackWithTheStripStillMoving) {
-  capture_.fail = true;
+  capture_.set_fail(true);
   SetScreen(40, 2, 96);
   Corvane_S& form = Load();
   for (int tick = 0; tick < 100; ++tick) {
@@ -139,7 +139,7 @@ TEST_F(DisplayTest, WithoutTheLibraryTheStripStaysUnprocessedAndTheFormGoesOn) {
   const int left = form.StripLeft - 2;  // Where the last frame was drawn, on its way right.
   for (int x = 0; x < 40; ++x) {
     const bool in_strip = x >= left && x < left + 171;
-    EXPECT_EQ(Shown().Row(0)[x], in_strip ? 0u : JournalCapture::Pattern(x, 0)) << x;
+    EXPECT_EQ(Shown().Row(0)[x], in_strip ? 0u : Pattern(x, 0)) << x;
   }
 }
 

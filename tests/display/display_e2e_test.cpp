@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -7,7 +6,6 @@
 #include <vector>
 
 #include "tests/e2e/xvfb_fixture.h"
-#include "tests/platform/media/audio_test_files.h"
 #include "tests/support/temp_folder.h"
 
 // Xlib comes after GoogleTest: its None macro would hide a GoogleTest type of that name.
@@ -40,14 +38,6 @@ std::pair<int, int> StripColumns(const std::vector<std::uint32_t>& frame,
   return {first, last};
 }
 
-// How much of the left channel is louder than a whisper, in seconds.
-double SoundingSeconds(const std::string& pcm) {
-  const std::vector<std::int16_t> samples = platform::audio_test::ReadPcm(pcm);
-  std::size_t loud = 0;
-  for (std::size_t i = 0; i < samples.size(); i += 2) loud += std::abs(samples[i]) > 1000;
-  return static_cast<double>(loud) / platform::audio_test::kRate;
-}
-
 class DisplayE2e : public XvfbTest {
  protected:
   ScreenOptions Options() const override {
@@ -59,29 +49,19 @@ class DisplayE2e : public XvfbTest {
   }
 };
 
-// A copy of the program and its effect library runs from a folder of the test's own, with an MP3
-// as its music. Frames read back while the strip crosses the screen and comes back: everything
-// but the strip's columns is the desktop as it was, the strip has its full width whenever it is
-// wholly on the screen, it moves in steps of 2 pixels from its start one strip width left of the
-// screen, and it turns after it has left the screen on the right. The music plays meanwhile;
-// something that covers the saver is covered again in turn; motion does not end the saver, a key
-// does and the music stops with it; the settings file is left as it was.
-TEST_F(DisplayE2e, TheStripSweepsTheCapturedDesktopWithMusicUntilAKey) {
+// A copy of the program and its effect library runs from a folder of the test's own. Frames read
+// back while the strip crosses the screen: everything but the strip's columns is the desktop as it
+// was, and the strip has its full width once it is wholly on the screen (its steps and turns are
+// checked frame by frame on the fakes). Something that covers the saver is covered again in turn;
+// motion does not end the saver, a key does; the settings file is left as it was.
+TEST_F(DisplayE2e, TheStripSweepsTheCapturedDesktopUntilAKey) {
   constexpr int kStripWidth = 213;
   test_support::TempFolder folder;
   for (const char* name : {"Corvane.scr", "Corvane.dll"}) {
     std::filesystem::copy_file(BuildPath(name), folder / name);
   }
-  const std::string pcm = folder / "out.pcm";
-  const std::string wav = folder / "tone.wav";
-  const std::string mp3 = folder / "tone.mp3";
-  platform::audio_test::WriteWave(wav, {{440, 3}});
-  ASSERT_TRUE(platform::audio_test::EncodeMp3(wav, mp3, "-b 128"));
-  // In code page 932: section "Section", keys "BGM区分", "BGMﾘﾋﾟｰﾄ", "BGMﾌｧｲﾙ".
-  const std::string settings =
-      "[Section]\r\nBGM\x8b\xe6\x95\xaa=2\r\nBGM\xd8\xcb\xdf\xb0\xc4=0\r\n"
-      "BGM\xcc\xa7\xb2\xd9=" +
-      mp3 + "\r\n";
+  // In code page 932: section "Section", key "BGM区分": no music.
+  const std::string settings = "[Section]\r\nBGM\x8b\xe6\x95\xaa=0\r\n";
   test_support::WriteFileBytes(folder / "Corvane.ini", settings);
   // Bands of colour, and a white bar across them, for the saver to capture.
   const std::uint32_t colours[] = {0xC03020, 0x20A040, 0x2040C0, 0xE0C020,
@@ -92,36 +72,18 @@ TEST_F(DisplayE2e, TheStripSweepsTheCapturedDesktopWithMusicUntilAKey) {
   PaintWindow(0, kHeight / 3, kWidth, kHeight / 6, 0xFFFFFF);
   const std::vector<std::uint32_t> desktop = ReadPixels(root(), 0, 0, kWidth, kHeight);
 
-  // Without a session bus the audio output's bus library would start one of its own and leave it.
-  Child* saver = Launch(
-      folder / "Corvane.scr", {"/s"},
-      {"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + pcm, "XDG_CONFIG_HOME=" + (folder / "config"),
-       "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus"});
+  Child* saver = Launch(folder / "Corvane.scr", {"/s"}, {"XDG_CONFIG_HOME=" + (folder / "config")});
   ASSERT_NE(saver, nullptr);
   ASSERT_NE(WaitForWindow("Corvane_Main"), 0u);
-  std::vector<int> lefts;  // Left edges of the strips seen wholly or partly on the left.
   bool saw_whole = false;
-  bool turned = false;
   const auto deadline = std::chrono::steady_clock::now() + 15s;
-  while (!turned && std::chrono::steady_clock::now() < deadline) {
+  while (!saw_whole && std::chrono::steady_clock::now() < deadline) {
     const auto [first, last] = StripColumns(ReadPixels(root(), 0, 0, kWidth, kHeight), desktop);
     ASSERT_LE(last - first + 1, kStripWidth);
-    // Where the strip's left edge is on the screen, its position is known exactly.
-    if (first <= 0) continue;
-    lefts.push_back(first);
-    if (last < kWidth - 1) {
-      saw_whole = true;
-      EXPECT_EQ(last - first + 1, kStripWidth);
-    }
-    if (lefts.size() >= 2 && lefts.back() < lefts[lefts.size() - 2]) turned = true;
+    saw_whole = first > 0 && last < kWidth - 1;
+    EXPECT_TRUE(!saw_whole || last - first + 1 == kStripWidth) << first << " to " << last;
   }
-  EXPECT_TRUE(turned);
   EXPECT_TRUE(saw_whole);
-  // Steps of 2 from the start at -213: every left edge is odd.
-  for (int left : lefts) EXPECT_EQ(left % 2, 1) << left;
-  // Having turned, it comes back from beyond the right edge: no edge past the screen was missed.
-  EXPECT_GT(*std::max_element(lefts.begin(), lefts.end()), kWidth - 40);
-  EXPECT_TRUE(WaitUntil([&] { return SoundingSeconds(pcm) > 0.3; }));
 
   const Window cover = PaintWindow(0, 0, kWidth, kHeight, 0x123456);
   XSetWindowAttributes attributes{};
@@ -140,9 +102,6 @@ TEST_F(DisplayE2e, TheStripSweepsTheCapturedDesktopWithMusicUntilAKey) {
   PressKey(XK_Shift_L);
   // Well within a second; the bound is loose for a machine shared with sanitizer builds.
   EXPECT_EQ(WaitExit(*saver, 5s), 0);
-  const std::uintmax_t at_end = std::filesystem::file_size(pcm);
-  std::this_thread::sleep_for(200ms);
-  EXPECT_EQ(std::filesystem::file_size(pcm), at_end);
   EXPECT_EQ(test_support::ReadFileBytes(folder / "Corvane.ini"), settings);
 }
 

@@ -18,34 +18,16 @@ class ProgramCopy {
 
   const std::string& program() const { return program_; }
   std::string Path(const std::string& name) const { return folder_ / name; }
-  const std::string& config_folder() const { return config_; }
   // The environment entries that keep the run inside this copy's folders.
   std::vector<std::string> Environment() const {
     return {"XDG_CONFIG_HOME=" + config_, "XDG_RUNTIME_DIR=" + runtime_.path()};
   }
-  // Every file and folder under the copy's folder and the configuration folder.
-  std::vector<std::string> Listing() const;
 
  private:
   test_support::TempFolder folder_;
   test_support::TempFolder runtime_;
   std::string program_;
   std::string config_;
-};
-
-// Records which files of one folder are opened or created (inotify), from construction on.
-class FolderWatch {
- public:
-  explicit FolderWatch(const std::string& folder);
-  ~FolderWatch();
-  FolderWatch(const FolderWatch&) = delete;
-  FolderWatch& operator=(const FolderWatch&) = delete;
-
-  // Names opened or created since the last call, in order, as "open NAME" or "create NAME".
-  std::vector<std::string> Take();
-
- private:
-  int fd_ = -1;
 };
 
 }  // namespace corvane::e2e

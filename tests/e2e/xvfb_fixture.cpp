@@ -10,10 +10,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <thread>
-
-extern char** environ;
 
 namespace corvane::e2e {
 
@@ -25,16 +22,15 @@ int RemainingMs(Clock::time_point deadline) {
   return left.count() < 0 ? 0 : static_cast<int>(left.count());
 }
 
-// Runs path with args and the given environment; stdout into out_fd when it is not -1.
+// Runs path with args and the test's environment, in which DISPLAY becomes display (unset when
+// empty) and the "NAME=value" entries of env replace their namesakes; stdout goes into out_fd
+// when it is not -1.
 pid_t Spawn(const std::string& path, const std::vector<std::string>& args,
-            const std::vector<std::string>& env, int out_fd, int keep_fd) {
+            const std::string& display, std::vector<std::string> env, int out_fd, int keep_fd) {
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(path.c_str()));
   for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
-  std::vector<char*> envp;
-  for (const auto& entry : env) envp.push_back(const_cast<char*>(entry.c_str()));
-  envp.push_back(nullptr);
   const pid_t pid = fork();
   if (pid == 0) {
     if (out_fd >= 0) dup2(out_fd, STDOUT_FILENO);
@@ -42,33 +38,13 @@ pid_t Spawn(const std::string& path, const std::vector<std::string>& args,
     for (int fd = 3; fd < 1024; ++fd) {
       if (fd != keep_fd) close(fd);
     }
-    execve(path.c_str(), argv.data(), envp.data());
+    unsetenv("DISPLAY");
+    if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
+    for (std::string& entry : env) putenv(entry.data());
+    execv(path.c_str(), argv.data());
     _exit(127);
   }
   return pid;
-}
-
-// True when entry ("NAME=value") sets a variable that one of the entries also sets.
-bool SetIn(const char* entry, const std::vector<std::string>& entries) {
-  const char* equals = std::strchr(entry, '=');
-  const std::size_t name = equals != nullptr ? equals - entry + 1 : std::strlen(entry);
-  for (const auto& other : entries) {
-    if (other.compare(0, name, entry, name) == 0) return true;
-  }
-  return false;
-}
-
-// The test's environment with DISPLAY and the extra entries in place of any of the same name:
-// the first of two entries for one name is the one a program sees.
-std::vector<std::string> EnvironmentWith(const std::optional<std::string>& display,
-                                         const std::vector<std::string>& extra) {
-  std::vector<std::string> env;
-  for (char** entry = environ; *entry != nullptr; ++entry) {
-    if (std::strncmp(*entry, "DISPLAY=", 8) != 0 && !SetIn(*entry, extra)) env.emplace_back(*entry);
-  }
-  if (display && !display->empty()) env.push_back("DISPLAY=" + *display);
-  for (const auto& entry : extra) env.push_back(entry);
-  return env;
 }
 
 int IgnoreErrors(Display*, XErrorEvent*) { return 0; }
@@ -103,19 +79,13 @@ void XvfbTest::StartServer() {
   const ScreenOptions options = Options();
   int ready[2];
   if (pipe(ready) != 0) return;
+  const std::string size =
+      std::to_string(options.width) + "x" + std::to_string(options.height) + "x24";
   std::vector<std::string> args = {
-      "-displayfd",
-      std::to_string(ready[1]),
-      "-screen",
-      "0",
-      std::to_string(options.width) + "x" + std::to_string(options.height) + "x24",
-      "-dpi",
-      std::to_string(options.dpi),
-      "-nolisten",
-      "tcp",
-      "-noreset"};
+      "-displayfd", std::to_string(ready[1]),    "-screen",   "0",   size,
+      "-dpi",       std::to_string(options.dpi), "-nolisten", "tcp", "-noreset"};
   args.insert(args.end(), options.extra_args.begin(), options.extra_args.end());
-  server_pid_ = Spawn("/usr/bin/Xvfb", args, EnvironmentWith(std::nullopt, {}), -1, ready[1]);
+  server_pid_ = Spawn("/usr/bin/Xvfb", args, "", {}, -1, ready[1]);
   close(ready[1]);
   // Xvfb writes the display number it chose once it accepts connections.
   std::string number;
@@ -164,8 +134,7 @@ Child* XvfbTest::Launch(const std::string& path, const std::vector<std::string>&
                         const std::vector<std::string>& env, std::optional<std::string> display) {
   int out[2];
   if (pipe2(out, O_CLOEXEC) != 0) return nullptr;
-  const pid_t pid =
-      Spawn(path, args, EnvironmentWith(display ? display : display_name_, env), out[1], -1);
+  const pid_t pid = Spawn(path, args, display.value_or(display_name_), env, out[1], -1);
   close(out[1]);
   auto* child = new Child{pid, out[0], {}};
   children_.push_back(child);
@@ -218,17 +187,17 @@ bool XvfbTest::WaitUntil(const std::function<bool()>& condition,
   return true;
 }
 
-Window XvfbTest::FindWindow(const std::string& caption) {
+std::vector<Window> XvfbTest::WindowsNamed(const std::string& caption) {
   Window root_return = None;
   Window parent = None;
   Window* children = nullptr;
   unsigned count = 0;
-  Window found = None;
-  if (XQueryTree(display_, root(), &root_return, &parent, &children, &count) == 0) return None;
-  for (unsigned i = 0; i < count && found == None; ++i) {
+  std::vector<Window> found;
+  if (XQueryTree(display_, root(), &root_return, &parent, &children, &count) == 0) return found;
+  for (unsigned i = 0; i < count; ++i) {
     char* name = nullptr;
     if (XFetchName(display_, children[i], &name) != 0 && name != nullptr) {
-      if (caption == name) found = children[i];
+      if (caption == name) found.push_back(children[i]);
       XFree(name);
     }
   }
@@ -236,16 +205,15 @@ Window XvfbTest::FindWindow(const std::string& caption) {
   return found;
 }
 
+Window XvfbTest::FindWindow(const std::string& caption) {
+  const std::vector<Window> found = WindowsNamed(caption);
+  return found.empty() ? None : found.front();
+}
+
 Window XvfbTest::WaitForWindow(const std::string& caption, std::chrono::milliseconds timeout) {
   Window window = None;
   WaitUntil([&] { return (window = FindWindow(caption)) != None; }, timeout);
   return window;
-}
-
-bool XvfbTest::WindowExists(Window window) {
-  XWindowAttributes attributes;
-  XSync(display_, False);
-  return XGetWindowAttributes(display_, window, &attributes) != 0;
 }
 
 void XvfbTest::MovePointer(int x, int y) {

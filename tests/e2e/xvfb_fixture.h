@@ -59,12 +59,12 @@ class XvfbTest : public ::testing::Test {
   std::optional<int> WaitExit(Child& child, std::chrono::milliseconds timeout = kPatience);
   void Signal(Child& child, int signal);
 
-  // A top-level window with exactly this caption (window-manager frames looked through).
+  // The top-level windows with exactly this caption, and the first of them (or 0).
+  std::vector<Window> WindowsNamed(const std::string& caption);
   Window FindWindow(const std::string& caption);
   Window WaitForWindow(const std::string& caption, std::chrono::milliseconds timeout = kPatience);
   bool WaitUntil(const std::function<bool()>& condition,
                  std::chrono::milliseconds timeout = kPatience);
-  bool WindowExists(Window window);
 
   // Input through XTest, as a user would give it.
   void MovePointer(int x, int y);

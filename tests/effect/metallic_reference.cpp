@@ -10,38 +10,22 @@
 namespace corvane::reference {
 namespace {
 
-// The palette runs linearly between these knots: level, red, green, blue.
-constexpr int kKnots[3][6][4] = {
-    {{0, 10, 12, 16},
-     {56, 46, 52, 62},
-     {120, 112, 121, 134},
-     {184, 170, 179, 192},
-     {228, 212, 220, 230},
-     {255, 255, 255, 255}},
-    {{0, 26, 14, 2},
-     {56, 102, 62, 12},
-     {120, 190, 136, 38},
-     {184, 238, 198, 88},
-     {228, 255, 236, 166},
-     {255, 255, 253, 232}},
-    {{0, 22, 7, 4},
-     {56, 100, 38, 20},
-     {120, 182, 94, 58},
-     {184, 230, 156, 114},
-     {228, 252, 210, 182},
-     {255, 255, 246, 236}},
-};
+// The palette runs linearly between six knots per metal, each a level, red, green and blue.
+constexpr int kKnots[3][24] = {{0,   10,  12,  16,  56,  46,  52,  62,  120, 112, 121, 134,
+                                184, 170, 179, 192, 228, 212, 220, 230, 255, 255, 255, 255},
+                               {0,   26,  14,  2,  56,  102, 62,  12,  120, 190, 136, 38,
+                                184, 238, 198, 88, 228, 255, 236, 166, 255, 255, 253, 232},
+                               {0,   22,  7,   4,   56,  100, 38,  20,  120, 182, 94,  58,
+                                184, 230, 156, 114, 228, 252, 210, 182, 255, 255, 246, 236}};
 
 std::uint32_t PaletteColour(Metal metal, int level) {
-  const auto knots = kKnots[metal == Metal::kGold ? 1 : metal == Metal::kCopper ? 2 : 0];
-  int k = 0;
-  while (knots[k + 1][0] < level) ++k;
-  const int num = level - knots[k][0];
-  const int den = knots[k + 1][0] - knots[k][0];
+  const int* knot = kKnots[metal == Metal::kGold ? 1 : metal == Metal::kCopper ? 2 : 0];
+  while (knot[4] < level) knot += 4;
+  const int num = level - knot[0];
+  const int den = knot[4] - knot[0];
   std::uint32_t colour = 0;
   for (int c = 1; c <= 3; ++c) {
-    const int a = knots[k][c];
-    const int value = a + ((knots[k + 1][c] - a) * num + den / 2) / den;
+    const int value = knot[c] + ((knot[4 + c] - knot[c]) * num + den / 2) / den;
     colour = colour << 8 | static_cast<std::uint32_t>(value);
   }
   return colour;

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "core/command_line.h"
 #include "core/shared_state.h"
 #include "platform/api/user32.h"
 #include "platform/fake/fake_cursor_service.h"
@@ -67,34 +67,63 @@ class StartupTest : public ::testing::Test {
   RecordingForms forms_;
 };
 
-TEST_F(StartupTest, DispatchesOnTheModeLetter) {
-  AddLibrary();
-  struct Case {
+// Each switch starts its form unless something stops it first: the claim on the display (taken
+// by the display and the dialog only), another copy's window on screen (the preview's own caption
+// is not looked for), or a missing library (which the preview does not need). Everything but the
+// preview reads the settings before it goes on.
+TEST_F(StartupTest, EachSwitchStartsItsFormUnlessSomethingStopsItFirst) {
+  enum Obstacle { kNothing, kNoLibrary, kDisplayShown, kDialogShown, kPreviewShown, kClaimed };
+  const struct {
     std::string arguments;
+    Obstacle obstacle;
     std::vector<std::string> calls;
-    StartupOutcome outcome;
+    bool reads_settings, claims;
+  } cases[] = {
+      {"/s", kNothing, {"display"}, true, true},
+      {"", kNothing, {"display"}, true, true},
+      {"/c", kNothing, {"dialog"}, true, true},
+      {"/a", kNothing, {}, true, false},
+      {"/x", kNothing, {}, true, false},
+      {"/p 1234", kNothing, {"preview 1234"}, false, false},
+      {"/p", kNothing, {"preview 0"}, false, false},
+      {"/p 99999999999", kNothing, {}, false, false},
+      {"/s", kNoLibrary, {}, false, true},
+      {"/c", kNoLibrary, {}, false, true},
+      {"/p 1234", kNoLibrary, {"preview 1234"}, false, false},
+      {"/s", kDisplayShown, {}, false, true},
+      {"/c", kDialogShown, {}, false, true},
+      {"/p 1234", kDisplayShown, {}, false, false},
+      {"/p 5", kPreviewShown, {"preview 5"}, false, false},
+      {"/s", kClaimed, {}, false, true},
+      {"", kClaimed, {}, false, true},
+      {"/p 1234", kClaimed, {"preview 1234"}, false, false},
+      {"/a", kClaimed, {}, true, false},
   };
-  const std::vector<Case> cases = {
-      {"/s", {"display"}, StartupOutcome::kFormLoaded},
-      {"", {"display"}, StartupOutcome::kFormLoaded},
-      {"/c", {"dialog"}, StartupOutcome::kEndProgram},
-      {"/a", {}, StartupOutcome::kEndProgram},
-      {"/x", {}, StartupOutcome::kEndProgram},
-      {"S", {}, StartupOutcome::kEndProgram},
-      {"/p 1234", {"preview 1234"}, StartupOutcome::kFormLoaded},
-      {"/p", {"preview 0"}, StartupOutcome::kFormLoaded},
-      {"/p 99999999999", {}, StartupOutcome::kEndProgram},
-  };
-  for (const Case& c : cases) {
+  const char* const captions[] = {"", "", "Corvane_Main", "<Corvane>", "Preview Window", ""};
+  AddLibrary();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments + " with obstacle " + std::to_string(c.obstacle));
     forms_.calls.clear();
     BGM_Kind = 0;
-    EXPECT_EQ(Run(c.arguments), c.outcome) << c.arguments;
-    EXPECT_EQ(forms_.calls, c.calls) << c.arguments;
-    // Everything but the preview reads the settings first.
-    const bool preview = ModeLetter(c.arguments) == 'P';
-    EXPECT_EQ(BGM_Kind, preview ? 0 : 1) << c.arguments;
+    lock_.claims = 0;
+    lock_.held_elsewhere = c.obstacle == kClaimed;
+    if (c.obstacle == kNoLibrary) std::filesystem::remove(folder_ / "Corvane.dll");
+    const platform::HWND other =
+        *captions[c.obstacle] ? windows_.AddForeignWindow({0, 0, 10, 10}, captions[c.obstacle]) : 0;
+    const std::size_t messages = message_box_.shown().size();
+    const bool loaded = !c.calls.empty() && c.calls[0] != "dialog";
+    EXPECT_EQ(Run(c.arguments), loaded ? StartupOutcome::kFormLoaded : StartupOutcome::kEndProgram);
+    EXPECT_EQ(forms_.calls, c.calls);
+    EXPECT_EQ(BGM_Kind, c.reads_settings ? 1 : 0);
+    EXPECT_EQ(lock_.claims, c.claims ? 1 : 0);
+    const bool warned = c.obstacle == kNoLibrary && c.calls.empty();
+    EXPECT_EQ(message_box_.shown().size(), messages + (warned ? 1 : 0));
+    if (other != 0) windows_.DestroyForeign(other);
+    AddLibrary();
   }
-  EXPECT_TRUE(message_box_.shown().empty());
+  ASSERT_FALSE(message_box_.shown().empty());
+  EXPECT_EQ(message_box_.shown()[0].caption, "Corvane (Screen Saver)");
+  EXPECT_EQ(message_box_.shown()[0].text, "Corvane.dll が同じﾌｫﾙﾀﾞに見つかりません！");
 }
 
 TEST_F(StartupTest, HidesTheCursorOnlyForTheScreenSaverSwitch) {
@@ -111,65 +140,6 @@ TEST_F(StartupTest, HidesTheCursorOnlyForTheScreenSaverSwitch) {
   ASSERT_TRUE(Cursor_HideCount.has_value());
   EXPECT_EQ(*Cursor_HideCount, before - 1);
   platform::ShowCursor(1);
-}
-
-TEST_F(StartupTest, MissingLibraryShowsTheMessageAndEndsEveryModeButThePreview) {
-  for (const std::string arguments : {"/s", "/c", "/a", "", "/x"}) {
-    forms_.calls.clear();
-    EXPECT_EQ(Run(arguments), StartupOutcome::kEndProgram) << arguments;
-    EXPECT_TRUE(forms_.calls.empty()) << arguments;
-    EXPECT_EQ(BGM_Kind, 0) << "settings are not read without the library: " << arguments;
-  }
-  ASSERT_EQ(message_box_.shown().size(), 5u);
-  EXPECT_EQ(message_box_.shown()[0].caption, "Corvane (Screen Saver)");
-  EXPECT_EQ(message_box_.shown()[0].text, "Corvane.dll が同じﾌｫﾙﾀﾞに見つかりません！");
-
-  EXPECT_EQ(Run("/p 1234"), StartupOutcome::kFormLoaded);
-  EXPECT_EQ(forms_.calls, std::vector<std::string>{"preview 1234"});
-  EXPECT_EQ(message_box_.shown().size(), 5u);
-}
-
-TEST_F(StartupTest, AnotherCopyOnScreenEndsSilentlyWhateverTheSwitch) {
-  AddLibrary();
-  for (const char* caption : {"Corvane_Main", "<Corvane>"}) {
-    const platform::HWND other = windows_.AddForeignWindow(platform::Rect{0, 0, 10, 10}, caption);
-    for (const std::string arguments : {"/s", "/c", "/p 1234", ""}) {
-      forms_.calls.clear();
-      EXPECT_EQ(Run(arguments), StartupOutcome::kEndProgram) << caption << " " << arguments;
-      EXPECT_TRUE(forms_.calls.empty());
-      EXPECT_EQ(BGM_Kind, 0);
-    }
-    windows_.DestroyForeign(other);
-  }
-  // The preview's own caption is not looked for.
-  windows_.AddForeignWindow(platform::Rect{0, 0, 10, 10}, "Preview Window");
-  EXPECT_EQ(Run("/p 5"), StartupOutcome::kFormLoaded);
-  EXPECT_TRUE(message_box_.shown().empty());
-}
-
-TEST_F(StartupTest, OnlyTheDisplayAndTheDialogClaimTheDisplayAndALostClaimEndsSilently) {
-  AddLibrary();
-  lock_.held_elsewhere = true;
-  struct Case {
-    std::string arguments;
-    bool claims;
-    std::vector<std::string> calls;
-  };
-  const std::vector<Case> cases = {
-      {"/s", true, {}},  {"", true, {}},    {"/c", true, {}}, {"/p 1234", false, {"preview 1234"}},
-      {"/a", false, {}}, {"/x", false, {}},
-  };
-  for (const Case& c : cases) {
-    forms_.calls.clear();
-    lock_.claims = 0;
-    BGM_Kind = 0;
-    Run(c.arguments);
-    EXPECT_EQ(lock_.claims, c.claims ? 1 : 0) << c.arguments;
-    EXPECT_EQ(forms_.calls, c.calls) << c.arguments;
-    EXPECT_EQ(BGM_Kind, c.claims || c.arguments.starts_with("/p") ? 0 : 1)
-        << "the loser ends before reading anything: " << c.arguments;
-  }
-  EXPECT_TRUE(message_box_.shown().empty());
 }
 
 }  // namespace

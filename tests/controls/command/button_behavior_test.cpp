@@ -2,160 +2,89 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
+#include <sstream>
 #include <string>
-#include <vector>
 
 namespace corvane::controls {
 namespace {
 
-// The triggers a script is made of.
-using Event = Reaction (*)(ButtonBehavior&);
-constexpr Event kInitialize = [](ButtonBehavior& b) { return b.Initialize(); };
-constexpr Event kMoveOver = [](ButtonBehavior& b) { return b.PointerMoved(true); };
-constexpr Event kMoveOff = [](ButtonBehavior& b) { return b.PointerMoved(false); };
-constexpr Event kPressLeft = [](ButtonBehavior& b) { return b.Pressed(platform::kLeftButton); };
-constexpr Event kPressRight = [](ButtonBehavior& b) { return b.Pressed(platform::kRightButton); };
-constexpr Event kReleaseLeftOver = [](ButtonBehavior& b) {
-  return b.Released(platform::kLeftButton, true);
+using B = ButtonBehavior;
+using Event = Reaction (*)(B&);
+const std::map<std::string, Event> kEvents = {
+    {"Init", [](B& b) { return b.Initialize(); }},
+    {"Over", [](B& b) { return b.PointerMoved(true); }},
+    {"Off", [](B& b) { return b.PointerMoved(false); }},
+    {"PressL", [](B& b) { return b.Pressed(platform::kLeftButton); }},
+    {"PressR", [](B& b) { return b.Pressed(platform::kRightButton); }},
+    {"ReleaseLOver", [](B& b) { return b.Released(platform::kLeftButton, true); }},
+    {"ReleaseLOff", [](B& b) { return b.Released(platform::kLeftButton, false); }},
+    {"ReleaseROver", [](B& b) { return b.Released(platform::kRightButton, true); }},
+    {"FocusIn", [](B& b) { return b.FocusArrived(); }},
+    {"FocusOut", [](B& b) { return b.FocusLeft(); }},
+    {"TickOver", [](B& b) { return b.Tick(true); }},
+    {"TickOff", [](B& b) { return b.Tick(false); }},
+    {"Enable", [](B& b) { return b.EnabledChanged(true); }},
+    {"Disable", [](B& b) { return b.EnabledChanged(false); }},
+    {"Resize", [](B& b) { return b.Resized(); }},
 };
-constexpr Event kReleaseLeftOff = [](ButtonBehavior& b) {
-  return b.Released(platform::kLeftButton, false);
-};
-constexpr Event kReleaseRightOver = [](ButtonBehavior& b) {
-  return b.Released(platform::kRightButton, true);
-};
-constexpr Event kFocusIn = [](ButtonBehavior& b) { return b.FocusArrived(); };
-constexpr Event kFocusOut = [](ButtonBehavior& b) { return b.FocusLeft(); };
-constexpr Event kTickOver = [](ButtonBehavior& b) { return b.Tick(true); };
-constexpr Event kTickOff = [](ButtonBehavior& b) { return b.Tick(false); };
-constexpr Event kSetEnabled = [](ButtonBehavior& b) { return b.EnabledChanged(true); };
-constexpr Event kSetDisabled = [](ButtonBehavior& b) { return b.EnabledChanged(false); };
-constexpr Event kResize = [](ButtonBehavior& b) { return b.Resized(); };
-
-// One step of a script: the trigger, the repaint it must cause (none when empty) and whether it
-// clicks. The gradient direction is part of every expected repaint.
-struct Step {
-  Event event;
-  std::optional<FaceDraw> draw;
-  bool click = false;
-};
-
-struct Script {
-  std::string name;
-  std::vector<Step> steps;
-};
-
-constexpr bool kDown = false;  // white at the top
-constexpr bool kUp = true;     // tint at the top
-constexpr std::nullopt_t kNothing = std::nullopt;
-
-FaceDraw Face(StatePicture picture, bool reversed) { return FaceDraw{picture, reversed}; }
 
 using enum StatePicture;
+const std::map<std::string, StatePicture> kPictures = {{"N", kNormal},           {"H", kHighLight},
+                                                       {"HS", kHighLightSelect}, {"S", kSelected},
+                                                       {"P", kPressed},          {"D", kDisable}};
 
-const std::vector<Script> kScripts = {
-    {"ClickOnHoveredUnfocusedButton",
-     {{kSetEnabled, Face(kNormal, kDown)},
-      {kMoveOver, kNothing},  // not yet initialised: no hover
-      {kInitialize, kNothing},
-      {kMoveOver, Face(kHighLight, kUp)},
-      {kFocusIn, Face(kPressed, kUp)},
-      {kPressLeft, Face(kPressed, kUp)},
-      {kReleaseLeftOver, Face(kHighLightSelect, kUp), true}}},
+// A script is a line of steps "Event[=Picture(v|^)][!]": the trigger, the repaint it must cause
+// (none without "="), its gradient (v: white at the top, ^: tint at the top) and whether it
+// clicks ("!").
+struct Script {
+  const char* name;
+  const char* steps;
+};
+
+const Script kScripts[] = {
+    {"ClickOnHoveredUnfocusedButton",  // before Initialize there is no hover
+     "Enable=Nv Over Init Over=H^ FocusIn=P^ PressL=P^ ReleaseLOver=HS^!"},
     {"TabOntoHoveredButtonShowsPressedUntilThePointerLeaves",
-     {{kSetEnabled, Face(kNormal, kDown)},
-      {kInitialize, kNothing},
-      {kMoveOver, Face(kHighLight, kUp)},
-      {kFocusIn, Face(kPressed, kUp)},
-      {kTickOver, kNothing},
-      {kTickOff, Face(kSelected, kDown)},
-      {kFocusOut, Face(kNormal, kDown)},
-      {kFocusOut, kNothing}}},
+     "Enable=Nv Init Over=H^ FocusIn=P^ TickOver TickOff=Sv FocusOut=Nv FocusOut"},
     {"FocusedThenHoveredKeepsTheGradientDown",
-     {{kSetEnabled, Face(kNormal, kDown)},
-      {kInitialize, kNothing},
-      {kFocusIn, Face(kSelected, kDown)},
-      {kMoveOver, Face(kHighLightSelect, kDown)},
-      {kReleaseLeftOver, Face(kHighLightSelect, kDown), true}}},
+     "Enable=Nv Init FocusIn=Sv Over=HSv ReleaseLOver=HSv!"},
     {"DragOffPastATickAndReleaseOutsideDoesNotClick",
-     {{kSetEnabled, Face(kNormal, kDown)},
-      {kInitialize, kNothing},
-      {kFocusIn, Face(kSelected, kDown)},
-      {kMoveOver, Face(kHighLightSelect, kDown)},
-      {kPressLeft, Face(kPressed, kDown)},
-      {kMoveOff, kNothing},
-      {kTickOff, Face(kSelected, kDown)},
-      {kTickOff, kNothing},
-      {kReleaseLeftOff, kNothing, false}}},
+     "Enable=Nv Init FocusIn=Sv Over=HSv PressL=Pv Off TickOff=Sv TickOff ReleaseLOff"},
     {"DragOffPastATickAndBackDoesNotClick",
-     {{kSetEnabled, Face(kNormal, kDown)},
-      {kInitialize, kNothing},
-      {kFocusIn, Face(kSelected, kDown)},
-      {kMoveOver, Face(kHighLightSelect, kDown)},
-      {kPressLeft, Face(kPressed, kDown)},
-      {kTickOff, Face(kSelected, kDown)},
-      {kMoveOver, kNothing},
-      {kReleaseLeftOver, kNothing, false},
-      {kMoveOver, Face(kHighLightSelect, kDown)}}},
+     "Enable=Nv Init FocusIn=Sv Over=HSv PressL=Pv TickOff=Sv Over ReleaseLOver Over=HSv"},
     {"ReleaseOutsideBeforeTheTickDoesNotClick",
-     {{kSetEnabled, Face(kNormal, kDown)},
-      {kInitialize, kNothing},
-      {kFocusIn, Face(kSelected, kDown)},
-      {kMoveOver, Face(kHighLightSelect, kDown)},
-      {kPressLeft, Face(kPressed, kDown)},
-      {kReleaseLeftOff, Face(kHighLightSelect, kDown), false}}},
-    {"RightButtonReleaseClicksWithoutDrawing",
-     {{kSetEnabled, Face(kNormal, kDown)},
-      {kInitialize, kNothing},
-      {kMoveOver, Face(kHighLight, kUp)},
-      {kPressRight, kNothing},
-      {kReleaseRightOver, kNothing, true}}},
+     "Enable=Nv Init FocusIn=Sv Over=HSv PressL=Pv ReleaseLOff=HSv"},
+    {"RightButtonReleaseClicksWithoutDrawing", "Enable=Nv Init Over=H^ PressR ReleaseROver!"},
     {"LeftReleaseWhileHoverDrawsNormalAndStaysHover",
-     {{kSetEnabled, Face(kNormal, kDown)},
-      {kInitialize, kNothing},
-      {kMoveOver, Face(kHighLight, kUp)},
-      {kPressLeft, Face(kPressed, kUp)},
-      {kReleaseLeftOver, Face(kNormal, kUp), true},
-      {kMoveOver, kNothing},
-      {kTickOff, Face(kNormal, kDown)},
-      {kMoveOver, Face(kHighLight, kUp)}}},
+     "Enable=Nv Init Over=H^ PressL=P^ ReleaseLOver=N^! Over TickOff=Nv Over=H^"},
     {"DisabledIgnoresPointerFocusAndButtons",
-     {{kInitialize, kNothing},
-      {kMoveOver, kNothing},
-      {kFocusIn, kNothing},
-      {kPressLeft, kNothing},
-      {kReleaseLeftOver, kNothing, false},
-      {kReleaseRightOver, kNothing, false},
-      {kTickOff, kNothing},
-      {kFocusOut, kNothing},
-      {kResize, Face(kDisable, kDown)}}},
+     "Init Over FocusIn PressL ReleaseLOver ReleaseROver TickOff FocusOut Resize=Dv"},
     {"ResizeAndEnabledRedrawWhateverTheState",
-     {{kSetEnabled, Face(kNormal, kDown)},
-      {kInitialize, kNothing},
-      {kMoveOver, Face(kHighLight, kUp)},
-      {kResize, Face(kNormal, kUp)},
-      {kSetDisabled, Face(kDisable, kUp)},
-      {kTickOff, kNothing},
-      {kSetEnabled, Face(kNormal, kUp)},
-      {kTickOff, Face(kNormal, kDown)}}},
-    {"FocusWakesAnUninitialisedButton",
-     {{kSetEnabled, Face(kNormal, kDown)},
-      {kTickOff, kNothing},
-      {kFocusIn, Face(kSelected, kDown)},
-      {kMoveOver, Face(kHighLightSelect, kDown)}}},
+     "Enable=Nv Init Over=H^ Resize=N^ Disable=D^ TickOff Enable=N^ TickOff=Nv"},
+    {"FocusWakesAnUninitialisedButton", "Enable=Nv TickOff FocusIn=Sv Over=HSv"},
 };
 
 class ButtonBehaviorScript : public testing::TestWithParam<Script> {};
 
 TEST_P(ButtonBehaviorScript, ReactsStepByStep) {
   ButtonBehavior button;
-  const std::vector<Step>& steps = GetParam().steps;
-  for (std::size_t i = 0; i < steps.size(); ++i) {
-    const Reaction reaction = steps[i].event(button);
-    EXPECT_EQ(reaction.draw, steps[i].draw) << "step " << i;
-    EXPECT_EQ(reaction.click, steps[i].click) << "step " << i;
-    EXPECT_EQ(reaction.start_timer, steps[i].event == kInitialize) << "step " << i;
+  std::istringstream steps(GetParam().steps);
+  for (std::string step; steps >> step;) {
+    const bool click = step.ends_with('!');
+    if (click) step.pop_back();
+    const std::size_t equals = step.find('=');
+    std::optional<FaceDraw> draw;
+    if (equals != std::string::npos) {
+      const std::string picture = step.substr(equals + 1, step.size() - equals - 2);
+      draw = FaceDraw{kPictures.at(picture), step.back() == '^'};
+    }
+    const std::string event = step.substr(0, equals);
+    const Reaction reaction = kEvents.at(event)(button);
+    EXPECT_EQ(reaction.draw, draw) << step;
+    EXPECT_EQ(reaction.click, click) << step;
+    EXPECT_EQ(reaction.start_timer, event == "Init") << step;
   }
 }
 

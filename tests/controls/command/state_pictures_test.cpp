@@ -21,30 +21,10 @@ TEST(StatePictures, RingsHaveTheLooksColours) {
     int x, y;
     gfx::ColorRef colour;
   } cases[] = {
-      {kNormal, 32, 0, Rgb(224, 220, 201)},     // NormalShadeTop
-      {kNormal, 63, 12, Rgb(250, 250, 246)},    // NormalShadeRight
-      {kNormal, 32, 1, Rgb(0, 60, 116)},        // NormalOutline
-      {kNormal, 1, 12, Rgb(0, 60, 116)},        // NormalOutlineLeft
-      {kNormal, 32, 2, Rgb(243, 243, 238)},     // NormalLightInside
-      {kNormal, 32, 22, Rgb(214, 208, 197)},    // NormalBottomShade
-      {kNormal, 60, 12, Rgb(226, 223, 214)},    // NormalRightShadeInner
-      {kHighLight, 32, 2, Rgb(255, 240, 207)},  // HighLightTopOuter
-      {kHighLight, 32, 3, Rgb(253, 216, 137)},  // HighLightTopInner
-      {kHighLight, 2, 12, Rgb(252, 202, 105)},  // HighLightSide
-      {kHighLight, 32, 21, Rgb(248, 179, 48)},  // HighLightBottomInner
-      {kHighLight, 32, 22, Rgb(229, 151, 0)},   // HighLightBottomOuter
-      {kSelected, 32, 3, Rgb(206, 231, 255)},   // SelectedTop
-      {kSelected, 61, 12, Rgb(169, 197, 239)},  // SelectedSide
-      {kSelected, 32, 22, Rgb(105, 130, 238)},  // SelectedBottom
-      {kPressed, 32, 0, kDialogColour},         // PressedDialogOutside
-      {kPressed, 32, 1, Rgb(224, 220, 201)},    // PressedShadeRing
-      {kPressed, 32, 2, Rgb(0, 60, 116)},       // PressedOutline
-      {kPressed, 32, 3, Rgb(209, 204, 193)},    // PressedTopShadow
-      {kPressed, 3, 12, Rgb(215, 212, 203)},    // PressedLeftShadow
-      {kPressed, 32, 21, Rgb(226, 225, 217)},   // PressedInside
-      {kDisable, 63, 12, kDialogColour},        // DisableDialogOutside
-      {kDisable, 32, 23, Rgb(201, 199, 186)},   // DisableOutline
-      {kDisable, 32, 2, Rgb(245, 244, 234)},    // DisablePale
+      {kNormal, 32, 1, Rgb(0, 60, 116)},       // the outline
+      {kHighLight, 32, 22, Rgb(229, 151, 0)},  // the outer ring at the bottom
+      {kPressed, 32, 0, kDialogColour},        // the dialog outside the shade ring
+      {kDisable, 32, 23, Rgb(201, 199, 186)},
   };
   const StatePictures pictures = DrawStatePictures();
   for (const auto& c : cases) {

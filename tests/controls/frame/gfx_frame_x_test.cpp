@@ -1,8 +1,6 @@
 #include "controls/frame/gfx_frame_x.h"
 
 #include <functional>
-#include <iterator>
-#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -10,9 +8,7 @@
 #include "platform/forms/form.h"
 #include "platform/forms/image_control.h"
 #include "platform/forms/label.h"
-#include "platform/forms/picture_box.h"
 #include "platform/gfx/pixel_access.h"
-#include "settings/dialog_frames.h"
 #include "tests/controls/frame/frame_reference.h"
 #include "tests/platform/forms/forms_fixture.h"
 
@@ -68,7 +64,6 @@ TEST_F(GFXFrameXTest, SettingAPropertyAppliesItsLimitTellsTheHostAndRedraws) {
     int value, stored;
   } cases[] = {
       {"ShadowDepth", &Frame::SetShadowDepth, &Frame::ShadowDepth, 1, 2},
-      {"ShadowDepth", &Frame::SetShadowDepth, &Frame::ShadowDepth, 40, 40},
       {"ShadowDepth", &Frame::SetShadowDepth, &Frame::ShadowDepth, 41, 50},
       {"ShadowOpacity", &Frame::SetShadowOpacity, &Frame::ShadowOpacity, -5, 0},
       {"ShadowOpacity", &Frame::SetShadowOpacity, &Frame::ShadowOpacity, 150, 100},
@@ -154,54 +149,6 @@ TEST_F(GFXFrameXTest, ControlsInsideDrawOverTheFrameAndMoveWithIt) {
   EXPECT_EQ(ScreenAt(150 + 22, 100 + 22), 0x00FF0000u);
   EXPECT_EQ(ScreenAt(150 + 41, 100 + 20), 0x000000FFu);
   EXPECT_EQ(ScreenAt(10 + 22, 10 + 22), gfx::ToPixel(kAmbient)) << "nothing left behind";
-}
-
-TEST_F(GFXFrameXTest, TheDialogsFramesMatchTheirReference) {
-  // The settings dialog gives three frames the colour of its picture; the fourth has its own.
-  const gfx::ColorRef picture = gfx::Rgb(112, 146, 190);
-  const struct {
-    std::int32_t style;
-    std::int16_t shadow_depth, corner_depth;
-    gfx::ColorRef fill, border;
-  } expected[] = {
-      {kFrameRectangle, 8, 5, 0x00FFFFFF, 0x00C00000},
-      {kFrameRounded, 7, 10, 0x00FFFFFF, 0x00C00000},
-      {kFrameRounded, 10, 10, 0x00FFC0C0, 0x00C00000},
-      {kFrameRectangle, 5, 10, 0x00FFFFFF, 0x00FF0000},
-  };
-  const auto& stored = settings::DialogFrames();
-  ASSERT_EQ(stored.size(), std::size(expected));
-  platform::PictureBox pic_c(&form_);
-  pic_c.SetBounds(Rect{0, 0, 450, 319});
-  std::vector<std::unique_ptr<GFXFrameX>> frames;
-  std::vector<platform::StoredInstance> instances;
-  for (const settings::StoredFrame& s : stored) {
-    platform::WindowedControl* container = &pic_c;
-    for (std::size_t j = 0; j < frames.size(); ++j) {
-      if (stored[j].name == s.container) container = frames[j].get();
-    }
-    frames.push_back(std::make_unique<GFXFrameX>(container, std::string(s.name)));
-    frames.back()->SetBounds(s.bounds);
-    instances.push_back({std::string(s.name), s.properties});
-  }
-  Load(instances);
-  for (std::size_t i = 0; i < frames.size(); ++i) {
-    GFXFrameX& frame = *frames[i];
-    const FrameFields& f = frame.fields();
-    EXPECT_EQ(std::tie(f.frame_style, f.shadow_depth, f.corner_depth, f.fill_colour,
-                       f.border_colour, f.back_colour_is),
-              std::make_tuple(expected[i].style, expected[i].shadow_depth, expected[i].corner_depth,
-                              expected[i].fill, expected[i].border, 1))
-        << stored[i].name;
-    if (stored[i].container == "Pic_C") frame.SetBackColour(picture);
-    EXPECT_EQ(Shown(frame), test::ReferenceFrame(f, frame.BackColour(), stored[i].bounds.Width(),
-                                                 stored[i].bounds.Height()))
-        << stored[i].name;
-  }
-  // The caption frame lies over the settings panel, which sits at (20, 76).
-  EXPECT_EQ(ScreenAt(20 + 12, 76 + 12), 0x000000FFu) << "the caption frame's blue outline";
-  // Frames inside frames go before their containers.
-  while (!frames.empty()) frames.pop_back();
 }
 
 }  // namespace

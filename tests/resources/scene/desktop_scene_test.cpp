@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "platform/desktop/system_font_loader.h"
-#include "resources/scene/area_reduce.h"
 
 namespace corvane {
 namespace {
@@ -15,7 +14,7 @@ namespace {
 // the same render twice must come out alike.
 TEST(DesktopScene, PaintsEveryPixelAlikeAtAnySize) {
   platform::SystemFontLoader fonts;
-  for (auto [width, height] : {std::pair{1, 1}, {152, 112}, {1280, 1024}}) {
+  for (auto [width, height] : {std::pair{1, 1}, {152, 112}}) {
     gfx::Surface on_black = *gfx::Surface::Create(width, height);
     gfx::Surface on_white = *gfx::Surface::Create(width, height);
     on_white.Fill(gfx::Rgb(255, 255, 255));
@@ -26,20 +25,6 @@ TEST(DesktopScene, PaintsEveryPixelAlikeAtAnySize) {
           << width << "x" << height << " row " << y;
     }
   }
-}
-
-// Three columns into two: each new pixel covers one and a half, the middle one shared half and
-// half, every channel apart: (0 + 90 / 2) / 1.5 = 30 and (90 / 2 + 180) / 1.5 = 150.
-TEST(ReduceByArea, AveragesFractionalCoverageAndRefusesEnlarging) {
-  gfx::Surface source = *gfx::Surface::Create(3, 1);
-  source.Row(0)[1] = 0x005A5A5A;
-  source.Row(0)[2] = 0x00B4005A;
-  auto reduced = ReduceByArea(source, 2, 1);
-  ASSERT_TRUE(reduced);
-  EXPECT_EQ(reduced->Row(0)[0], 0x001E1E1Eu);
-  EXPECT_EQ(reduced->Row(0)[1], 0x00961E5Au);
-  EXPECT_FALSE(ReduceByArea(source, 4, 1));
-  EXPECT_FALSE(ReduceByArea(source, 0, 1));
 }
 
 }  // namespace
