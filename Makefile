@@ -2,7 +2,9 @@
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps build test test-asan bench run format clean preview-image
+.PHONY: deps build test test-asan bench run format clean preview-image install
+
+PREFIX ?= /usr/local
 
 deps:
 	@tools/deps.sh
@@ -29,6 +31,12 @@ bench: deps
 preview-image: deps
 	cmake --preset release $(CMAKE_FLAGS) >/dev/null
 	cmake --build build -j$(JOBS) --target preview_image
+
+# Installs under PREFIX (default /usr/local); DESTDIR, when given, is put in front of every path.
+install: deps
+	cmake --preset release -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CMAKE_FLAGS) >/dev/null
+	cmake --build build -j$(JOBS) --target corvane_scr corvane_effect corvane_dist_files
+	DESTDIR="$(DESTDIR)" cmake --install build
 
 run: build
 	@tools/run.sh
