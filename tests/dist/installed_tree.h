@@ -18,6 +18,8 @@ class InstalledTree {
   }
 
   bool ok() const { return ok_; }
+  // The DESTDIR itself.
+  const std::string& root() const { return root_.path(); }
   std::string error() const { return test_support::ReadFileBytes(root_.path() + "/.log"); }
   // A path under the prefix ("bin/corvane"), or under the root when it starts with "/".
   std::string Path(const std::string& relative) const {

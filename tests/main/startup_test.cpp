@@ -28,6 +28,9 @@ class RecordingForms : public StartupForms {
   }
   void ShowSettingsDialog() override { calls.push_back("dialog"); }
   void LoadDisplay() override { calls.push_back("display"); }
+  void LoadHostedDisplay(std::uint32_t host) override {
+    calls.push_back("hosted " + std::to_string(host));
+  }
   std::vector<std::string> calls;
 };
 
@@ -169,6 +172,24 @@ TEST_F(StartupTest, OnlyTheDisplayAndTheDialogClaimTheDisplayAndALostClaimEndsSi
     EXPECT_EQ(BGM_Kind, c.claims || c.arguments.starts_with("/p") ? 0 : 1)
         << "the loser ends before reading anything: " << c.arguments;
   }
+  EXPECT_TRUE(message_box_.shown().empty());
+}
+
+// Under a saver host: one copy per monitor may run beside a full-screen display and holds no claim
+// on the display; the settings are read; trouble ends it without a message box over the screen.
+TEST_F(StartupTest, HostedDisplayIgnoresOtherCopiesAndShowsNoMessage) {
+  lock_.held_elsewhere = true;
+  windows_.AddForeignWindow(platform::Rect{0, 0, 10, 10}, "Corvane_Main");
+  runtime_.environment["XSCREENSAVER_WINDOW"] = "0x10";
+  EXPECT_EQ(Run("--root"), StartupOutcome::kEndProgram) << "no library";
+  AddLibrary();
+  EXPECT_EQ(Run("-window-id"), StartupOutcome::kEndProgram) << "no window";
+  EXPECT_EQ(BGM_Kind, 0);
+  EXPECT_TRUE(forms_.calls.empty());
+  EXPECT_EQ(Run("--root"), StartupOutcome::kFormLoaded);
+  EXPECT_EQ(forms_.calls, std::vector<std::string>{"hosted 16"});
+  EXPECT_EQ(BGM_Kind, 1);
+  EXPECT_EQ(lock_.claims, 0);
   EXPECT_TRUE(message_box_.shown().empty());
 }
 
