@@ -2,7 +2,7 @@
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps build test test-asan bench run format clean preview-image install
+.PHONY: deps build test test-asan bench run format clean preview-image install deb
 
 PREFIX ?= /usr/local
 
@@ -37,6 +37,16 @@ install: deps
 	cmake --preset release -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CMAKE_FLAGS) >/dev/null
 	cmake --build build -j$(JOBS) --target corvane_scr corvane_effect corvane_dist_files
 	DESTDIR="$(DESTDIR)" cmake --install build
+
+# A Debian package of the tree installed under /usr (build/corvane_<version>_<arch>.deb), then
+# checked by tools/check-deb.sh.
+deb: deps
+	cmake --preset release -DCMAKE_INSTALL_PREFIX=/usr $(CMAKE_FLAGS) >/dev/null
+	cmake --build build -j$(JOBS) --target corvane_scr corvane_effect corvane_dist_files \
+	  install_e2e_test xscreensaver_e2e_test
+	rm -f build/corvane_*.deb
+	cd build && cpack -G DEB
+	tools/check-deb.sh build/corvane_*.deb build
 
 run: build
 	@tools/run.sh
