@@ -14,6 +14,7 @@
 #include "platform/api/user32.h"
 #include "platform/event_loop.h"
 #include "platform/log/warn.h"
+#include "platform/power.h"
 #include "platform/runtime.h"
 #include "platform/service.h"
 
@@ -48,6 +49,9 @@ Corvane_S::Corvane_S(TimeOfDay& clock, RandomNumbers& random)
     // From now on an end request needs no music stopped: the loop just ends.
     if (Service<platform::EventLoop>::Installed()) {
       Service<platform::EventLoop>::Get().SetEndRequestHandler(nullptr);
+    }
+    if (Service<platform::PowerService>::Installed()) {
+      Service<platform::PowerService>::Get().SetMonitorHandler(nullptr);
     }
   };
   on_key_down = [this](int key_code, int shift) { Form_KeyDown(key_code, shift); };
@@ -113,6 +117,10 @@ void Corvane_S::Form_Load() {
   Master(2).Move(0, 0, kStripTwips, ScaleHeight());
   Master(0).SetPicture(Display.Image());
   Timer3.SetEnabled(true);
+  // While the monitor is off no frame can be seen: the animation rests and the music plays on.
+  if (Service<PowerService>::Installed()) {
+    Service<PowerService>::Get().SetMonitorHandler([this](bool on) { Timer3.SetEnabled(on); });
+  }
 }
 
 void Corvane_S::HostIn(platform::HWND host) {

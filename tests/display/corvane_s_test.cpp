@@ -179,6 +179,24 @@ TEST_F(DisplayTest, HostedTheFormFillsTheHostsWindowAndLeavesInputAndTheEndToThe
   EXPECT_FALSE(form_->IsLoaded());
 }
 
+// While the monitor is off the strip rests (no tick runs); the music's timer runs on.
+TEST_F(DisplayTest, TheAnimationRestsWhileTheMonitorIsOff) {
+  BGM_Kind = 2;
+  BGM_File = "/m/a.mp3";
+  Load();
+  fake_loop_.AdvanceMs(100);
+  power_.SetMonitorOn(false);
+  const std::int16_t left = form_->StripLeft;
+  fake_loop_.AdvanceMs(500);
+  EXPECT_EQ(form_->StripLeft, left);
+  EXPECT_TRUE(form_->Timer1.Enabled());
+  power_.SetMonitorOn(true);
+  fake_loop_.AdvanceMs(100);
+  EXPECT_NE(form_->StripLeft, left);
+  form_->EndScreenSaver();
+  EXPECT_FALSE(power_.Watched());
+}
+
 TEST_F(DisplayTest, EverySecondAnMp3ThatHasEndedStartsOver) {
   BGM_Kind = 2;
   BGM_File = "/m/a.mp3";
