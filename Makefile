@@ -43,7 +43,7 @@ install: deps
 deb: deps
 	cmake --preset release -DCMAKE_INSTALL_PREFIX=/usr $(CMAKE_FLAGS) >/dev/null
 	cmake --build build -j$(JOBS) --target corvane_scr corvane_effect corvane_dist_files \
-	  install_e2e_test xscreensaver_e2e_test
+	  installed_e2e_test
 	rm -f build/corvane_*.deb
 	cd build && cpack -G DEB
 	tools/check-deb.sh build/corvane_*.deb build

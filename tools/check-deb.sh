@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the Debian package `make deb` made: lintian at the error level (when it is installed),
 # the layout as dpkg-deb lists it, and the unpacked tree working as an installed one, by the
-# install and XScreenSaver end-to-end tests run against it.
+# installed tree's end-to-end tests run against it.
 #
 #   tools/check-deb.sh <package.deb> [<build folder>]
 set -euo pipefail
@@ -18,5 +18,4 @@ dpkg-deb -c "$deb"
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
 dpkg-deb -x "$deb" "$tree"
-CORVANE_UNPACKED_TREE=$tree "$build/tests/install_e2e_test"
-CORVANE_UNPACKED_TREE=$tree "$build/tests/xscreensaver_e2e_test"
+CORVANE_UNPACKED_TREE=$tree "$build/tests/installed_e2e_test"

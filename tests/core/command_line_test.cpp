@@ -43,24 +43,16 @@ TEST(CommandLine, HostedWindowComesFromTheHostsSwitchesOrItsVariable) {
   };
   const std::vector<Case> cases = {
       {"/s", "0x10", std::nullopt},  // the Windows-style switches keep their meaning
-      {"/p 1234", "0x10", std::nullopt},
-      {"-s", "", std::nullopt},
       {"", "", std::nullopt},
       {"", "0x10", 16},  // a bare command under a host
-      {"-root", "0x1A", 26},
-      {"--root", "0x1a", 26},
-      {"--root -fps", "4096", 4096},  // other host options are ignored
-      {"-root", "", 0},               // asked to be hosted, but no window named
-      {"-root", "ten", 0},
+      {"--root -fps", "0x1a", 26},
+      {"-root", "", 0},  // asked to be hosted, but no window named
       {"-window-id 1234", "", 1234},
       {"--window-id 0x4a0000B", "0x10", 0x4a0000B},  // the switch wins over the variable
-      {"--root --window-id 77", "", 77},
       {"--window-id", "0x10", 0},
-      {"--window-id 0x", "", 0},
       {"--window-id 12ab", "", 0},
-      {"--window-id -5", "", 0},
+      {"--window-id 0x", "", 0},
       {"--window-id 0x100000000", "", 0},
-      {"--window-id 4294967295", "", 4294967295U},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(HostedWindow(c.text, c.variable), c.window) << c.text << " / " << c.variable;

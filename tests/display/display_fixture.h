@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -108,22 +107,12 @@ class JournalCapture final : public platform::CaptureService {
     }
     return true;
   }
-  bool CaptureHostPicture(platform::HWND, gfx::Surface& destination) override {
-    journal_.push_back("host picture");
-    if (!host_picture) return false;
-    for (int y = 0; y < std::min(destination.height(), host_picture->height()); ++y) {
-      for (int x = 0; x < std::min(destination.width(), host_picture->width()); ++x) {
-        destination.Row(y)[x] = host_picture->Row(y)[x];
-      }
-    }
-    return true;
-  }
+  bool CaptureHostPicture(platform::HWND, gfx::Surface&) override { return false; }
   // Every pixel differs from its neighbours and from its inverse.
   static gfx::Pixel Pattern(int x, int y) {
     return static_cast<gfx::Pixel>((x * 7919 + y * 104729) & 0x00FFFFFF) | 0x010000;
   }
   bool fail = false;
-  std::optional<gfx::Surface> host_picture;
 
  private:
   Journal& journal_;
