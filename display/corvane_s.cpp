@@ -102,7 +102,9 @@ void Corvane_S::Form_Load() {
 
   StartMusic();
 
-  // The form is an overlay over the whole screen: it has no minimised or maximised state to leave.
+  // The form is an overlay over the whole screen, or a child of the host's window: either way it
+  // has no minimised or maximised state to leave. Only the overlay keeps itself on top; the host
+  // stacks its own window.
   Show(ShowMode::kModeless);
   if (!host_) {
     API_Result =
