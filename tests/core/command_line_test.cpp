@@ -44,8 +44,8 @@ TEST(CommandLine, HostedWindowComesFromTheHostsSwitchesOrItsVariable) {
   const std::vector<Case> cases = {
       {"/s", "0x10", std::nullopt},  // the Windows-style switches keep their meaning
       {"", "", std::nullopt},
-      {"", "0x10", 16},  // a bare command under a host
-      {"--root -fps", "0x1a", 26},
+      {"", "0xA", 10},  // a bare command under a host
+      {"--root -fps", "0x1f", 31},
       {"-root", "", 0},  // asked to be hosted, but no window named
       {"-window-id 1234", "", 1234},
       {"--window-id 0x4a0000B", "0x10", 0x4a0000B},  // the switch wins over the variable
