@@ -2,7 +2,9 @@
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps build test test-asan bench run format clean preview-image
+.PHONY: deps build test test-asan bench run format clean preview-image install deb
+
+PREFIX ?= /usr/local
 
 deps:
 	@tools/deps.sh
@@ -29,6 +31,22 @@ bench: deps
 preview-image: deps
 	cmake --preset release $(CMAKE_FLAGS) >/dev/null
 	cmake --build build -j$(JOBS) --target preview_image
+
+# Installs under PREFIX (default /usr/local); DESTDIR, when given, is put in front of every path.
+install: deps
+	cmake --preset release -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CMAKE_FLAGS) >/dev/null
+	cmake --build build -j$(JOBS) --target corvane_scr corvane_effect corvane_dist_files
+	DESTDIR="$(DESTDIR)" cmake --install build
+
+# A Debian package of the tree installed under /usr (build/corvane_<version>_<arch>.deb), then
+# checked by tools/check-deb.sh.
+deb: deps
+	cmake --preset release -DCMAKE_INSTALL_PREFIX=/usr $(CMAKE_FLAGS) >/dev/null
+	cmake --build build -j$(JOBS) --target corvane_scr corvane_effect corvane_dist_files \
+	  installed_e2e_test
+	rm -f build/corvane_*.deb
+	cd build && cpack -G DEB
+	tools/check-deb.sh build/corvane_*.deb build
 
 run: build
 	@tools/run.sh

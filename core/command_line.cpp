@@ -5,6 +5,37 @@
 
 namespace corvane {
 
+namespace {
+
+// A whole token as a window id: decimal digits, or hexadecimal ones after "0x"; 0 for anything
+// else, for no digits and for a value beyond 32 bits.
+std::uint32_t WindowId(std::string_view token) {
+  int base = 10;
+  if (token.size() > 2 && token[0] == '0' && (token[1] == 'x' || token[1] == 'X')) {
+    base = 16;
+    token.remove_prefix(2);
+  }
+  if (token.empty()) return 0;
+  std::uint64_t value = 0;
+  for (const char c : token) {
+    int digit = 0;
+    if (c >= '0' && c <= '9') {
+      digit = c - '0';
+    } else if (base == 16 && c >= 'a' && c <= 'f') {
+      digit = c - 'a' + 10;
+    } else if (base == 16 && c >= 'A' && c <= 'F') {
+      digit = c - 'A' + 10;
+    } else {
+      return 0;
+    }
+    value = value * base + static_cast<std::uint64_t>(digit);
+    if (value > UINT32_MAX) return 0;
+  }
+  return static_cast<std::uint32_t>(value);
+}
+
+}  // namespace
+
 std::string ArgumentText() {
   using Runtime = platform::Service<platform::Runtime>;
   return Runtime::Installed() ? Runtime::Get().ArgumentText() : std::string();
@@ -14,6 +45,40 @@ char ModeLetter(std::string_view argument_text) {
   if (argument_text.size() < 2) return '\0';
   const char c = argument_text[1];
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::string HostWindowVariable() {
+  using Runtime = platform::Service<platform::Runtime>;
+  return Runtime::Installed() ? Runtime::Get().EnvironmentValue("XSCREENSAVER_WINDOW")
+                              : std::string();
+}
+
+std::optional<std::uint32_t> HostedWindow(std::string_view argument_text,
+                                          std::string_view window_variable) {
+  if (argument_text.empty()) {
+    if (window_variable.empty()) return std::nullopt;
+    return WindowId(window_variable);
+  }
+  // Hosts pass their switches as separate arguments, which the argument text joins by blanks.
+  bool hosted = false;
+  std::optional<std::uint32_t> named;
+  std::string_view rest = argument_text;
+  std::string_view previous;
+  while (!rest.empty()) {
+    const std::size_t blank = rest.find(' ');
+    const std::string_view token = rest.substr(0, blank);
+    rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+    if (token == "-root" || token == "--root") hosted = true;
+    if (previous == "-window-id" || previous == "--window-id") {
+      hosted = true;
+      named = WindowId(token);
+    }
+    previous = token;
+  }
+  // A switch at the very end names no window.
+  if (previous == "-window-id" || previous == "--window-id") return 0;
+  if (!hosted) return std::nullopt;
+  return named ? *named : WindowId(window_variable);
 }
 
 std::optional<std::int32_t> HostWindowHandle(std::string_view argument_text) {

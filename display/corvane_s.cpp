@@ -14,6 +14,7 @@
 #include "platform/api/user32.h"
 #include "platform/event_loop.h"
 #include "platform/log/warn.h"
+#include "platform/power.h"
 #include "platform/runtime.h"
 #include "platform/service.h"
 
@@ -49,6 +50,9 @@ Corvane_S::Corvane_S(TimeOfDay& clock, RandomNumbers& random)
     if (Service<platform::EventLoop>::Installed()) {
       Service<platform::EventLoop>::Get().SetEndRequestHandler(nullptr);
     }
+    if (Service<platform::PowerService>::Installed()) {
+      Service<platform::PowerService>::Get().SetMonitorHandler(nullptr);
+    }
   };
   on_key_down = [this](int key_code, int shift) { Form_KeyDown(key_code, shift); };
   // The saver ends at the press: a release may belong to a click made before it started.
@@ -81,6 +85,54 @@ void Corvane_S::Form_Load() {
     Service<EventLoop>::Get().SetEndRequestHandler([this] { EndScreenSaver(); });
   }
 
+  if (host_) {
+    if (!EnterHost()) {
+      Warn("the host's window 0x%x is gone", static_cast<unsigned>(*host_));
+      EndScreenSaver();
+      return;
+    }
+  } else {
+    CoverScreen();
+  }
+
+  StripPhase = 0;
+  StripForward = kStripTrue;
+  StripLeft = StripStartLeft(TwipsPerPixelX());
+  StripVariant = DrawStripVariant(clock_, random_);
+
+  StartMusic();
+
+  // The form is an overlay over the whole screen, or a child of the host's window: either way it
+  // has no minimised or maximised state to leave. Only the overlay keeps itself on top; the host
+  // stacks its own window.
+  Show(ShowMode::kModeless);
+  if (!host_) {
+    API_Result =
+        SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoSize | kSwpNoMove | kSwpNoActivate);
+  }
+
+  // The work surfaces and the copy of the capture that the ticks restore from. They are made
+  // only now, after the screen is covered: on a large screen each whole-screen pass is a
+  // noticeable delay, and no tick needs them before Timer3 runs.
+  Master(0).Move(0, 0, ScaleWidth(), ScaleHeight());
+  Master(1).Move(0, 0, kStripTwips, ScaleHeight());
+  Master(2).Move(0, 0, kStripTwips, ScaleHeight());
+  Master(0).SetPicture(Display.Image());
+  Timer3.SetEnabled(true);
+  // While the monitor is off no frame can be seen: the animation rests and the music plays on.
+  if (Service<PowerService>::Installed()) {
+    Service<PowerService>::Get().SetMonitorHandler([this](bool on) { Timer3.SetEnabled(on); });
+  }
+}
+
+void Corvane_S::HostIn(platform::HWND host) {
+  host_ = host;
+  // The host holds the keyboard and the pointer and stacks its own window.
+  SetOverlay(false);
+}
+
+void Corvane_S::CoverScreen() {
+  using namespace platform;
   // Size and place the form over the whole screen; the work surfaces follow once it is shown.
   const Size screen = ScreenSizePixels();
   Move(0, 0, screen.width * static_cast<double>(TwipsPerPixelX()),
@@ -94,27 +146,19 @@ void Corvane_S::Form_Load() {
   API_Result = BitBlt(Display.hDC(), 0, 0, CopyExtent(Display.ScaleWidth()),
                       CopyExtent(Display.ScaleHeight()), screen_dc, 0, 0, kSrcCopy);
   API_Result = ReleaseDC(desktop, screen_dc);
+}
 
-  StripPhase = 0;
-  StripForward = kStripTrue;
-  StripLeft = StripStartLeft(TwipsPerPixelX());
-  StripVariant = DrawStripVariant(clock_, random_);
-
-  StartMusic();
-
-  // The form is an overlay over the whole screen: it has no minimised or maximised state to leave.
-  Show(ShowMode::kModeless);
-  API_Result =
-      SetWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoSize | kSwpNoMove | kSwpNoActivate);
-
-  // The work surfaces and the copy of the capture that the ticks restore from. They are made
-  // only now, after the screen is covered: on a large screen each whole-screen pass is a
-  // noticeable delay, and no tick needs them before Timer3 runs.
-  Master(0).Move(0, 0, ScaleWidth(), ScaleHeight());
-  Master(1).Move(0, 0, kStripTwips, ScaleHeight());
-  Master(2).Move(0, 0, kStripTwips, ScaleHeight());
-  Master(0).SetPicture(Display.Image());
-  Timer3.SetEnabled(true);
+bool Corvane_S::EnterHost() {
+  using namespace platform;
+  Rect host_rect;
+  if (GetWindowRect(*host_, &host_rect) == 0 || SetParent(hWnd(), *host_) == 0) return false;
+  Move(0, 0, host_rect.Width() * static_cast<double>(TwipsPerPixelX()),
+       host_rect.Height() * static_cast<double>(TwipsPerPixelY()));
+  Display.Move(0, 0, ScaleWidth(), ScaleHeight());
+  // The host covered the screen before starting the saver, so the screen itself would read black;
+  // without the host's picture Display keeps its black.
+  API_Result = CopyHostPicture(Display.hDC(), *host_);
+  return true;
 }
 
 void Corvane_S::StartMusic() {
@@ -133,9 +177,14 @@ void Corvane_S::StartMusic() {
   }
 }
 
-void Corvane_S::Form_KeyDown(int, int) { EndScreenSaver(); }
+// Under a host the input is the host's to judge: it ends the saver itself.
+void Corvane_S::Form_KeyDown(int, int) {
+  if (!host_) EndScreenSaver();
+}
 
-void Corvane_S::Display_Click() { EndScreenSaver(); }
+void Corvane_S::Display_Click() {
+  if (!host_) EndScreenSaver();
+}
 
 void Corvane_S::Timer1_Timer() { Mp3Repeat(); }
 

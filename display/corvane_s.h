@@ -27,6 +27,11 @@ class Corvane_S final : public platform::Form {
   Corvane_S(TimeOfDay& clock, RandomNumbers& random);
   ~Corvane_S() override;
 
+  // Makes the form draw inside the window a saver host made for it instead of over the whole
+  // screen: at that window's size, over the desktop picture the host left on it, without taking
+  // input or hiding the cursor, and ended by the host alone. Call before Load.
+  void HostIn(platform::HWND host);
+
   platform::PictureBox Display{this};
   platform::ControlArray<platform::PictureBox> Master;
   // Each second: the MP3 file starts over once it has ended.
@@ -55,6 +60,11 @@ class Corvane_S final : public platform::Form {
 
  private:
   void LoadEffectLibrary();
+  // Puts the form in the host's window at its size and copies the host's desktop picture; false
+  // when the host's window is gone.
+  bool EnterHost();
+  // Sizes the form over the whole screen and captures the desktop.
+  void CoverScreen();
   void StartMusic();
   // Puts the processed strip on the display over the capture and shows what changed.
   void ComposeChangedArea();
@@ -66,6 +76,7 @@ class Corvane_S final : public platform::Form {
   TimeOfDay& clock_;
   RandomNumbers& random_;
   std::optional<platform::EffectLibrary> effect_;
+  std::optional<platform::HWND> host_;
   // Where the previous tick drew the strip; nothing before the first tick.
   std::optional<platform::Rect> drawn_strip_;
   bool ending_ = false;

@@ -25,4 +25,10 @@ void ProgramForms::LoadDisplay() {
   display_->Load();
 }
 
+void ProgramForms::LoadHostedDisplay(std::uint32_t host_window) {
+  display_ = std::make_unique<Corvane_S>();
+  display_->HostIn(host_window);
+  display_->Load();
+}
+
 }  // namespace corvane

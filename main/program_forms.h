@@ -20,6 +20,7 @@ class ProgramForms final : public StartupForms {
   void StartPreview(std::int32_t host_window) override;
   void ShowSettingsDialog() override;
   void LoadDisplay() override;
+  void LoadHostedDisplay(std::uint32_t host_window) override;
 
  private:
   std::unique_ptr<Corvane_P> settings_;

@@ -8,6 +8,7 @@
 #include "core/shared_state.h"
 #include "platform/api/user32.h"
 #include "platform/instance_lock.h"
+#include "platform/log/warn.h"
 #include "platform/message_box.h"
 #include "platform/runtime.h"
 #include "platform/service.h"
@@ -35,9 +36,30 @@ bool EffectLibraryIsBesideProgram() {
 // another program's pane, may be there many times over.
 bool ClaimsTheDisplay(char mode) { return mode == 'S' || mode == 'C' || ArgumentText().empty(); }
 
+// Under a saver host the host decides when the saver runs and in how many windows at once (one
+// per monitor), and it owns the screen, so none of the tests that guard the full-screen display
+// apply, and nothing is shown over the host's screen: trouble is told on stderr.
+StartupOutcome StartHosted(StartupForms& forms, std::uint32_t host) {
+  if (host == 0) {
+    platform::Warn("no window to draw in: give -window-id ID, or set XSCREENSAVER_WINDOW");
+    return StartupOutcome::kEndProgram;
+  }
+  if (!EffectLibraryIsBesideProgram()) {
+    platform::Warn("%s", std::string(kMissingLibraryText).c_str());
+    return StartupOutcome::kEndProgram;
+  }
+  LoadSettings();
+  forms.LoadHostedDisplay(host);
+  return StartupOutcome::kFormLoaded;
+}
+
 }  // namespace
 
 StartupOutcome Main(StartupForms& forms) {
+  if (const std::optional<std::uint32_t> host =
+          HostedWindow(ArgumentText(), HostWindowVariable())) {
+    return StartHosted(forms, *host);
+  }
   const char mode = ModeLetter(ArgumentText());
   // Two copies started in the same instant both pass the caption test before either has a
   // window; the claim in front of it lets exactly one of them go on.

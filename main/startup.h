@@ -14,6 +14,8 @@ class StartupForms {
   virtual void ShowSettingsDialog() = 0;
   // Loads the full-screen display form, which shows itself and starts its work.
   virtual void LoadDisplay() = 0;
+  // Loads the display form inside the window a saver host made for it.
+  virtual void LoadHostedDisplay(std::uint32_t host_window) = 0;
 };
 
 // How start-up ended: the program ends now, or a form was loaded and the program lives on its

@@ -2,6 +2,7 @@
 
 #include "platform/geometry.h"
 #include "platform/gfx/surface.h"
+#include "platform/window.h"
 
 namespace corvane::platform {
 
@@ -13,6 +14,10 @@ class CaptureService {
   // clipped to both. Returns false, leaving destination as it was, when the screen cannot be read.
   virtual bool CaptureScreen(const Rect& source, gfx::Surface& destination, int dst_x,
                              int dst_y) = 0;
+  // Copies into destination, at its top-left, the picture of the desktop that a saver host took
+  // before covering the screen and left on the window it made for the saver: the part of it that
+  // lies under that window. Returns false, leaving destination as it was, when the host left none.
+  virtual bool CaptureHostPicture(HWND host, gfx::Surface& destination) = 0;
 };
 
 }  // namespace corvane::platform

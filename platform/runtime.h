@@ -13,6 +13,9 @@ class Runtime {
   // the original platform passed it ("/p 1234", "/c:1234", or empty).
   virtual std::string ArgumentText() = 0;
 
+  // The value of an environment variable; empty when it is unset.
+  virtual std::string EnvironmentValue(const std::string& name) = 0;
+
   // The folder that holds the running program, without a trailing "/" (except the root itself).
   virtual std::string ProgramFolder() = 0;
 

@@ -32,6 +32,7 @@ class PatternScreen final : public CaptureService {
     }
     return true;
   }
+  bool CaptureHostPicture(HWND, gfx::Surface&) override { return false; }
 };
 
 // One animation tick of the display form on a 1920 x 1080 screen at 96 dpi with the real effect

@@ -31,6 +31,12 @@ int BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int src_x, int
   return 1;
 }
 
+int CopyHostPicture(HDC dst, HWND host) {
+  gfx::Surface* target = gfx::DeviceContexts::Lookup(dst);
+  if (target == nullptr || !Service<CaptureService>::Installed()) return 0;
+  return Service<CaptureService>::Get().CaptureHostPicture(host, *target) ? 1 : 0;
+}
+
 int StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int src_x, int src_y,
                int src_width, int src_height, std::uint32_t rop) {
   gfx::Surface* target = gfx::DeviceContexts::Lookup(dst);

@@ -6,6 +6,7 @@
 #include "platform/gfx/device_context.h"
 #include "platform/gfx/pen.h"
 #include "platform/gfx/pixel_access.h"
+#include "platform/window.h"
 
 // The drawing operations the program calls by their original names. A device context handle
 // names a surface from the handle table (a picture box's image, a control's backing image) or the
@@ -31,6 +32,10 @@ struct GradientRect {
   std::uint32_t upper_left = 0;
   std::uint32_t lower_right = 0;
 };
+
+// Copies into dst, at its top-left, the desktop picture a saver host left on the window it made
+// for the saver (the part under that window). 0, dst unchanged, when the host left none.
+int CopyHostPicture(HDC dst, HWND host);
 
 // Only kSrcCopy. A copy from the screen reads the pixels the screen shows now; when the screen
 // cannot be read the destination stays as it was and the result is 0.

@@ -4,41 +4,19 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <span>
 #include <utility>
 
 #include "platform/log/warn.h"
 
+// The aliases that map the Windows Japanese fonts captions name to the IPA fonts of the same
+// proportions (font_aliases.conf), compiled in and followed by a NUL; the same file is installed
+// for the system's fontconfig, so other programs resolve those names alike.
+extern const std::span<const unsigned char> kCorvaneFontAliases;
+
 namespace corvane::platform {
 
 namespace {
-
-// The Windows Japanese fonts that captions name, in both their Japanese and Latin spellings,
-// mapped to the IPA fonts drawn to the same proportions. "accept" keeps a real copy of the named
-// font first when one is installed; the Gothic fallbacks after the Mincho faces keep Japanese
-// text readable where only the Gothic package is present.
-constexpr char kAliases[] = R"(<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
-<fontconfig>
-  <alias binding="same"><family>ＭＳ Ｐゴシック</family>
-    <accept><family>IPAPGothic</family></accept></alias>
-  <alias binding="same"><family>MS PGothic</family>
-    <accept><family>IPAPGothic</family></accept></alias>
-  <alias binding="same"><family>MS UI Gothic</family>
-    <accept><family>IPAPGothic</family></accept></alias>
-  <alias binding="same"><family>ＭＳ ゴシック</family>
-    <accept><family>IPAGothic</family></accept></alias>
-  <alias binding="same"><family>MS Gothic</family>
-    <accept><family>IPAGothic</family></accept></alias>
-  <alias binding="same"><family>ＭＳ Ｐ明朝</family>
-    <accept><family>IPAPMincho</family><family>IPAPGothic</family></accept></alias>
-  <alias binding="same"><family>MS PMincho</family>
-    <accept><family>IPAPMincho</family><family>IPAPGothic</family></accept></alias>
-  <alias binding="same"><family>ＭＳ 明朝</family>
-    <accept><family>IPAMincho</family><family>IPAGothic</family></accept></alias>
-  <alias binding="same"><family>MS Mincho</family>
-    <accept><family>IPAMincho</family><family>IPAGothic</family></accept></alias>
-</fontconfig>
-)";
 
 // The language whose fonts a Windows character set asks for; nullptr where any font will do.
 const char* LanguageOf(int charset) {
@@ -86,7 +64,8 @@ FontCandidates::FontCandidates() : config_(std::make_unique<Config>()) {
     Warn("fontconfig could not load its configuration");
     return;
   }
-  if (!FcConfigParseAndLoadFromMemory(config_->config, Chars(kAliases), FcTrue)) {
+  if (!FcConfigParseAndLoadFromMemory(
+          config_->config, reinterpret_cast<const FcChar8*>(kCorvaneFontAliases.data()), FcTrue)) {
     Warn("fontconfig rejected the font aliases");
   }
   if (!FcConfigBuildFonts(config_->config)) {

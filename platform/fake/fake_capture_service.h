@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 #include "platform/capture.h"
 
@@ -28,6 +29,17 @@ class FakeCaptureService final : public CaptureService {
     return true;
   }
 
+  // Copies host_picture, when the test set one, whatever the window.
+  bool CaptureHostPicture(HWND, gfx::Surface& destination) override {
+    if (!host_picture) return false;
+    for (int y = 0; y < std::min(destination.height(), host_picture->height()); ++y) {
+      std::copy_n(host_picture->Row(y), std::min(destination.width(), host_picture->width()),
+                  destination.Row(y));
+    }
+    return true;
+  }
+
+  std::optional<gfx::Surface> host_picture;
   gfx::Surface& screen() { return screen_; }
   void set_fail(bool fail) { fail_ = fail; }
   int captures() const { return captures_; }

@@ -57,6 +57,11 @@ PosixRuntime::PosixRuntime(std::vector<std::string> arguments, std::string progr
   }
 }
 
+std::string PosixRuntime::EnvironmentValue(const std::string& name) {
+  const char* value = std::getenv(name.c_str());
+  return value != nullptr ? value : "";
+}
+
 std::string PosixRuntime::SettingsFilePath() {
   if (!settings_file_path_) {
     // The folder path is joined as the original did, without looking for a separator at its end,

@@ -18,6 +18,7 @@ class PosixRuntime final : public Runtime {
   PosixRuntime(std::vector<std::string> arguments, std::string program_folder);
 
   std::string ArgumentText() override { return argument_text_; }
+  std::string EnvironmentValue(const std::string& name) override;
   std::string ProgramFolder() override { return program_folder_; }
   // Beside the program when its folder is writable, else $XDG_CONFIG_HOME/corvane/Corvane.ini
   // (an unset, empty or relative XDG_CONFIG_HOME means $HOME/.config), the way the original

@@ -1,5 +1,6 @@
 #include "platform/x11/capture_service.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
 #include <algorithm>
@@ -7,6 +8,66 @@
 #include "platform/x11/pixel_format.h"
 
 namespace corvane::platform::x11 {
+
+namespace {
+
+// Reads a w x h block of drawable at (x, y) into destination at (dx, dy), which must hold it.
+// False, destination unchanged, when the server refuses (a drawable that is gone, or one whose
+// pixels cannot be read, as the root under some compositors).
+bool ReadInto(X11Display& display, Drawable drawable, int x, int y, int w, int h,
+              gfx::Surface& destination, int dx, int dy) {
+  Display* dpy = display.dpy();
+  XImage* image = nullptr;
+  {
+    ErrorTrap trap(dpy);
+    image = XGetImage(dpy, drawable, x, y, static_cast<unsigned>(w), static_cast<unsigned>(h),
+                      AllPlanes, ZPixmap);
+    if (trap.Failed() && image != nullptr) {
+      XDestroyImage(image);
+      image = nullptr;
+    }
+  }
+  if (image == nullptr) return false;
+  const Visual& visual = *display.visual();
+  const bool direct = MatchesSurfaceLayout(*image, visual);
+  for (int row_index = 0; row_index < h; ++row_index) {
+    gfx::Pixel* row = destination.Row(dy + row_index) + dx;
+    if (direct) {
+      const auto* src = reinterpret_cast<const gfx::Pixel*>(
+          image->data + static_cast<size_t>(row_index) * image->bytes_per_line);
+      // The unused top byte may hold anything the server left there.
+      for (int i = 0; i < w; ++i) row[i] = src[i] & 0x00FFFFFF;
+    } else {
+      for (int i = 0; i < w; ++i) row[i] = PixelFromX(XGetPixel(image, i, row_index), visual);
+    }
+  }
+  XDestroyImage(image);
+  return true;
+}
+
+// The pixmap named by the host's _SCREENSAVER_SCREENSHOT property, or 0.
+Pixmap HostScreenshot(X11Display& display, Window host) {
+  Display* dpy = display.dpy();
+  const Atom property = XInternAtom(dpy, "_SCREENSAVER_SCREENSHOT", True);
+  if (property == 0) return 0;  // No host has ever stored one on this server.
+  ErrorTrap trap(dpy);
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0;
+  unsigned long after = 0;
+  unsigned char* data = nullptr;
+  Pixmap pixmap = 0;
+  if (XGetWindowProperty(dpy, host, property, 0, 1, False, XA_PIXMAP, &type, &format, &count,
+                         &after, &data) == Success &&
+      type == XA_PIXMAP && format == 32 && count == 1 && data != nullptr) {
+    // Format 32 items come as longs, whatever their size on the wire.
+    pixmap = static_cast<Pixmap>(*reinterpret_cast<unsigned long*>(data));
+  }
+  if (data != nullptr) XFree(data);
+  return trap.Failed() ? 0 : pixmap;
+}
+
+}  // namespace
 
 bool X11CaptureService::CaptureScreen(const Rect& source, gfx::Surface& destination, int dst_x,
                                       int dst_y) {
@@ -32,32 +93,39 @@ bool X11CaptureService::CaptureScreen(const Rect& source, gfx::Surface& destinat
   h = std::min({h, screen_h - sy, destination.height() - dy});
   if (w <= 0 || h <= 0) return true;  // Nothing to copy is not a failure.
 
-  XImage* image = nullptr;
+  return ReadInto(display_, display_.root(), sx, sy, w, h, destination, dx, dy);
+}
+
+bool X11CaptureService::CaptureHostPicture(HWND host, gfx::Surface& destination) {
+  Display* dpy = display_.dpy();
+  const Pixmap pixmap = HostScreenshot(display_, host);
+  if (pixmap == 0) return false;
+  Window root = 0;
+  int x = 0, y = 0;
+  unsigned pixmap_w = 0, pixmap_h = 0, border = 0, depth = 0;
+  XWindowAttributes window{};
+  Window child = 0;
+  int screen_x = 0, screen_y = 0;
   {
     ErrorTrap trap(dpy);
-    image = XGetImage(dpy, display_.root(), sx, sy, static_cast<unsigned>(w),
-                      static_cast<unsigned>(h), AllPlanes, ZPixmap);
-    if (trap.Failed() && image != nullptr) {
-      XDestroyImage(image);
-      image = nullptr;
-    }
+    const bool known =
+        XGetGeometry(dpy, pixmap, &root, &x, &y, &pixmap_w, &pixmap_h, &border, &depth) != 0 &&
+        XGetWindowAttributes(dpy, host, &window) != 0 &&
+        XTranslateCoordinates(dpy, host, display_.root(), 0, 0, &screen_x, &screen_y, &child) != 0;
+    if (trap.Failed() || !known) return false;
   }
-  if (image == nullptr) return false;  // The destination stays as it was.
-  const Visual& visual = *display_.visual();
-  const bool direct = MatchesSurfaceLayout(*image, visual);
-  for (int y = 0; y < h; ++y) {
-    gfx::Pixel* row = destination.Row(dy + y) + dx;
-    if (direct) {
-      const auto* src = reinterpret_cast<const gfx::Pixel*>(
-          image->data + static_cast<size_t>(y) * image->bytes_per_line);
-      // The unused top byte may hold anything the server left there.
-      for (int x = 0; x < w; ++x) row[x] = src[x] & 0x00FFFFFF;
-    } else {
-      for (int x = 0; x < w; ++x) row[x] = PixelFromX(XGetPixel(image, x, y), visual);
-    }
-  }
-  XDestroyImage(image);
-  return true;
+  // The picture is read as the screen's pixels are: another depth would need another visual.
+  if (static_cast<int>(depth) != display_.depth()) return false;
+  // A host may store the picture of its window alone, or of the whole screen; from the latter the
+  // window's part is cut at the window's place on the screen.
+  const bool whole_screen =
+      static_cast<int>(pixmap_w) != window.width || static_cast<int>(pixmap_h) != window.height;
+  const int left = whole_screen ? std::max(screen_x, 0) : 0;
+  const int top = whole_screen ? std::max(screen_y, 0) : 0;
+  const int w = std::min({static_cast<int>(pixmap_w) - left, window.width, destination.width()});
+  const int h = std::min({static_cast<int>(pixmap_h) - top, window.height, destination.height()});
+  if (w <= 0 || h <= 0) return true;
+  return ReadInto(display_, pixmap, left, top, w, h, destination, 0, 0);
 }
 
 }  // namespace corvane::platform::x11

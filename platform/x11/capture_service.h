@@ -5,11 +5,13 @@
 
 namespace corvane::platform::x11 {
 
-// Reads the root window: everything the X screen shows, all monitors included.
+// Reads the root window, everything the X screen shows, all monitors included; or the screenshot
+// a saver host of the X world stored on its window in the _SCREENSAVER_SCREENSHOT property.
 class X11CaptureService final : public CaptureService {
  public:
   explicit X11CaptureService(X11Display& display) : display_(display) {}
   bool CaptureScreen(const Rect& source, gfx::Surface& destination, int dst_x, int dst_y) override;
+  bool CaptureHostPicture(HWND host, gfx::Surface& destination) override;
 
  private:
   X11Display& display_;

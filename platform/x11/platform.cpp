@@ -26,17 +26,21 @@ X11Platform::X11Platform(std::unique_ptr<EndSignals> signals, std::unique_ptr<X1
   loop_->SetDispatcher([this](XEvent& event) { windows_->Dispatch(event); });
   cursor_ = std::make_unique<X11CursorService>(*display_, *windows_);
   capture_ = std::make_unique<X11CaptureService>(*display_);
+  power_ = std::make_unique<X11PowerService>(*display_, *loop_);
   previous_loop_ = Service<EventLoop>::Install(loop_.get());
   previous_windows_ = Service<WindowService>::Install(windows_.get());
   previous_cursor_ = Service<CursorService>::Install(cursor_.get());
   previous_capture_ = Service<CaptureService>::Install(capture_.get());
+  previous_power_ = Service<PowerService>::Install(power_.get());
 }
 
 X11Platform::~X11Platform() {
+  Service<PowerService>::Install(previous_power_);
   Service<CaptureService>::Install(previous_capture_);
   Service<CursorService>::Install(previous_cursor_);
   Service<WindowService>::Install(previous_windows_);
   Service<EventLoop>::Install(previous_loop_);
+  power_.reset();
   capture_.reset();
   cursor_.reset();
   windows_.reset();

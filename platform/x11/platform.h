@@ -7,13 +7,15 @@
 #include "platform/x11/display.h"
 #include "platform/x11/end_signals.h"
 #include "platform/x11/event_loop.h"
+#include "platform/x11/power_service.h"
 #include "platform/x11/window_service.h"
 
 namespace corvane::platform::x11 {
 
-// The X11 backend, whole: opens the connection and installs the window, event loop, cursor and
-// capture services for its lifetime. The program's main creates one, runs the loop, and returns
-// the loop's exit code; destroying it releases grabs and the cursor and closes the connection.
+// The X11 backend, whole: opens the connection and installs the window, event loop, cursor,
+// capture and power services for its lifetime. The program's main creates one, runs the loop, and
+// returns the loop's exit code; destroying it releases grabs and the cursor and closes the
+// connection.
 class X11Platform {
  public:
   // nullptr, after a message on stderr, when there is no X server to talk to. The end signals are
@@ -36,10 +38,12 @@ class X11Platform {
   std::unique_ptr<X11WindowService> windows_;
   std::unique_ptr<X11CursorService> cursor_;
   std::unique_ptr<X11CaptureService> capture_;
+  std::unique_ptr<X11PowerService> power_;
   EventLoop* previous_loop_ = nullptr;
   WindowService* previous_windows_ = nullptr;
   CursorService* previous_cursor_ = nullptr;
   CaptureService* previous_capture_ = nullptr;
+  PowerService* previous_power_ = nullptr;
 };
 
 }  // namespace corvane::platform::x11

@@ -35,5 +35,29 @@ TEST(CommandLine, HostHandleReadsDigitsFromTheFourthCharacter) {
   for (const auto& [text, handle] : cases) EXPECT_EQ(HostWindowHandle(text), handle) << text;
 }
 
+TEST(CommandLine, HostedWindowComesFromTheHostsSwitchesOrItsVariable) {
+  struct Case {
+    std::string text;
+    std::string variable;
+    std::optional<std::uint32_t> window;
+  };
+  const std::vector<Case> cases = {
+      {"/s", "0x10", std::nullopt},  // the Windows-style switches keep their meaning
+      {"", "", std::nullopt},
+      {"", "0xA", 10},  // a bare command under a host
+      {"--root -fps", "0x1f", 31},
+      {"-root", "", 0},  // asked to be hosted, but no window named
+      {"-window-id 1234", "", 1234},
+      {"--window-id 0x4a0000B", "0x10", 0x4a0000B},  // the switch wins over the variable
+      {"--window-id", "0x10", 0},
+      {"--window-id 12ab", "", 0},
+      {"--window-id 0x", "", 0},
+      {"--window-id 0x100000000", "", 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(HostedWindow(c.text, c.variable), c.window) << c.text << " / " << c.variable;
+  }
+}
+
 }  // namespace
 }  // namespace corvane

@@ -136,6 +136,45 @@ TEST_F(DisplayTest, APressOrAKeyEndsTheSaverButMotionAndAReleaseDoNot) {
   EXPECT_EQ(journal_, Journal{});
 }
 
+// Inside a saver host's window the form takes the window's size, neither grabs nor raises itself,
+// and leaves keys and clicks to the host; a host already gone ends it at once.
+TEST_F(DisplayTest, HostedTheFormFillsTheHostsWindowAndLeavesInputToTheHost) {
+  const platform::HWND host = fake_windows_.AddForeignWindow({10, 0, 50, 3}, "host");
+  for (int run = 0; run < 2; ++run) {
+    form_ = std::make_unique<Corvane_S>(clock_, random_);
+    form_->HostIn(host);
+    form_->Load();
+    if (run == 1) break;
+    const auto* window = fake_windows_.Find(form_->hWnd());
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->visible && !window->topmost && !window->grabbed);
+    EXPECT_EQ(form_->Display.bounds(), (platform::Rect{0, 0, 40, 3}));
+    form_->Form_KeyDown(0x41, 0);
+    form_->Display_Click();
+    EXPECT_TRUE(form_->IsLoaded());
+    fake_windows_.DestroyForeign(host);
+  }
+  EXPECT_FALSE(form_->IsLoaded());
+}
+
+// While the monitor is off the strip rests (no tick runs); the music's timer runs on.
+TEST_F(DisplayTest, TheAnimationRestsWhileTheMonitorIsOff) {
+  BGM_Kind = 2;
+  BGM_File = "/m/a.mp3";
+  Load();
+  fake_loop_.AdvanceMs(100);
+  power_.SetMonitorOn(false);
+  const std::int16_t left = form_->StripLeft;
+  fake_loop_.AdvanceMs(500);
+  EXPECT_EQ(form_->StripLeft, left);
+  EXPECT_TRUE(form_->Timer1.Enabled());
+  power_.SetMonitorOn(true);
+  fake_loop_.AdvanceMs(100);
+  EXPECT_NE(form_->StripLeft, left);
+  form_->EndScreenSaver();
+  EXPECT_FALSE(power_.Watched());
+}
+
 TEST_F(DisplayTest, EverySecondAnMp3ThatHasEndedStartsOver) {
   BGM_Kind = 2;
   BGM_File = "/m/a.mp3";

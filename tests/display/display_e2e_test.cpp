@@ -5,11 +5,13 @@
 #include <thread>
 #include <vector>
 
+#include "tests/e2e/program_copy.h"
 #include "tests/e2e/xvfb_fixture.h"
 #include "tests/support/temp_folder.h"
 
 // Xlib comes after GoogleTest: its None macro would hide a GoogleTest type of that name.
 #include <X11/Xlib.h>
+#include <X11/extensions/dpms.h>
 #include <X11/keysym.h>
 #undef None
 
@@ -103,6 +105,29 @@ TEST_F(DisplayE2e, TheStripSweepsTheCapturedDesktopUntilAKey) {
   // Well within a second; the bound is loose for a machine shared with sanitizer builds.
   EXPECT_EQ(WaitExit(*saver, 5s), 0);
   EXPECT_EQ(test_support::ReadFileBytes(folder / "Corvane.ini"), settings);
+}
+
+// While power management has the monitor off the strip rests, and it moves again once the
+// monitor is back on. Only where the server has power management: Xvfb has none.
+TEST_F(DisplayE2e, TheStripRestsWhileTheMonitorIsOff) {
+  int event_base = 0, error_base = 0;
+  if (!DPMSQueryExtension(display(), &event_base, &error_base) || !DPMSCapable(display())) {
+    GTEST_SKIP() << "this X server has no DPMS power management to switch the monitor off";
+  }
+  ProgramCopy copy(BuildPath("."), true);
+  Launch(copy.program(), {"/s"}, copy.Environment());
+  // At 64 ticks a second the strip moves many times in 300 ms; a frame that stays is a rest.
+  auto moving = [&] {
+    const std::vector<std::uint32_t> before = ReadPixels(root(), 0, 0, kWidth, kHeight);
+    std::this_thread::sleep_for(300ms);
+    return ReadPixels(root(), 0, 0, kWidth, kHeight) != before;
+  };
+  EXPECT_TRUE(WaitUntil(moving));
+  DPMSEnable(display());
+  DPMSForceLevel(display(), DPMSModeOff);
+  EXPECT_TRUE(WaitUntil([&] { return !moving(); }));
+  DPMSForceLevel(display(), DPMSModeOn);
+  EXPECT_TRUE(WaitUntil(moving));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -16,6 +17,7 @@
 #include "platform/fake/fake_dynamic_libraries.h"
 #include "platform/fake/fake_event_loop.h"
 #include "platform/fake/fake_media_service.h"
+#include "platform/fake/fake_power_service.h"
 #include "platform/fake/fake_runtime.h"
 #include "platform/fake/fake_window_service.h"
 #include "platform/gfx/device_context.h"
@@ -141,6 +143,7 @@ class DisplayTest : public ::testing::Test {
   platform::FakeMediaService media_;
   platform::fake::FakeCaptureService capture_{PatternScreen()};
   platform::fake::FakeCursorService cursor_;
+  platform::fake::FakePowerService power_;
   platform::FakeDynamicLibraries libraries_;
   platform::FakeRuntime runtime_;
   FixedClock clock_;
@@ -150,6 +153,7 @@ class DisplayTest : public ::testing::Test {
   platform::ScopedService<platform::MediaService> media_service_{media_};
   platform::ScopedService<platform::CaptureService> capture_service_{capture_};
   platform::ScopedService<platform::CursorService> cursor_service_{cursor_};
+  platform::ScopedService<platform::PowerService> power_service_{power_};
   platform::ScopedService<platform::DynamicLibraries> library_service_{libraries_};
   platform::ScopedService<platform::Runtime> runtime_service_{runtime_};
   std::unique_ptr<Corvane_S> form_;

@@ -28,6 +28,9 @@ class RecordingForms : public StartupForms {
   }
   void ShowSettingsDialog() override { calls.push_back("dialog"); }
   void LoadDisplay() override { calls.push_back("display"); }
+  void LoadHostedDisplay(std::uint32_t host) override {
+    calls.push_back("hosted " + std::to_string(host));
+  }
   std::vector<std::string> calls;
 };
 
@@ -140,6 +143,20 @@ TEST_F(StartupTest, HidesTheCursorOnlyForTheScreenSaverSwitch) {
   ASSERT_TRUE(Cursor_HideCount.has_value());
   EXPECT_EQ(*Cursor_HideCount, before - 1);
   platform::ShowCursor(1);
+}
+
+// Under a saver host (one copy per monitor) neither the claim nor another copy on screen stops
+// the display, and trouble ends it without a message box over the host's screen.
+TEST_F(StartupTest, HostedDisplayIgnoresOtherCopiesAndShowsNoMessage) {
+  lock_.held_elsewhere = true;
+  windows_.AddForeignWindow(platform::Rect{0, 0, 10, 10}, "Corvane_Main");
+  runtime_.environment["XSCREENSAVER_WINDOW"] = "0x10";
+  EXPECT_EQ(Run("--root"), StartupOutcome::kEndProgram) << "no library";
+  AddLibrary();
+  EXPECT_EQ(Run("--root"), StartupOutcome::kFormLoaded);
+  EXPECT_EQ(forms_.calls, std::vector<std::string>{"hosted 16"});
+  EXPECT_EQ(BGM_Kind, 1);
+  EXPECT_TRUE(message_box_.shown().empty());
 }
 
 }  // namespace
