@@ -77,8 +77,14 @@ void Presenter::Present(Window window, const gfx::Surface& surface, const Rect& 
                      std::min(area.right, surface.width()),
                      std::min(area.bottom, surface.height())};
   if (clipped.Empty()) return;
-  if (use_shm_ && !EnsureSharedImage(clipped.Width(), clipped.Height())) use_shm_ = false;
-  if (use_shm_) {
+  // The segment serves the small areas presented again and again (the saver's strip); a large
+  // one, such as a whole screen shown once, goes as a plain image straight from the surface, so
+  // the segment never grows to a copy of the screen.
+  const bool small =
+      static_cast<std::size_t>(clipped.Width()) * clipped.Height() * sizeof(gfx::Pixel) <=
+      kLargestSharedArea;
+  if (use_shm_ && small && !EnsureSharedImage(clipped.Width(), clipped.Height())) use_shm_ = false;
+  if (use_shm_ && small) {
     PutShared(window, surface, clipped);
   } else {
     PutPlain(window, surface, clipped);

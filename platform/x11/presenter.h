@@ -4,17 +4,22 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
 
+#include <cstddef>
+
 #include "platform/geometry.h"
 #include "platform/gfx/surface.h"
 #include "platform/x11/display.h"
 
 namespace corvane::platform::x11 {
 
-// Copies surfaces to windows. Uses one MIT-SHM image, grown to the largest area presented so far,
-// and falls back to plain XPutImage for good when the extension is missing or the server refuses
-// the segment (a remote display).
+// Copies surfaces to windows. Uses one MIT-SHM image, grown to the largest area presented so far
+// up to kLargestSharedArea bytes, and plain XPutImage for larger areas, and for good when the
+// extension is missing or the server refuses the segment (a remote display).
 class Presenter {
  public:
+  // 4 MiB: a strip of a few hundred columns down a 4K screen.
+  static constexpr std::size_t kLargestSharedArea = std::size_t{4} << 20;
+
   explicit Presenter(X11Display& display);
   ~Presenter();
   Presenter(const Presenter&) = delete;
