@@ -70,7 +70,17 @@ void WindowedControl::OnDestroyed() {
   WindowLost();
 }
 
+void WindowedControl::SetAutoRedraw(bool keep_image) {
+  auto_redraw_ = keep_image;
+  if (keep_image) {
+    ResizeImage(bounds().Width(), bounds().Height());
+  } else {
+    image_ = gfx::Surface();
+  }
+}
+
 void WindowedControl::ResizeImage(int width, int height) {
+  if (!auto_redraw_) return;
   width = std::max(width, 0);
   height = std::max(height, 0);
   if (width == image_.width() && height == image_.height()) return;
