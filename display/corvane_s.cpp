@@ -40,6 +40,8 @@ Corvane_S::Corvane_S() : Corvane_S(local_clock_, own_random_) {}
 Corvane_S::Corvane_S(TimeOfDay& clock, RandomNumbers& random)
     : Form(kCaption, platform::BorderStyle::kNone), clock_(clock), random_(random) {
   SetOverlay(true);
+  // Display covers the form: a screen-sized image of the form's own would never be seen.
+  SetAutoRedraw(false);
   for (int index = 0; index <= 2; ++index) {
     // The work surfaces are never seen: Display covers the form.
     Master.Load(index, this).SetVisible(false);
@@ -117,7 +119,10 @@ void Corvane_S::Form_Load() {
   Master(0).Move(0, 0, ScaleWidth(), ScaleHeight());
   Master(1).Move(0, 0, kStripTwips, ScaleHeight());
   Master(2).Move(0, 0, kStripTwips, ScaleHeight());
-  Master(0).SetPicture(Display.Image());
+  // The ticks restore from Master(0)'s image, so the capture is copied straight into it: kept as
+  // its picture too, it would be one more copy of the screen for nothing.
+  API_Result = BitBlt(Master(0).hDC(), 0, 0, CopyExtent(Display.ScaleWidth()),
+                      CopyExtent(Display.ScaleHeight()), Display.hDC(), 0, 0, kSrcCopy);
   Timer3.SetEnabled(true);
   // While the monitor is off no frame can be seen: the animation rests and the music plays on.
   if (Service<PowerService>::Installed()) {

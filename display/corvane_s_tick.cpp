@@ -57,9 +57,10 @@ platform::Rect Corvane_S::StripArea() const {
 // Each frame is the whole capture with the processed strip copied over it at StripLeft. Recopying
 // the whole capture every tick is not needed: outside the strip it drew last, Display already
 // equals the capture, since it started as the capture and each tick puts back what the previous
-// one covered. So only that area is restored (within the copy extents of a whole-screen copy), the
-// new strip is drawn, and only the two strips' area has changed on the screen. The first tick shows
-// everything, as nothing is known to be on the screen yet.
+// one covered. Of that area only the columns the new strip leaves uncovered need the capture back
+// (within the copy extents of a whole-screen copy); the new strip is drawn over the rest, and only
+// the two strips' area has changed on the screen. The first tick shows everything, as nothing is
+// known to be on the screen yet.
 void Corvane_S::ComposeChangedArea() {
   using namespace platform;
   PictureBox& capture = Master(0);
@@ -68,9 +69,10 @@ void Corvane_S::ComposeChangedArea() {
   Rect restored;
   if (drawn_strip_) {
     restored = drawn_strip_->Intersect(background);
-    if (!restored.Empty()) {
-      API_Result = BitBlt(Display.hDC(), restored.left, restored.top, restored.Width(),
-                          restored.Height(), capture.hDC(), restored.left, restored.top, kSrcCopy);
+    for (const Rect& vacated : VacatedColumns(restored, StripArea())) {
+      if (vacated.Empty()) continue;
+      API_Result = BitBlt(Display.hDC(), vacated.left, vacated.top, vacated.Width(),
+                          vacated.Height(), capture.hDC(), vacated.left, vacated.top, kSrcCopy);
     }
   }
   API_Result = BitBlt(Display.hDC(), StripLeft, 0, CopyExtent(processed.ScaleWidth()),

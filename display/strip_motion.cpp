@@ -54,4 +54,15 @@ bool MoveStrip(std::int16_t& left, std::int16_t& forward, double display_scale_w
   return false;
 }
 
+std::array<platform::Rect, 2> VacatedColumns(const platform::Rect& old_strip,
+                                             const platform::Rect& new_strip) {
+  if (new_strip.Empty() || new_strip.top != old_strip.top || new_strip.bottom != old_strip.bottom) {
+    return {old_strip, platform::Rect{}};
+  }
+  return {platform::Rect{old_strip.left, old_strip.top, std::min(old_strip.right, new_strip.left),
+                         old_strip.bottom},
+          platform::Rect{std::max(old_strip.left, new_strip.right), old_strip.top, old_strip.right,
+                         old_strip.bottom}};
+}
+
 }  // namespace corvane

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+
+#include "platform/geometry.h"
 
 // The sweep of the metallic strip: where it starts, how its phase runs, how it moves and where it
 // turns. Kept apart from the form so that whole sweeps can be followed without any drawing.
@@ -33,5 +36,11 @@ std::int16_t NextStripPhase(std::int16_t phase);
 // display's scale width in twips on the right, minus one strip width on the left.
 bool MoveStrip(std::int16_t& left, std::int16_t& forward, double display_scale_width,
                float twips_per_pixel);
+
+// The parts of the area the strip covered last that its new area leaves uncovered: the columns on
+// either side (either may be empty). All of the old area when the new one is empty or spans other
+// rows.
+std::array<platform::Rect, 2> VacatedColumns(const platform::Rect& old_strip,
+                                             const platform::Rect& new_strip);
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -100,6 +101,11 @@ class WindowService {
   // Dots per inch of the screen as the desktop configures it for text.
   virtual double Dpi() = 0;
 
+  // A black image for a window's pixels, which Present shows without copying it first where the
+  // window system can share memory with us (large images only); otherwise a plain surface. Fails
+  // as gfx::Surface::Create does. Give it back with ReleaseImage before it is dropped.
+  virtual std::optional<gfx::Surface> CreateImage(int width, int height) = 0;
+  virtual void ReleaseImage(const gfx::Surface& image) = 0;
   // Copies area (surface coordinates, which are the window's) of surface to the window.
   virtual void Present(HWND window, const gfx::Surface& surface, const Rect& area) = 0;
 

@@ -60,6 +60,10 @@ class FakeWindowService final : public WindowService {
   HWND Desktop() override { return kDesktop; }
   Size ScreenSize() override { return screen_size_; }
   double Dpi() override { return dpi_; }
+  std::optional<gfx::Surface> CreateImage(int width, int height) override {
+    return gfx::Surface::Create(width, height);
+  }
+  void ReleaseImage(const gfx::Surface&) override {}
   void Present(HWND window, const gfx::Surface& surface, const Rect& area) override;
   void AnimateOutline(const Rect& from, const Rect& to) override;
 

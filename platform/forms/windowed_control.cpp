@@ -1,6 +1,7 @@
 #include "platform/forms/windowed_control.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/forms/caption_font.h"
 #include "platform/forms/form.h"
@@ -12,6 +13,17 @@ namespace corvane::platform {
 
 namespace {
 WindowService& Windows() { return Service<WindowService>::Get(); }
+
+// The window service makes the images, so that large ones can be shown without a copy.
+std::optional<gfx::Surface> NewImage(int width, int height) {
+  if (!Service<WindowService>::Installed()) return gfx::Surface::Create(width, height);
+  return Windows().CreateImage(width, height);
+}
+
+void DropImage(gfx::Surface& image) {
+  if (Service<WindowService>::Installed()) Windows().ReleaseImage(image);
+  image = gfx::Surface();
+}
 }  // namespace
 
 WindowedControl::WindowedControl(WindowedControl* container)
@@ -26,6 +38,7 @@ WindowedControl::~WindowedControl() {
   for (Control* child : children_) child->container_ = nullptr;
   Unrealize();
   gfx::DeviceContexts::Release(hdc_);
+  DropImage(image_);
 }
 
 void WindowedControl::Adopt(Control* child) { children_.push_back(child); }
@@ -70,13 +83,23 @@ void WindowedControl::OnDestroyed() {
   WindowLost();
 }
 
+void WindowedControl::SetAutoRedraw(bool keep_image) {
+  auto_redraw_ = keep_image;
+  if (keep_image) {
+    ResizeImage(bounds().Width(), bounds().Height());
+  } else {
+    DropImage(image_);
+  }
+}
+
 void WindowedControl::ResizeImage(int width, int height) {
+  if (!auto_redraw_) return;
   width = std::max(width, 0);
   height = std::max(height, 0);
   if (width == image_.width() && height == image_.height()) return;
   gfx::Surface resized;
   if (width > 0 && height > 0) {
-    if (auto created = gfx::Surface::Create(width, height)) resized = std::move(*created);
+    if (auto created = NewImage(width, height)) resized = std::move(*created);
   }
   if (!resized.empty()) {
     // A new surface is black already; filling a full-screen one with black again would be a
@@ -85,6 +108,7 @@ void WindowedControl::ResizeImage(int width, int height) {
     // What was drawn stays where it was, as far as it still fits.
     gfx::Blit(resized, 0, 0, image_.width(), image_.height(), image_, 0, 0);
   }
+  DropImage(image_);
   image_ = std::move(resized);
   Repaint();
 }

@@ -27,9 +27,17 @@ class WindowedControl : public Control, public WindowListener {
 
   ScaleMode scale_mode() const { return scale_mode_; }
   void SetScaleMode(ScaleMode mode) { scale_mode_ = mode; }
-  // The inner size in this control's own scale units.
-  double ScaleWidth() const { return FromPixelsX(image_.width(), scale_mode_); }
-  double ScaleHeight() const { return FromPixelsY(image_.height(), scale_mode_); }
+  // The inner size in this control's own scale units: its image's, or without one its bounds'.
+  double ScaleWidth() const {
+    return FromPixelsX(auto_redraw_ ? image_.width() : bounds().Width(), scale_mode_);
+  }
+  double ScaleHeight() const {
+    return FromPixelsY(auto_redraw_ ? image_.height() : bounds().Height(), scale_mode_);
+  }
+  // Whether the control keeps a persistent image (the default). One whose windowed children cover
+  // it whole has nothing of its own to show: without an image it saves a picture of its size, and
+  // drawing into it or showing it does nothing.
+  void SetAutoRedraw(bool keep_image);
 
   gfx::ColorRef BackColor() const { return back_color_; }
   // Clears the image to the new colour, as the original did for a persistent image. Hosted
@@ -97,6 +105,7 @@ class WindowedControl : public Control, public WindowListener {
   gfx::HDC hdc_ = 0;
   HWND window_ = 0;
   ScaleMode scale_mode_ = ScaleMode::kTwips;
+  bool auto_redraw_ = true;
   gfx::ColorRef back_color_ = gfx::Rgb(0, 0, 0);
   gfx::FontSpec font_;
   Control* pressed_child_ = nullptr;

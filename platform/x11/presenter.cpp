@@ -16,7 +16,8 @@ Presenter::Presenter(X11Display& display) : display_(display) {
 }
 
 Presenter::~Presenter() {
-  ReleaseSharedImage();
+  for (auto& [pixels, shared] : images_) Free(shared);
+  Free(strip_);
   if (gc_ != nullptr) XFreeGC(display_.dpy(), gc_);
 }
 
@@ -26,49 +27,91 @@ GC Presenter::GcFor(Window window) {
   return gc_;
 }
 
-void Presenter::ReleaseSharedImage() {
-  if (shm_image_ == nullptr) return;
-  XShmDetach(display_.dpy(), &shm_info_);
-  XSync(display_.dpy(), False);
-  XDestroyImage(shm_image_);
-  shmdt(shm_info_.shmaddr);
-  shm_image_ = nullptr;
-}
-
-bool Presenter::EnsureSharedImage(int width, int height) {
-  if (shm_image_ != nullptr && shm_image_->width >= width && shm_image_->height >= height) {
-    return true;
-  }
-  const int new_width = std::max(width, shm_image_ ? shm_image_->width : 0);
-  const int new_height = std::max(height, shm_image_ ? shm_image_->height : 0);
-  ReleaseSharedImage();
+std::optional<Presenter::SharedImage> Presenter::MakeShared(int width, int height) {
   Display* dpy = display_.dpy();
-  XImage* image = XShmCreateImage(dpy, display_.visual(), display_.depth(), ZPixmap, nullptr,
-                                  &shm_info_, new_width, new_height);
-  if (image == nullptr) return false;
-  shm_info_.shmid = shmget(IPC_PRIVATE, static_cast<size_t>(image->bytes_per_line) * new_height,
-                           IPC_CREAT | 0600);
-  if (shm_info_.shmid < 0) {
+  SharedImage shared;
+  XShmSegmentInfo& info = *shared.info;
+  XImage* image = XShmCreateImage(dpy, display_.visual(), display_.depth(), ZPixmap, nullptr, &info,
+                                  static_cast<unsigned>(width), static_cast<unsigned>(height));
+  if (image == nullptr) return std::nullopt;
+  info.shmid =
+      shmget(IPC_PRIVATE, static_cast<size_t>(image->bytes_per_line) * height, IPC_CREAT | 0600);
+  if (info.shmid < 0) {
     XDestroyImage(image);
-    return false;
+    return std::nullopt;
   }
-  shm_info_.shmaddr = image->data = static_cast<char*>(shmat(shm_info_.shmid, nullptr, 0));
-  shm_info_.readOnly = False;
+  info.shmaddr = image->data = static_cast<char*>(shmat(info.shmid, nullptr, 0));
+  info.readOnly = False;
   bool attached = false;
-  if (shm_info_.shmaddr != reinterpret_cast<char*>(-1)) {
+  if (info.shmaddr != reinterpret_cast<char*>(-1)) {
     ErrorTrap trap(dpy);
-    XShmAttach(dpy, &shm_info_);
+    XShmAttach(dpy, &info);
     attached = !trap.Failed();
   }
   // Marked for removal now, so the segment goes away with the last user even after a crash.
-  shmctl(shm_info_.shmid, IPC_RMID, nullptr);
+  shmctl(info.shmid, IPC_RMID, nullptr);
   if (!attached) {
-    if (shm_info_.shmaddr != reinterpret_cast<char*>(-1)) shmdt(shm_info_.shmaddr);
+    if (info.shmaddr != reinterpret_cast<char*>(-1)) shmdt(info.shmaddr);
     image->data = nullptr;
     XDestroyImage(image);
-    return false;
+    return std::nullopt;
   }
-  shm_image_ = image;
+  shared.image = image;
+  return shared;
+}
+
+void Presenter::Free(SharedImage& shared) {
+  if (shared.image == nullptr) return;
+  XShmDetach(display_.dpy(), shared.info.get());
+  XSync(display_.dpy(), False);
+  XDestroyImage(shared.image);
+  shmdt(shared.info->shmaddr);
+  shared.image = nullptr;
+}
+
+std::optional<gfx::Surface> Presenter::CreateImage(int width, int height) {
+  const bool large =
+      width > 0 && height > 0 &&
+      static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * sizeof(gfx::Pixel) >
+          kLargestSharedArea;
+  if (!use_shm_ || !large || width > gfx::Surface::kMaxDimension ||
+      height > gfx::Surface::kMaxDimension) {
+    return gfx::Surface::Create(width, height);
+  }
+  std::optional<SharedImage> shared = MakeShared(width, height);
+  if (!shared) return gfx::Surface::Create(width, height);
+  // A fresh segment is zero: the image starts black, as a created surface does.
+  std::optional<gfx::Surface> surface;
+  if (MatchesSurfaceLayout(*shared->image, *display_.visual())) {
+    surface = gfx::Surface::Wrap(reinterpret_cast<gfx::Pixel*>(shared->image->data), width, height,
+                                 shared->image->bytes_per_line);
+  }
+  if (!surface) {
+    Free(*shared);
+    return gfx::Surface::Create(width, height);
+  }
+  images_[surface->Row(0)] = std::move(*shared);
+  return surface;
+}
+
+void Presenter::ReleaseImage(const gfx::Surface& image) {
+  if (image.empty()) return;
+  const auto found = images_.find(image.Row(0));
+  if (found == images_.end()) return;
+  Free(found->second);
+  images_.erase(found);
+}
+
+bool Presenter::EnsureStripImage(int width, int height) {
+  if (strip_.image != nullptr && strip_.image->width >= width && strip_.image->height >= height) {
+    return true;
+  }
+  const int new_width = std::max(width, strip_.image ? strip_.image->width : 0);
+  const int new_height = std::max(height, strip_.image ? strip_.image->height : 0);
+  Free(strip_);
+  std::optional<SharedImage> shared = MakeShared(new_width, new_height);
+  if (!shared) return false;
+  strip_ = std::move(*shared);
   return true;
 }
 
@@ -77,30 +120,45 @@ void Presenter::Present(Window window, const gfx::Surface& surface, const Rect& 
                      std::min(area.right, surface.width()),
                      std::min(area.bottom, surface.height())};
   if (clipped.Empty()) return;
-  if (use_shm_ && !EnsureSharedImage(clipped.Width(), clipped.Height())) use_shm_ = false;
-  if (use_shm_) {
-    PutShared(window, surface, clipped);
+  if (const auto own = images_.find(surface.Row(0)); own != images_.end()) {
+    PutShared(window, own->second.image, clipped.left, clipped.top, clipped);
+    return;
+  }
+  // The strip segment serves the small areas presented again and again; a large one, such as a
+  // whole screen shown once, goes as a plain image straight from the surface, so the segment
+  // never grows to a copy of the screen.
+  const bool small =
+      static_cast<std::size_t>(clipped.Width()) * clipped.Height() * sizeof(gfx::Pixel) <=
+      kLargestSharedArea;
+  if (use_shm_ && small && !EnsureStripImage(clipped.Width(), clipped.Height())) use_shm_ = false;
+  if (use_shm_ && small) {
+    CopyIntoStrip(surface, clipped);
+    PutShared(window, strip_.image, 0, 0, clipped);
   } else {
     PutPlain(window, surface, clipped);
   }
 }
 
-void Presenter::PutShared(Window window, const gfx::Surface& surface, const Rect& area) {
+void Presenter::CopyIntoStrip(const gfx::Surface& surface, const Rect& area) {
   const Visual& visual = *display_.visual();
-  const bool direct = MatchesSurfaceLayout(*shm_image_, visual);
+  const bool direct = MatchesSurfaceLayout(*strip_.image, visual);
   for (int y = 0; y < area.Height(); ++y) {
     const gfx::Pixel* src = surface.Row(area.top + y) + area.left;
     if (direct) {
-      std::memcpy(shm_image_->data + static_cast<size_t>(y) * shm_image_->bytes_per_line, src,
+      std::memcpy(strip_.image->data + static_cast<size_t>(y) * strip_.image->bytes_per_line, src,
                   static_cast<size_t>(area.Width()) * sizeof(gfx::Pixel));
     } else {
-      for (int x = 0; x < area.Width(); ++x) XPutPixel(shm_image_, x, y, PixelToX(src[x], visual));
+      for (int x = 0; x < area.Width(); ++x)
+        XPutPixel(strip_.image, x, y, PixelToX(src[x], visual));
     }
   }
-  XShmPutImage(display_.dpy(), window, GcFor(window), shm_image_, 0, 0, area.left, area.top,
-               area.Width(), area.Height(), False);
-  // The server reads the segment after the request returns; the next frame may only overwrite it
-  // once this one has been taken.
+}
+
+void Presenter::PutShared(Window window, XImage* image, int src_x, int src_y, const Rect& area) {
+  XShmPutImage(display_.dpy(), window, GcFor(window), image, src_x, src_y, area.left, area.top,
+               static_cast<unsigned>(area.Width()), static_cast<unsigned>(area.Height()), False);
+  // The server reads the segment after the request returns; the image may only be drawn into
+  // again once this frame has been taken.
   XSync(display_.dpy(), False);
 }
 

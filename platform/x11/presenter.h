@@ -4,36 +4,62 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
 
+#include <cstddef>
+#include <map>
+#include <memory>
+#include <optional>
+
 #include "platform/geometry.h"
 #include "platform/gfx/surface.h"
 #include "platform/x11/display.h"
 
 namespace corvane::platform::x11 {
 
-// Copies surfaces to windows. Uses one MIT-SHM image, grown to the largest area presented so far,
-// and falls back to plain XPutImage for good when the extension is missing or the server refuses
-// the segment (a remote display).
+// Copies surfaces to windows. Large images it made itself (CreateImage) live in MIT-SHM segments
+// and go to the server with no copy. Other areas go through one segment of its own, grown to the
+// largest such area presented so far up to kLargestSharedArea bytes, and larger ones with plain
+// XPutImage; plain XPutImage for good when the extension is missing or the server refuses a
+// segment (a remote display).
 class Presenter {
  public:
+  // 4 MiB: a strip of a few hundred columns down a 4K screen.
+  static constexpr std::size_t kLargestSharedArea = std::size_t{4} << 20;
+
   explicit Presenter(X11Display& display);
   ~Presenter();
   Presenter(const Presenter&) = delete;
   Presenter& operator=(const Presenter&) = delete;
 
+  // An image larger than kLargestSharedArea in a segment of its own where the server shares
+  // memory in our pixel layout; a plain surface otherwise.
+  std::optional<gfx::Surface> CreateImage(int width, int height);
+  // Frees the segment of an image CreateImage made; nothing for any other surface.
+  void ReleaseImage(const gfx::Surface& image);
+
   // area is in surface coordinates, which are the window's; it is clipped to the surface.
   void Present(Window window, const gfx::Surface& surface, const Rect& area);
 
  private:
-  bool EnsureSharedImage(int width, int height);
-  void ReleaseSharedImage();
-  void PutShared(Window window, const gfx::Surface& surface, const Rect& area);
+  // The image keeps a pointer to its segment's description: that lives on the heap, so the pair
+  // can move.
+  struct SharedImage {
+    XImage* image = nullptr;
+    std::unique_ptr<XShmSegmentInfo> info = std::make_unique<XShmSegmentInfo>();
+  };
+  std::optional<SharedImage> MakeShared(int width, int height);
+  void Free(SharedImage& shared);
+  bool EnsureStripImage(int width, int height);
+  void PutShared(Window window, XImage* image, int src_x, int src_y, const Rect& area);
+  void CopyIntoStrip(const gfx::Surface& surface, const Rect& area);
   void PutPlain(Window window, const gfx::Surface& surface, const Rect& area);
   GC GcFor(Window window);
 
   X11Display& display_;
   bool use_shm_ = false;
-  XImage* shm_image_ = nullptr;
-  XShmSegmentInfo shm_info_{};
+  // The segment areas of other surfaces are copied into.
+  SharedImage strip_;
+  // The images CreateImage made, by their first pixel.
+  std::map<const gfx::Pixel*, SharedImage> images_;
   GC gc_ = nullptr;
 };
 

@@ -45,6 +45,10 @@ class X11WindowService final : public WindowService {
   Size ScreenSize() override;
   double Dpi() override;
 
+  std::optional<gfx::Surface> CreateImage(int width, int height) override {
+    return presenter_.CreateImage(width, height);
+  }
+  void ReleaseImage(const gfx::Surface& image) override { presenter_.ReleaseImage(image); }
   void Present(HWND window, const gfx::Surface& surface, const Rect& area) override;
   void AnimateOutline(const Rect& from, const Rect& to) override;
 
