@@ -27,7 +27,6 @@ TEST(CommandProperties, RefreshAndEnabledReadRepaintAsTheButtonStands) {
       {false, true, true, true, FaceDraw{kNormal, true}, true, kRed, true},
       {true, false, false, false, FaceDraw{kNormal, false}, true, kRed, true},
       {true, true, false, false, FaceDraw{kDisable, false}, false, kRed, false},
-      {true, true, true, true, FaceDraw{kNormal, true}, true, kRed, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "read " << c.read << " set up " << c.set_up << " enabled "

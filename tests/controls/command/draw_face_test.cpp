@@ -36,16 +36,11 @@ TEST(DrawFace, EachFacePixelComesFromTheRightPicturePixel) {
     int width, height, x, y;
     std::optional<gfx::Point> source;  // none: the gradient shows
   } cases[] = {
-      {25, 21, 3, 3, gfx::Point{3, 3}},      // BgmTopLeftCorner
       {25, 21, 5, 1, gfx::Point{7, 1}},      // BgmTopEdgeDropsColumns
-      {25, 21, 20, 3, gfx::Point{56, 3}},    // BgmTopEdgeEnd
       {25, 21, 24, 16, gfx::Point{63, 19}},  // BgmRightEdgeDropsRows
-      {25, 21, 24, 20, gfx::Point{63, 24}},  // BgmBottomRightCorner
       {25, 21, 20, 16, std::nullopt},        // BgmInsideBottomRight
       {65, 25, 5, 0, gfx::Point{4, 0}},      // SetTopEdgeRepeatsFirstColumn
-      {65, 25, 61, 1, gfx::Point{60, 1}},    // SetTopRightCorner
       {65, 25, 63, 13, gfx::Point{62, 13}},  // SetRightEdgeUnscaled
-      {5, 5, 1, 1, gfx::Point{1, 1}},        // TinyLeftHalf
       {5, 5, 2, 0, gfx::Point{61, 0}},       // TinyRightHalf
       {5, 5, 0, 2, gfx::Point{0, 22}},       // TinyTopOfBottomHalf
   };

@@ -36,24 +36,5 @@ TEST(StatePictures, RingsHaveTheLooksColours) {
   }
 }
 
-TEST(StatePictures, CornersBlendAndHoverLooksAreOnePicture) {
-  const StatePictures pictures = DrawStatePictures();
-  const gfx::Surface& normal = pictures[static_cast<int>(StatePicture::kNormal)];
-  // The outline's corner pixel is cut by the curve: a blend, lighter than the outline.
-  const gfx::ColorRef corner = At(normal, 1, 1);
-  EXPECT_NE(corner, Rgb(0, 60, 116));
-  EXPECT_GT(gfx::RedOf(corner), 0);
-  EXPECT_LT(gfx::RedOf(corner), 224);
-  EXPECT_EQ(At(normal, 0, 0), kDialogColour);
-
-  const gfx::Surface& hover = pictures[static_cast<int>(StatePicture::kHighLight)];
-  const gfx::Surface& hover_focus = pictures[static_cast<int>(StatePicture::kHighLightSelect)];
-  for (int y = 0; y < kStatePictureHeight; ++y) {
-    for (int x = 0; x < kStatePictureWidth; ++x) {
-      ASSERT_EQ(At(hover, x, y), At(hover_focus, x, y)) << x << "," << y;
-    }
-  }
-}
-
 }  // namespace
 }  // namespace corvane::controls
