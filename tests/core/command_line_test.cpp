@@ -22,15 +22,11 @@ TEST(CommandLine, HostHandleReadsDigitsFromTheFourthCharacter) {
       {"/p 1234", 1234},
       {"/p:1234", 1234},
       {"/p", 0},
-      {"/p ", 0},
       {"/p  12 34 ", 1234},  // blanks are ignored, also between digits
       {"/p 12x4", 12},       // reading stops at the first other character
       {"/p -5", 0},
-      {"/p abc", 0},
-      {"/p 0x1f", 0},
       {"/p 2147483647", 2147483647},
       {"/p 2147483648", std::nullopt},
-      {"/p 99999999999999999999999", std::nullopt},
   };
   for (const auto& [text, handle] : cases) EXPECT_EQ(HostWindowHandle(text), handle) << text;
 }
@@ -43,15 +39,12 @@ TEST(CommandLine, HostedWindowComesFromTheHostsSwitchesOrItsVariable) {
   };
   const std::vector<Case> cases = {
       {"/s", "0x10", std::nullopt},  // the Windows-style switches keep their meaning
-      {"", "", std::nullopt},
-      {"", "0xA", 10},  // a bare command under a host
+      {"", "0xA", 10},               // a bare command under a host
       {"--root -fps", "0x1f", 31},
       {"-root", "", 0},  // asked to be hosted, but no window named
       {"-window-id 1234", "", 1234},
       {"--window-id 0x4a0000B", "0x10", 0x4a0000B},  // the switch wins over the variable
-      {"--window-id", "0x10", 0},
       {"--window-id 12ab", "", 0},
-      {"--window-id 0x", "", 0},
       {"--window-id 0x100000000", "", 0},
   };
   for (const Case& c : cases) {

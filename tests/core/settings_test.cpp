@@ -79,12 +79,10 @@ TEST_F(SettingsTest, LoadSettingsConvertsNumbersAndDropsMissingMusicFiles) {
     std::int16_t repeat;
   };
   const Case cases[] = {
-      {"2", "0", File::kExisting, 2, 0},         {"2", "0", File::kEmpty, 0, 0},
-      {"2", "0", File::kVanished, 0, 0},         {"1", "4", File::kVanished, 1, 4},
-      {"1.7", "2.9", File::kEmpty, 1, 2},        {"-0.5", "-1.5", File::kEmpty, -1, -2},
-      {"abc", "x1", File::kEmpty, 0, 0},         {"32767", "-32768", File::kEmpty, 32767, -32768},
-      {"32768", "-32768.5", File::kEmpty, 0, 0}, {"1e3", "+7", File::kEmpty, 1000, 7},
-      {"1e999", ".5", File::kEmpty, 0, 0},       {"0x10", "1,5", File::kEmpty, 0, 0},
+      {"2", "0", File::kExisting, 2, 0},        {"2", "0", File::kVanished, 0, 0},
+      {"1", "4", File::kVanished, 1, 4},        {"-0.5", "-1.5", File::kEmpty, -1, -2},
+      {"abc", "x1", File::kEmpty, 0, 0},        {"32768", "-32768.5", File::kEmpty, 0, 0},
+      {"1e3", "+7", File::kEmpty, 1000, 7},     {"1e999", ".5", File::kEmpty, 0, 0},
       {"\"2\"", "'5.'", File::kExisting, 2, 5},
   };
   for (const Case& c : cases) {
@@ -157,8 +155,7 @@ TEST_F(SettingsTest, SaveSettingsTakesTheTrackFromTheComboText) {
     std::int16_t track;
   };
   const Case cases[] = {
-      {"", 0},    {"abc", 0}, {"12", 12},  {" 5 ", 5}, {"2.5", 2},
-      {"3.5", 4}, {"-1", -1}, {"1e1", 10}, {"7x", 0},  {"40000", 9},
+      {"", 0}, {" 5 ", 5}, {"2.5", 2}, {"3.5", 4}, {"-1", -1}, {"1e1", 10}, {"7x", 0}, {"40000", 9},
   };
   for (const Case& c : cases) {
     BGM_RepeatTrack = 9;
