@@ -63,18 +63,5 @@ TEST_F(MciText, AnswersAreReadUpToTheirNulAndCutToTheBuffer) {
   EXPECT_EQ(message, std::string(255, 'e'));
 }
 
-TEST_F(MciText, PlayBuildsItsFourForms) {
-  fake_.SetReply("play cdaudio to 5", {282, ""});
-  EXPECT_EQ(MciPlay("cdaudio", "", ""), 0);
-  EXPECT_EQ(MciPlay("cdaudio", "03:00:00:00", ""), 0);
-  EXPECT_EQ(MciPlay("cdaudio", "", "5"), 282);
-  EXPECT_EQ(MCI_Message, "Error (文字列が取れません)");
-  EXPECT_EQ(MciPlay("cdaudio", "3", "4"), 0);
-  EXPECT_EQ(MCI_Message, "");
-  const std::vector<std::string> expected = {"play cdaudio", "play cdaudio from 03:00:00:00",
-                                             "play cdaudio to 5", "play cdaudio from 3 to 4"};
-  EXPECT_EQ(fake_.commands(), expected);
-}
-
 }  // namespace
 }  // namespace corvane
