@@ -1,7 +1,6 @@
 // The build installed into a DESTDIR of each test's own (or, with CORVANE_UNPACKED_TREE, a
-// package tools/check-deb.sh unpacked) and run from there on a private Xvfb: alone, in a window
-// with a desktop picture left on it as XScreenSaver's settings leave one, and under the real
-// XScreenSaver daemon.
+// package tools/check-deb.sh unpacked): its files in place, and run from there on a private Xvfb
+// under the real XScreenSaver daemon.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,7 +15,6 @@
 #include "tests/support/temp_folder.h"
 
 // Xlib comes after GoogleTest: its None macro would hide a GoogleTest type of that name.
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 namespace corvane::e2e {
@@ -76,25 +74,6 @@ TEST_F(InstalledE2eTest, EveryFileLiesWhereTheDesktopLooksForIt) {
       fs::read_symlink(
           root_ + CORVANE_INSTALL_SYSCONFDIR "/fonts/conf.d/65-corvane-dialog-font.conf", error),
       CORVANE_INSTALL_PREFIX "/share/fontconfig/conf.avail/65-corvane-dialog-font.conf");
-}
-
-// The launcher passes "--window-id ID" to the program beside its effect library, which draws in
-// that window: the strip sweeps over the desktop picture left on the window, not over the
-// window's own black, and SIGTERM ends the saver.
-TEST_F(InstalledE2eTest, HostedTheStripSweepsThePictureLeftOnTheWindow) {
-  const Window pane = PaintWindow(0, 0, kWidth, 240, 0);
-  const Pixmap shot = XCreatePixmap(display(), pane, kWidth, 240, DefaultDepth(display(), 0));
-  GC gc = XCreateGC(display(), shot, 0, nullptr);
-  XSetForeground(display(), gc, kDesktop);
-  XFillRectangle(display(), shot, gc, 0, 0, kWidth, 240);
-  XFreeGC(display(), gc);
-  XChangeProperty(display(), pane, XInternAtom(display(), "_SCREENSAVER_SCREENSHOT", False),
-                  XA_PIXMAP, 32, PropModeReplace, reinterpret_cast<const unsigned char*>(&shot), 1);
-  Child* saver = Launch(Path("bin/corvane"), {"--window-id", std::to_string(pane)}, Environment());
-  EXPECT_TRUE(
-      WaitUntil([&] { return ShowsStripOverDesktop(ReadPixels(root(), 0, 99, kWidth, 1)); }));
-  Signal(*saver, SIGTERM);
-  EXPECT_EQ(WaitExit(*saver), 0);
 }
 
 // The daemon as an unprivileged user (it starts no saver as root) with a home of its own and the
