@@ -187,27 +187,22 @@ bool XvfbTest::WaitUntil(const std::function<bool()>& condition,
   return true;
 }
 
-std::vector<Window> XvfbTest::WindowsNamed(const std::string& caption) {
+Window XvfbTest::FindWindow(const std::string& caption) {
   Window root_return = None;
   Window parent = None;
   Window* children = nullptr;
   unsigned count = 0;
-  std::vector<Window> found;
+  Window found = None;
   if (XQueryTree(display_, root(), &root_return, &parent, &children, &count) == 0) return found;
-  for (unsigned i = 0; i < count; ++i) {
+  for (unsigned i = 0; i < count && found == None; ++i) {
     char* name = nullptr;
     if (XFetchName(display_, children[i], &name) != 0 && name != nullptr) {
-      if (caption == name) found.push_back(children[i]);
+      if (caption == name) found = children[i];
       XFree(name);
     }
   }
   if (children != nullptr) XFree(children);
   return found;
-}
-
-Window XvfbTest::FindWindow(const std::string& caption) {
-  const std::vector<Window> found = WindowsNamed(caption);
-  return found.empty() ? None : found.front();
 }
 
 Window XvfbTest::WaitForWindow(const std::string& caption, std::chrono::milliseconds timeout) {

@@ -59,8 +59,7 @@ class XvfbTest : public ::testing::Test {
   std::optional<int> WaitExit(Child& child, std::chrono::milliseconds timeout = kPatience);
   void Signal(Child& child, int signal);
 
-  // The top-level windows with exactly this caption, and the first of them (or 0).
-  std::vector<Window> WindowsNamed(const std::string& caption);
+  // The first top-level window with exactly this caption (or 0).
   Window FindWindow(const std::string& caption);
   Window WaitForWindow(const std::string& caption, std::chrono::milliseconds timeout = kPatience);
   bool WaitUntil(const std::function<bool()>& condition,
