@@ -1,12 +1,11 @@
 // The real Corvane.scr started the way a careless host or a hostile environment starts it: with
-// its standard descriptors closed, twice at once, with special files where it expects files, and
-// ended while it cannot make progress.
+// its standard descriptors closed, with special files where it expects files, and ended while it
+// cannot make progress.
 #include <signal.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,31 +55,6 @@ TEST_F(HostileStartE2eTest, ClosedStandardDescriptorsLeaveDiagnosticsHarmless) {
     EXPECT_NE(WaitForWindow(kDisplayCaption), 0u) << closed;
     Signal(*child, SIGTERM);
     EXPECT_EQ(WaitExit(*child), 0) << closed;
-  }
-}
-
-TEST_F(HostileStartE2eTest, OfTwoSaversStartedAtOnceExactlyOneStays) {
-  ProgramCopy copy(BuildPath("."), true);
-  test_support::WriteFileBytes(copy.Path("Corvane.ini"), kSettings);
-  for (int attempt = 0; attempt < 20; ++attempt) {
-    Child* first = Launch(copy.program(), {"/s"}, copy.Environment());
-    Child* second = Launch(copy.program(), {"/s"}, copy.Environment());
-    ASSERT_TRUE(first != nullptr && second != nullptr);
-    std::optional<int> first_status;
-    std::optional<int> second_status;
-    ASSERT_TRUE(WaitUntil([&] {
-      if (!first_status) first_status = WaitExit(*first, std::chrono::milliseconds(0));
-      if (!second_status) second_status = WaitExit(*second, std::chrono::milliseconds(0));
-      return first_status || second_status;
-    })) << "both stayed, attempt "
-        << attempt;
-    EXPECT_NE(first_status.has_value(), second_status.has_value()) << "both ended";
-    EXPECT_EQ(first_status.value_or(second_status.value_or(-1)), 0) << "the loser ends quietly";
-    EXPECT_NE(WaitForWindow(kDisplayCaption), 0u);
-    EXPECT_EQ(WindowsNamed(kDisplayCaption).size(), 1u) << attempt;
-    Child& stayed = first_status ? *second : *first;
-    Signal(stayed, SIGTERM);
-    EXPECT_EQ(WaitExit(stayed), 0);
   }
 }
 

@@ -86,21 +86,17 @@ TEST_F(StartupTest, EachSwitchStartsItsFormUnlessSomethingStopsItFirst) {
       {"", kNothing, {"display"}, true, true},
       {"/c", kNothing, {"dialog"}, true, true},
       {"/a", kNothing, {}, true, false},
-      {"/x", kNothing, {}, true, false},
       {"/p 1234", kNothing, {"preview 1234"}, false, false},
       {"/p", kNothing, {"preview 0"}, false, false},
       {"/p 99999999999", kNothing, {}, false, false},
       {"/s", kNoLibrary, {}, false, true},
-      {"/c", kNoLibrary, {}, false, true},
       {"/p 1234", kNoLibrary, {"preview 1234"}, false, false},
       {"/s", kDisplayShown, {}, false, true},
       {"/c", kDialogShown, {}, false, true},
       {"/p 1234", kDisplayShown, {}, false, false},
       {"/p 5", kPreviewShown, {"preview 5"}, false, false},
       {"/s", kClaimed, {}, false, true},
-      {"", kClaimed, {}, false, true},
       {"/p 1234", kClaimed, {"preview 1234"}, false, false},
-      {"/a", kClaimed, {}, true, false},
   };
   const char* const captions[] = {"", "", "Corvane_Main", "<Corvane>", "Preview Window", ""};
   AddLibrary();
