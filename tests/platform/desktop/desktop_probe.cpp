@@ -1,15 +1,14 @@
-// A program on the X11 backend with the desktop's chooser and launcher, driven by the end-to-end
-// tests under Xvfb. Its first argument is the folder that alone makes up PATH, so that the
-// stand-ins the test wrote there are all it finds; no session bus is reachable.
+// A program on the X11 backend with the desktop's file chooser, driven by the end-to-end test
+// under Xvfb. Its first argument is the folder that alone makes up PATH, so that the stand-in the
+// test wrote there is all it finds; no session bus is reachable. The chooser runs over a shown
+// form whose 100 ms timer reports each tick, then the answer is reported.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "platform/api/comdlg32.h"
-#include "platform/api/shell32.h"
 #include "platform/api/user32.h"
 #include "platform/desktop/desktop_file_chooser.h"
-#include "platform/desktop/xdg_launcher.h"
 #include "platform/forms/form.h"
 #include "platform/forms/timer.h"
 #include "platform/service.h"
@@ -19,37 +18,22 @@ using namespace corvane::platform;
 
 int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IOLBF, 0);  // Each report reaches the test at once.
-  if (argc < 4) return 2;
+  if (argc < 3) return 2;
   setenv("PATH", argv[1], 1);
   setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus", 1);
   auto platform = x11::X11Platform::Open();
   if (!platform) return 1;
-  EventLoop& loop = platform->loop();
-  const std::string mode = argv[2];
-
-  // choose <folder>: the chooser over a shown form whose 100 ms timer reports each tick.
-  if (mode == "choose") {
-    DesktopFileChooser chooser(loop);
-    ScopedService<FileChooser> service(chooser);
-    Form form("owner");
-    form.Move(0, 0, 100 * TwipsPerPixelX(), 80 * TwipsPerPixelY());
-    form.Show();
-    Timer ticker(&form, 100, true);
-    ticker.on_timer = [] { std::puts("tick"); };
-    std::string file(255, '\0');
-    OpenFileNameA request{
-        form.hWnd(), "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0", file.data(), 255, argv[3], "ﾌｧｲﾙを開く"};
-    const int result = GetOpenFileNameA(&request);
-    std::puts(("result " + std::to_string(result) + " " + file.c_str()).c_str());
-    return 0;
-  }
-  // open <address>: ShellExecuteA, then the loop until the opener has been reaped.
-  if (mode == "open") {
-    XdgLauncher launcher(loop);
-    ScopedService<Launcher> service(launcher);
-    std::puts(("opened " + std::to_string(ShellExecuteA(0, "open", argv[3], "", "", kSwShowNormal)))
-                  .c_str());
-    return 0;
-  }
-  return 2;
+  DesktopFileChooser chooser(platform->loop());
+  ScopedService<FileChooser> service(chooser);
+  Form form("owner");
+  form.Move(0, 0, 100 * TwipsPerPixelX(), 80 * TwipsPerPixelY());
+  form.Show();
+  Timer ticker(&form, 100, true);
+  ticker.on_timer = [] { std::puts("tick"); };
+  std::string file(255, '\0');
+  OpenFileNameA request{form.hWnd(), "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0", file.data(), 255, argv[2],
+                        "ﾌｧｲﾙを開く"};
+  const int result = GetOpenFileNameA(&request);
+  std::puts(("result " + std::to_string(result) + " " + file.c_str()).c_str());
+  return 0;
 }

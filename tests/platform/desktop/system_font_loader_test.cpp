@@ -13,10 +13,6 @@ using gfx::FontSpec;
 
 const FontSpec kDialogFont{"ＭＳ Ｐゴシック", 9.75F, 400, false, false, false, 128};
 
-// Captions of the settings dialog: kanji and kana, half-width kana, ASCII and brackets.
-constexpr const char* kCaptions[] = {"曲目をリピート", "ｷｬﾝｾﾙ", "Designed by Tavrel ver.1.0.0",
-                                     "BGMﾌｧｲﾙ (MP3 WAV)", "MP3、WAV"};
-
 // One loader for the whole program: building fontconfig's font list is the slow part.
 SystemFontLoader& Loader() {
   static SystemFontLoader loader;
@@ -61,34 +57,6 @@ TEST(SystemFontLoader, DialogFontIsThirteenPixelsAt96Dpi) {
   // The IPA Gothic faces are full-width fonts: an ideograph advances exactly one em.
   EXPECT_EQ(face->GlyphFor(U'設').advance, 13);
   EXPECT_EQ(face->GlyphFor(U'ｷ').advance, 7) << "a half-width kana is half an em, rounded";
-}
-
-TEST(SystemFontLoader, CaptionsRenderInsideTheirMeasuredBox) {
-  auto face = gfx::FontFace::Open(Loader(), kDialogFont, 96);
-  ASSERT_TRUE(face);
-  for (const char* caption : kCaptions) {
-    const gfx::TextSize size = gfx::MeasureText(*face, caption);
-    // Draw with a margin around the box so that ink outside it would be seen.
-    constexpr int kMargin = 4;
-    gfx::Surface surface =
-        *gfx::Surface::Create(size.width + 2 * kMargin, size.height + 2 * kMargin);
-    surface.Fill(gfx::Rgb(255, 255, 255));
-    gfx::DrawText(surface, *face, kMargin, kMargin, caption, gfx::Rgb(0, 0, 0));
-    int inked = 0;
-    for (int y = 0; y < surface.height(); ++y) {
-      for (int x = 0; x < surface.width(); ++x) {
-        if (surface.Row(y)[x] == 0xFFFFFF) continue;
-        ++inked;
-        // The width is the pen's travel, as the platform measures text: slanted letters such
-        // as V and W may overhang it by a pixel, and so may a hinted descender the line box.
-        EXPECT_TRUE(x >= kMargin && x <= kMargin + size.width && y >= kMargin &&
-                    y <= kMargin + size.height)
-            << caption << ": ink at (" << x - kMargin << ", " << y - kMargin << ") outside "
-            << size.width << " x " << size.height;
-      }
-    }
-    EXPECT_GT(inked, 0) << caption;
-  }
 }
 
 }  // namespace

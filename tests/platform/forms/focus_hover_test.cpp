@@ -72,11 +72,6 @@ TEST_F(FocusHoverTest, FocusFollowsTabClicksAndTheFormsOwnFocus) {
        click(110, 20, kRightButton),
        {"B down 2 150,150", "B up 2 150,150"},
        &a_},
-      {"a click on a control that cannot take the focus leaves it",
-       click(160, 20, kLeftButton),
-       {"C down 1 150,150", "C up 1 150,150"},
-       &a_},
-      {"a click on a label leaves it", click(20, 65, kLeftButton), {}, &a_},
       {"the form loses the window focus", [&] { windows_.GiveFocus(other); }, {"A focus-"}, &a_},
       {"a click into the inactive form activates it",
        click(110, 20, kLeftButton),
@@ -110,7 +105,6 @@ TEST_F(FocusHoverTest, EnterAndLeaveReachWindowedAndWindowlessControlsWithTheirP
       {{20, 65}, {"A leave"}, &link_, PointerShape::kHand},
       {{110, 20}, {"B enter"}, &b_, PointerShape::kDefault},
       {{150, 80}, {"B leave"}, &form_, PointerShape::kDefault},
-      {{20, 66}, {}, &link_, PointerShape::kHand},
       {{300, 300}, {}, nullptr, PointerShape::kDefault},
   };
   for (const Step& step : steps) {
@@ -133,18 +127,6 @@ TEST_F(FocusHoverTest, AHeldButtonCapturesThePointerUntilItsRelease) {
   EXPECT_EQ(log_,
             (Log{"A move 0 150,150", "A down 1 150,150", "A move 1 1500,150", "A move 1 -900,2850",
                  "A move 1 1500,150", "A up 1 1500,150", "A leave", "B enter"}));
-}
-
-TEST_F(FocusHoverTest, TheScreenWidePointerOverridesEveryControlsPointerUntilReset) {
-  form_.Show();
-  windows_.MoveTo(Point{20, 65});
-  cursor_.SetScreenPointer(CursorService::kScreenPointerHourglass);
-  EXPECT_EQ(cursor_.shape(), PointerShape::kHourglass);
-  windows_.MoveTo(Point{20, 20});
-  EXPECT_EQ(cursor_.shape(), PointerShape::kHourglass) << "hover does not undo the hourglass";
-  windows_.MoveTo(Point{20, 65});
-  cursor_.SetScreenPointer(CursorService::kScreenPointerDefault);
-  EXPECT_EQ(cursor_.shape(), PointerShape::kHand) << "the control under the pointer shows again";
 }
 
 }  // namespace

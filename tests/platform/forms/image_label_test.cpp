@@ -1,7 +1,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/forms/control_array.h"
 #include "platform/forms/form.h"
 #include "platform/forms/image_control.h"
 #include "platform/forms/label.h"
@@ -50,22 +49,6 @@ TEST_F(WindowlessTest, AnImageShowsAtItsOwnSizeCutByTheControlOrStretched) {
     EXPECT_EQ(ScreenAt(c.green.x, c.green.y), 0x0000FF00u);
   }
   EXPECT_EQ(ScreenAt(8, 7), 0u) << "a destroyed control leaves nothing behind";
-}
-
-TEST_F(WindowlessTest, ClicksOnControlArrayElementsArriveWithTheirIndex) {
-  ControlArray<ImageControl> marks;
-  std::vector<int> clicked;
-  for (int index : {1, 0, 2}) {
-    ImageControl& mark = marks.Load(index, &form_);
-    mark.SetBounds(Rect{2, 2 + 10 * index, 8, 8 + 10 * index});
-    mark.on_click = [&clicked, index] { clicked.push_back(index); };
-  }
-  windows_.ClickAt(Point{4, 24});
-  windows_.ClickAt(Point{4, 4});
-  windows_.ClickAt(Point{20, 4});  // The form, not a mark.
-  marks(1).SetEnabled(false);
-  windows_.ClickAt(Point{4, 14});
-  EXPECT_EQ(clicked, (std::vector<int>{2, 0}));
 }
 
 TEST_F(WindowlessTest, ALabelPaintsOnlyItsGlyphsInItsColourAndBreaksAtBlanks) {

@@ -69,49 +69,4 @@ inline std::vector<std::int16_t> ReadPcm(const std::string& path) {
   return samples;
 }
 
-// A stretch of the PCM where one tone sounds (or silence, frequency 0), to 10 ms.
-struct Segment {
-  int frequency;  // the nearest of the candidates
-  double start;   // seconds
-  double seconds;
-};
-
-// Splits left-channel PCM into 10 ms windows and names each window's tone by its zero crossings
-// (the nearest of candidates, or 0 when quiet). Runs of one tone shorter than `noise` seconds join
-// the run before them: window edges and the clicks of a restart can misname a window or two.
-inline std::vector<Segment> Segments(const std::vector<std::int16_t>& pcm,
-                                     const std::vector<int>& candidates, double noise = 0.035) {
-  constexpr std::size_t kWindow = kRate / 100;
-  std::vector<Segment> runs;
-  for (std::size_t start = 0; start + kWindow <= pcm.size() / 2; start += kWindow) {
-    double energy = 0;
-    int crossings = 0;
-    for (std::size_t i = start; i < start + kWindow; ++i) {
-      energy += pcm[2 * i] / 32768.0 * pcm[2 * i] / 32768.0;
-      if (i > start && (pcm[2 * i] >= 0) != (pcm[2 * (i - 1)] >= 0)) ++crossings;
-    }
-    int frequency = 0;
-    if (std::sqrt(energy / kWindow) > 0.05) {
-      frequency = candidates.front();
-      for (int c : candidates) {
-        if (std::abs(c - crossings * 50.0) < std::abs(frequency - crossings * 50.0)) frequency = c;
-      }
-    }
-    if (!runs.empty() && runs.back().frequency == frequency) {
-      runs.back().seconds += 0.01;
-    } else {
-      runs.push_back({frequency, static_cast<double>(start) / kRate, 0.01});
-    }
-  }
-  std::vector<Segment> out;
-  for (const Segment& s : runs) {
-    if (!out.empty() && (s.seconds < noise || out.back().frequency == s.frequency)) {
-      out.back().seconds += s.seconds;
-    } else {
-      out.push_back(s);
-    }
-  }
-  return out;
-}
-
 }  // namespace corvane::platform::audio_test

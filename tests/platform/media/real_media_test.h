@@ -3,12 +3,9 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
-#include <vector>
 
 #include "platform/media/media_service.h"
 #include "platform/media/real_media_service.h"
@@ -16,24 +13,14 @@
 
 namespace corvane::platform::audio_test {
 
-// The real media service, installed for one test. On SDL's "disk" driver what it plays is written
-// to pcm_; every test case runs in its own process, so each gets a fresh audio subsystem.
+// The real media service, installed for one test on the named SDL audio driver; every test case
+// runs in its own process, so each gets a fresh audio subsystem.
 class RealMediaTest : public ::testing::Test {
  protected:
-  void Start(const char* driver = "disk") {
+  void Start(const char* driver) {
     setenv("SDL_AUDIODRIVER", driver, 1);
-    setenv("SDL_DISKAUDIOFILE", pcm_.c_str(), 1);
     service_ = CreateMediaService();
     installed_.emplace(*service_);
-  }
-
-  // Ends the service, which closes the output file, and names the tones it holds. The output
-  // runs about a tenth of a second behind the mix, so it is let play out first.
-  std::vector<Segment> Recorded(const std::vector<int>& frequencies) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(250));
-    installed_.reset();
-    service_.reset();
-    return Segments(ReadPcm(pcm_), frequencies);
   }
 
   // The answer, or "error <code>".
@@ -48,7 +35,6 @@ class RealMediaTest : public ::testing::Test {
   }
 
   Scratch scratch_;
-  std::string pcm_ = scratch_ / "out.raw";
   std::unique_ptr<MediaService> service_;
   std::optional<ScopedService<MediaService>> installed_;
 };

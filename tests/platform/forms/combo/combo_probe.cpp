@@ -1,6 +1,6 @@
-// A form with the repeat combo box and a push button on the X11 backend, for the end-to-end
-// test and the picture of the open list. It writes "row <pixels>" (the list's row height), then
-// "ready", then the box's state whenever it changes: "text=<text> index=<n> open=<0|1>".
+// A form with the repeat combo box and a push button on the X11 backend, for the picture of the
+// open list (tools/combo-snapshot.sh). It writes the box's state whenever it changes:
+// "text=<text> index=<n> open=<0|1>".
 //
 //   combo_probe [--open]    --open drops the list down at start, as F4 would.
 #include <cstdio>
@@ -11,7 +11,6 @@
 #include "platform/api/user32.h"
 #include "platform/desktop/system_font_loader.h"
 #include "platform/event_loop.h"
-#include "platform/forms/caption_font.h"
 #include "platform/forms/combo/combo_box.h"
 #include "platform/forms/form.h"
 #include "platform/service.h"
@@ -44,13 +43,10 @@ int main(int argc, char** argv) {
     for (int i = 0; i <= 30; ++i) combo.AddItem(i == 0 ? "" : std::to_string(i));
   };
   form.Show();
-  const auto face = OpenScreenFont(kCaptionFont);
-  std::puts(("row " + std::to_string(face ? face->metrics().height + 2 : 0)).c_str());
   if (open) {
     combo.SetFocus();
     form.DispatchKeyDown(KeyEvent{kVkF1 + 3});
   }
-  std::puts("ready");
   std::string last;
   platform->loop().StartTimer(20, [&] {
     const std::string state = "text=" + combo.Text() +
