@@ -2,7 +2,7 @@
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps build test test-asan bench run format clean preview-image
+.PHONY: deps build test test-asan fuzz bench run format clean preview-image
 
 deps:
 	@tools/deps.sh
@@ -19,6 +19,10 @@ test-asan: deps
 	cmake --build build-asan -j$(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j$(JOBS)
+
+# Runs every fuzz target for FUZZ_SECONDS (default 60) each; see tools/fuzz.sh.
+fuzz: deps
+	tools/fuzz.sh
 
 bench: deps
 	cmake --preset bench $(CMAKE_FLAGS) >/dev/null
@@ -37,4 +41,4 @@ format:
 	git ls-files -co --exclude-standard "*.cpp" "*.h" | xargs clang-format -i
 
 clean:
-	rm -rf build build-asan build-bench
+	rm -rf build build-asan build-bench build-fuzz
