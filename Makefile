@@ -14,11 +14,14 @@ build: deps
 test: build
 	cd build && ctest --output-on-failure -j$(JOBS)
 
+# ASAN_LABEL=unit runs only the unit tests (what CI runs); empty runs every test.
+ASAN_LABEL ?=
+
 test-asan: deps
 	cmake --preset asan $(CMAKE_FLAGS) >/dev/null
 	cmake --build build-asan -j$(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --output-on-failure -j$(JOBS)
+	  ctest --output-on-failure -j$(JOBS) $(if $(ASAN_LABEL),-L $(ASAN_LABEL))
 
 # Runs every fuzz target for FUZZ_SECONDS (default 60) each; see tools/fuzz.sh.
 fuzz: deps
