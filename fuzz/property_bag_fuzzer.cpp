@@ -101,10 +101,21 @@ std::vector<StoredInstance> LoadAndSave(fake::FakeEventLoop& loop,
   return saved;
 }
 
-bool SameEntries(const std::vector<StoredInstance>& a, const std::vector<StoredInstance>& b) {
-  return std::ranges::equal(a, b, [](const StoredInstance& x, const StoredInstance& y) {
+// Whether a form saved, loaded and saved again gives the same entries. An empty extent is left out
+// of the first save, and a control without one takes the size the form gives it, so the second
+// save may add an extent where the first had none.
+bool SameEntries(const std::vector<StoredInstance>& first,
+                 const std::vector<StoredInstance>& second) {
+  return std::ranges::equal(first, second, [](const StoredInstance& x, const StoredInstance& y) {
+    std::vector<PropertyBag::Entry> kept;
+    for (const PropertyBag::Entry& entry : y.properties.entries()) {
+      const bool extent = entry.name == "_extentx" || entry.name == "_extenty";
+      if (!extent || x.properties.ReadProperty<std::int32_t>(entry.name, 0) != 0) {
+        kept.push_back(entry);
+      }
+    }
     return x.name == y.name &&
-           std::ranges::equal(x.properties.entries(), y.properties.entries(),
+           std::ranges::equal(x.properties.entries(), kept,
                               [](const PropertyBag::Entry& e, const PropertyBag::Entry& f) {
                                 return e.name == f.name && e.value == f.value;
                               });
@@ -121,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::array<PropertyBag, 2> bags = Bags(fields);
   const std::vector<StoredInstance> saved =
       LoadAndSave(world.loop, {{"Frame", std::move(bags[0])}, {"Button", std::move(bags[1])}});
-  Require(SameEntries(LoadAndSave(world.loop, saved), saved),
+  Require(SameEntries(saved, LoadAndSave(world.loop, saved)),
           "a saved form loads and saves again unchanged");
   return 0;
 }
