@@ -2,7 +2,7 @@
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps build test test-asan bench run format clean preview-image install deb
+.PHONY: deps build test test-asan fuzz bench run format clean preview-image install deb
 
 PREFIX ?= /usr/local
 
@@ -16,11 +16,18 @@ build: deps
 test: build
 	cd build && ctest --output-on-failure -j$(JOBS)
 
+# ASAN_LABEL=unit runs only the unit tests (what CI runs); empty runs every test.
+ASAN_LABEL ?=
+
 test-asan: deps
 	cmake --preset asan $(CMAKE_FLAGS) >/dev/null
 	cmake --build build-asan -j$(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --output-on-failure -j$(JOBS)
+	  ctest --output-on-failure -j$(JOBS) $(if $(ASAN_LABEL),-L $(ASAN_LABEL))
+
+# Runs every fuzz target for FUZZ_SECONDS (default 60) each; see tools/fuzz.sh.
+fuzz: deps
+	tools/fuzz.sh
 
 bench: deps
 	cmake --preset bench $(CMAKE_FLAGS) >/dev/null
@@ -56,4 +63,4 @@ format:
 	git ls-files -co --exclude-standard "*.cpp" "*.h" | xargs clang-format -i
 
 clean:
-	rm -rf build build-asan build-bench
+	rm -rf build build-asan build-bench build-fuzz

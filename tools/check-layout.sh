@@ -31,6 +31,7 @@ order=(
   tools
   bench
   tests
+  fuzz
 )
 
 # The rank of the folder a path belongs to: its longest listed prefix.

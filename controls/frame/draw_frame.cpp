@@ -1,6 +1,7 @@
 #include "controls/frame/draw_frame.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "controls/frame/frame_colour.h"
 #include "platform/gfx/pen.h"
@@ -69,9 +70,20 @@ void DrawFrame(const FrameFields& fields, gfx::ColorRef ambient_back_colour, gfx
 
   const int opacity = std::clamp<int>(fields.shadow_opacity, 0, 100);
   const gfx::ColorRef shadow = ColourStep(0, bg, 100, 100 - opacity);
+  // A ring whose outline, corner curves included, passes outside the image on every side draws
+  // nothing; passing over those keeps a stored depth far beyond the frame's size from costing a
+  // draw per unit of depth.
+  const int margin = rounded ? std::abs(int{fields.corner_depth}) : 0;
+  const auto outside = [&](gfx::Rect ring) {
+    return std::min(ring.left, ring.right) + margin < 0 &&
+           std::max(ring.left, ring.right) - margin > w &&
+           std::min(ring.top, ring.bottom) + margin < 0 &&
+           std::max(ring.top, ring.bottom) - margin > h;
+  };
   for (int i = 0; i <= sd; ++i) {
-    shape({2 * sd - i, 2 * sd - i, w - sd + i, h - sd + i},
-          gfx::Pen::Solid(ColourStep(shadow, bg, sd, i)), gfx::Brush::Hollow());
+    const gfx::Rect ring{2 * sd - i, 2 * sd - i, w - sd + i, h - sd + i};
+    if (outside(ring)) continue;
+    shape(ring, gfx::Pen::Solid(ColourStep(shadow, bg, sd, i)), gfx::Brush::Hollow());
   }
   if (rounded) SmoothShadowCorners(image, fields.corner_depth, sd, bg);
   shape({0, 0, w - sd, h - sd}, border, fill);

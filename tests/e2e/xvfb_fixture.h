@@ -78,9 +78,11 @@ class XvfbTest : public ::testing::Test {
   // Path of a file in the build tree ($CORVANE_BUILD_DIR).
   static std::string BuildPath(const std::string& relative);
 
+  // Ends the server under the programs still connected to it, as when it dies.
+  void StopServer();
+
  private:
   void StartServer();
-  void StopServer();
 
   pid_t server_pid_ = -1;
   std::string display_name_;

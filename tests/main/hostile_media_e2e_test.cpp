@@ -154,5 +154,45 @@ TEST_F(HostileMediaE2eTest, MusicNeitherDelaysNorSpinsNorLaunchesABus) {
   }
 }
 
+// The music file cut to nothing or removed while it plays. A cut file falls silent without
+// spinning on its empty stream; a removed one plays on from the file the saver holds open.
+TEST_F(HostileMediaE2eTest, AMusicFileCutOrRemovedWhilePlayingNeitherSpinsNorEndsTheSaver) {
+  for (const std::string name : {"tone.mp3", "tone.wav"}) {
+    for (const bool removed : {false, true}) {
+      SCOPED_TRACE(name + (removed ? " removed" : " cut"));
+      ProgramCopy copy(BuildPath("."), true);
+      const std::string file = copy.Path(name);
+      audio_test::WriteWave(copy.Path("source.wav"), {{440, 30}});
+      if (name.ends_with(".mp3")) {
+        ASSERT_TRUE(audio_test::EncodeMp3(copy.Path("source.wav"), file, "-b 64"));
+      } else {
+        std::filesystem::rename(copy.Path("source.wav"), file);
+      }
+      test_support::WriteFileBytes(copy.Path("Corvane.ini"), Settings({2, file, ""}));
+      Child* saver = Launch(copy.program(), {"/s"}, Environment(copy));
+      ASSERT_NE(saver, nullptr);
+      const std::string pcm = copy.Path("out.pcm");
+      ASSERT_TRUE(WaitUntil([&] { return SoundingSeconds(pcm) > 0.3; }));
+      if (removed) {
+        std::filesystem::remove(file);
+      } else {
+        std::filesystem::resize_file(file, 0);
+      }
+      std::this_thread::sleep_for(1s);  // What was decoded before plays out.
+      const double sounding = SoundingSeconds(pcm);
+      const double cpu = CpuSeconds(saver->pid);
+      std::this_thread::sleep_for(1s);
+      EXPECT_LT(CpuSeconds(saver->pid) - cpu, 0.3);
+      if (removed) {
+        EXPECT_GT(SoundingSeconds(pcm), sounding + 0.5);
+      } else {
+        EXPECT_LT(SoundingSeconds(pcm), sounding + 0.1);
+      }
+      Signal(*saver, SIGTERM);
+      EXPECT_EQ(WaitExit(*saver, kEndsPromptly), 0);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace corvane::e2e

@@ -1,6 +1,6 @@
 // The real Corvane.scr started the way a careless host or a hostile environment starts it: with
-// its standard descriptors closed, with special files where it expects files, and ended while it
-// cannot make progress.
+// its standard descriptors closed, with special files where it expects files, ended while it
+// cannot make progress, and left without its X server.
 #include <signal.h>
 #include <sys/stat.h>
 
@@ -76,6 +76,23 @@ TEST_F(HostileStartE2eTest, AFifoInPlaceOfAFileIsNotWaitedFor) {
     Signal(*child, SIGTERM);
     EXPECT_EQ(WaitExit(*child), 0) << c.name;
   }
+}
+
+TEST_F(HostileStartE2eTest, AServerThatDiesUnderTheSaverEndsItWithOneLineAndAFailure) {
+  ProgramCopy copy(BuildPath("."), true);
+  test_support::WriteFileBytes(copy.Path("Corvane.ini"), kSettings);
+  Child* child = StartRedirected(copy, "2>&1", "/s");
+  ASSERT_NE(child, nullptr);
+  ASSERT_NE(WaitForWindow(kDisplayCaption), 0u);
+  StopServer();
+  const std::optional<int> status = WaitExit(*child);
+  ASSERT_TRUE(status.has_value()) << "still running without its server";
+  EXPECT_GT(*status, 0);
+  EXPECT_LT(*status, 128) << "ended by a signal rather than by itself";
+  const std::optional<std::string> line = ReadLine(*child);
+  ASSERT_TRUE(line.has_value());
+  EXPECT_NE(line->find("lost the connection to the X server"), std::string::npos) << *line;
+  EXPECT_EQ(ReadLine(*child), std::nullopt) << "more than one line";
 }
 
 TEST_F(HostileStartE2eTest, EndSignalEndsTheProgramWhileTheServerDoesNotAnswer) {

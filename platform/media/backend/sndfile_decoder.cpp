@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <span>
 
 #include "platform/media/backend/decoders.h"
 
@@ -32,7 +34,14 @@ class SndfileDecoder final : public AudioDecoder {
   bool Seek(std::int64_t frame) override { return sf_seek(sound_, frame, SEEK_SET) >= 0; }
   std::size_t Read(float* samples, std::size_t frames) override {
     const sf_count_t read = sf_readf_float(sound_, samples, static_cast<sf_count_t>(frames));
-    return read > 0 ? static_cast<std::size_t>(read) : 0;
+    if (read <= 0) return 0;
+    // Floating-point files hand over their samples as stored, so a damaged one can hold NaN,
+    // which would silence everything mixed with it, or values far outside full scale.
+    const std::size_t count = static_cast<std::size_t>(read) * static_cast<std::size_t>(Channels());
+    for (float& sample : std::span(samples, count)) {
+      sample = std::isnan(sample) ? 0.0f : std::clamp(sample, -1.0f, 1.0f);
+    }
+    return static_cast<std::size_t>(read);
   }
 
  private:
