@@ -38,6 +38,10 @@ class CountingForms final : public StartupForms {
     ++calls;
     ++loaded;
   }
+  void LoadHostedDisplay(std::uint32_t) override {
+    ++calls;
+    ++loaded;
+  }
 
   int calls = 0;
   int loaded = 0;
