@@ -168,7 +168,7 @@ TEST_F(HostileMediaE2eTest, AMusicFileCutOrRemovedWhilePlayingNeitherSpinsNorEnd
       } else {
         std::filesystem::rename(copy.Path("source.wav"), file);
       }
-      test_support::WriteFileBytes(copy.Path("Corvane.ini"), Settings({2, file, ""}));
+      test_support::WriteFileBytes(copy.Path("Corvane.ini"), Settings(file));
       Child* saver = Launch(copy.program(), {"/s"}, Environment(copy));
       ASSERT_NE(saver, nullptr);
       const std::string pcm = copy.Path("out.pcm");
