@@ -43,12 +43,13 @@ TEST(Jpeg, AnEncodedPictureDecodesBackWithinTolerance) {
 }
 
 // One frame written through giflib's encoder: a palette of a power-of-two size, and the indices
-// row by row.
+// in the order the file stores them.
 struct GifFrame {
   int screen_width, screen_height, left, top, width, height;
+  bool interlace;
   int transparent_index;  // -1 for none
   std::vector<GifColorType> palette;
-  std::vector<GifPixelType> rows;
+  std::vector<GifPixelType> stored_rows;
 };
 
 Bytes EncodeGif(GifFrame frame) {
@@ -72,9 +73,9 @@ Bytes EncodeGif(GifFrame frame) {
     const std::size_t length = EGifGCBToExtension(&control, extension);
     EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension);
   }
-  EGifPutImageDesc(gif, frame.left, frame.top, frame.width, frame.height, false, nullptr);
+  EGifPutImageDesc(gif, frame.left, frame.top, frame.width, frame.height, frame.interlace, nullptr);
   for (int y = 0; y < frame.height; ++y) {
-    EGifPutLine(gif, frame.rows.data() + y * frame.width, frame.width);
+    EGifPutLine(gif, frame.stored_rows.data() + y * frame.width, frame.width);
   }
   EGifCloseFile(gif, &error);
   GifFreeMapObject(map);
@@ -92,7 +93,8 @@ ColorRef PaletteColour(int index) {
 TEST(Gif, FirstFrameDecodesExactlyWithTransparencyAndPlacement) {
   // A 3 x 2 frame at (2, 1) on a 6 x 4 screen; index 2 is transparent.
   const std::vector<GifPixelType> indices = {0, 1, 2, 3, 2, 1};
-  ImageResult decoded = DecodeGif(EncodeGif({6, 4, 2, 1, 3, 2, 2, kPalette, indices}), kBackdrop);
+  ImageResult decoded =
+      DecodeGif(EncodeGif({6, 4, 2, 1, 3, 2, false, 2, kPalette, indices}), kBackdrop);
   ASSERT_TRUE(decoded) << decoded.error();
   ASSERT_EQ(decoded.surface().width(), 6);
   ASSERT_EQ(decoded.surface().height(), 4);
@@ -106,6 +108,18 @@ TEST(Gif, FirstFrameDecodesExactlyWithTransparencyAndPlacement) {
   }
 }
 
+TEST(Gif, InterlacedRowsAreReturnedInDisplayOrder) {
+  // Ten rows, row r filled with index r % 4, stored in the four interlace passes.
+  std::vector<GifPixelType> stored;
+  for (int row : {0, 8, 4, 2, 6, 1, 3, 5, 7, 9})
+    stored.insert(stored.end(), 2, GifPixelType(row % 4));
+  ImageResult decoded = DecodeGif(EncodeGif({2, 10, 0, 0, 2, 10, true, -1, kPalette, stored}));
+  ASSERT_TRUE(decoded) << decoded.error();
+  for (int y = 0; y < 10; ++y) {
+    EXPECT_EQ(ToColorRef(decoded.surface().Row(y)[1]), PaletteColour(y % 4)) << "row " << y;
+  }
+}
+
 // One row per defence of either decoder, each reached through its signature: an error, never a
 // partial picture.
 TEST(DecodeImage, ChoosesTheDecoderBySignatureAndRefusesDamagedData) {
@@ -113,7 +127,7 @@ TEST(DecodeImage, ChoosesTheDecoderBySignatureAndRefusesDamagedData) {
   ImageResult from_jpeg = DecodeImage(jpeg);
   ASSERT_TRUE(from_jpeg) << from_jpeg.error();
   EXPECT_EQ(from_jpeg.surface().width(), 48);
-  const Bytes gif = EncodeGif({2, 1, 0, 0, 2, 1, -1, kPalette, {3, 0}});
+  const Bytes gif = EncodeGif({2, 1, 0, 0, 2, 1, false, -1, kPalette, {3, 0}});
   ImageResult from_gif = DecodeImage(gif);
   ASSERT_TRUE(from_gif) << from_gif.error();
   EXPECT_EQ(ToColorRef(from_gif.surface().Row(0)[0]), PaletteColour(3));
