@@ -174,21 +174,19 @@ void Corvane_P::Form_Load() {
   }
   // 4.
   Pic_C.Refresh();
-  // 5 to 7: the marks and the controls that go with the kind.
-  BGM_Repeat.SetEnabled(false);
-  Cmd_BGM.SetEnabled(false);
-  ShowKindMarks();
-  if (BGM_Kind == 1) BGM_Repeat.SetEnabled(true);
-  if (BGM_Kind == 2) Cmd_BGM.SetEnabled(true);
+  // 5 to 7: the marks and the controls that go with the kind, as choosing it again would set them.
+  SelectKind(BGM_Kind);
   // 8, 9: the track's text first, then the list: empty, "1" to "30".
   BGM_Repeat.SetText(TwoHashes(BGM_RepeatTrack));
   for (int track = 0; track <= 30; ++track) BGM_Repeat.AddItem(TwoHashes(track));
   // 10.
   lbl_Fname.SetCaption(BGM_File);
   // 11: the frames on the picture take its colour, so their corners and shadows blend into it.
-  for (controls::GFXFrameX* frame : {&GFXFrameX1, &GFXFrameX3, &GFXFrameX4}) {
-    const gfx::ColorRef colour = GetPixel(Pic_C.hDC(), 100, 100);
-    if (colour != gfx::kInvalidColor) frame->SetBackColour(colour);
+  const gfx::ColorRef colour = GetPixel(Pic_C.hDC(), 100, 100);
+  if (colour != gfx::kInvalidColor) {
+    for (controls::GFXFrameX* frame : {&GFXFrameX1, &GFXFrameX3, &GFXFrameX4}) {
+      frame->SetBackColour(colour);
+    }
   }
   // 12, 13: the zoom grows out of the pointer.
   Point pointer;
