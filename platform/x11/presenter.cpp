@@ -11,6 +11,15 @@
 
 namespace corvane::platform::x11 {
 
+namespace {
+
+// The bytes a width x height block of surface pixels takes.
+std::size_t AreaBytes(int width, int height) {
+  return static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * sizeof(gfx::Pixel);
+}
+
+}  // namespace
+
 Presenter::Presenter(X11Display& display) : display_(display) {
   use_shm_ = XShmQueryExtension(display_.dpy()) == True;
 }
@@ -70,10 +79,7 @@ void Presenter::Free(SharedImage& shared) {
 }
 
 std::optional<gfx::Surface> Presenter::CreateImage(int width, int height) {
-  const bool large =
-      width > 0 && height > 0 &&
-      static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * sizeof(gfx::Pixel) >
-          kLargestSharedArea;
+  const bool large = width > 0 && height > 0 && AreaBytes(width, height) > kLargestSharedArea;
   if (!use_shm_ || !large || width > gfx::Surface::kMaxDimension ||
       height > gfx::Surface::kMaxDimension) {
     return gfx::Surface::Create(width, height);
@@ -127,9 +133,7 @@ void Presenter::Present(Window window, const gfx::Surface& surface, const Rect& 
   // The strip segment serves the small areas presented again and again; a large one, such as a
   // whole screen shown once, goes as a plain image straight from the surface, so the segment
   // never grows to a copy of the screen.
-  const bool small =
-      static_cast<std::size_t>(clipped.Width()) * clipped.Height() * sizeof(gfx::Pixel) <=
-      kLargestSharedArea;
+  const bool small = AreaBytes(clipped.Width(), clipped.Height()) <= kLargestSharedArea;
   if (use_shm_ && small && !EnsureStripImage(clipped.Width(), clipped.Height())) use_shm_ = false;
   if (use_shm_ && small) {
     CopyIntoStrip(surface, clipped);
