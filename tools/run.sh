@@ -124,9 +124,9 @@ fi
 mkdir -p "$out"
 rm -f "$out"/[0-9]-*.png
 
-# Saves what the screen shows as $out/$1.
+# Saves what the screen shows as $out/$1, or only the area given after the name (x y width height).
 frame() {
-  "$snap" "$out/$1" >/dev/null 2>"$work/snap.log" || {
+  "$snap" "$out/$1" "${@:2}" >/dev/null 2>"$work/snap.log" || {
     tail_of "$work/snap.log"
     fail "could not save $out/$1"
   }
@@ -180,20 +180,14 @@ wait_for 10 restored || fail "the desktop did not come back after the saver ende
 # of the pointer and settles centred, a third of the way down. It is kept once two pictures in a row
 # agree, and closed as the window manager would, without saving anything.
 dialog_area=(415 235 450 319)
-dialog_frame() {
-  "$snap" "$out/$1" "${dialog_area[@]}" >/dev/null 2>"$work/snap.log" || {
-    tail_of "$work/snap.log"
-    fail "could not save $out/$1"
-  }
-}
-dialog_frame 7-dialog.png
+frame 7-dialog.png "${dialog_area[@]}"
 cp "$out/7-dialog.png" "$work/under-dialog.png"
 "$saver" /c >"$work/dialog.out" 2>"$work/dialog.log" &
 saver_pid=$!
 dialog_settled() {
   alive "$saver_pid" || return 2
   cp "$out/7-dialog.png" "$work/last.png"
-  dialog_frame 7-dialog.png
+  frame 7-dialog.png "${dialog_area[@]}"
   cmp -s "$out/7-dialog.png" "$work/last.png" && ! cmp -s "$out/7-dialog.png" "$work/under-dialog.png"
 }
 status=0
