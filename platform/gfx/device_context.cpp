@@ -48,6 +48,14 @@ Surface* DeviceContexts::Lookup(HDC hdc) {
   return context == nullptr ? nullptr : context->surface;
 }
 
+Surface* DeviceContexts::Select(HDC hdc, Surface* surface) {
+  Context* context = TheTable().Find(hdc);
+  if (context == nullptr || context->screen || surface == nullptr) return nullptr;
+  Surface* previous = context->surface;
+  context->surface = surface;
+  return previous;
+}
+
 bool DeviceContexts::IsScreen(HDC hdc) {
   const Context* context = TheTable().Find(hdc);
   return context != nullptr && context->screen;

@@ -27,6 +27,10 @@ class DeviceContexts {
 
   // The surface behind a handle, or nullptr for 0, a screen, a released or an unknown handle.
   static Surface* Lookup(HDC hdc);
+  // Makes a live context draw on surface from now on, as selecting another bitmap into it does,
+  // and returns the surface it drew on before. Does nothing and returns nullptr for a screen, a
+  // null surface, or a released or unknown handle.
+  static Surface* Select(HDC hdc, Surface* surface);
   static bool IsScreen(HDC hdc);
 
   // The outline pen and interior brush of a live context; a context starts with a solid black
@@ -38,6 +42,22 @@ class DeviceContexts {
 
   // How many handles are live, so tests can see that releasing forgets everything.
   static std::size_t LiveCount();
+};
+
+// Selects a surface into a context for this object's lifetime and the previous one back after.
+class ScopedSelection {
+ public:
+  ScopedSelection(HDC hdc, Surface* surface)
+      : hdc_(hdc), previous_(DeviceContexts::Select(hdc, surface)) {}
+  ~ScopedSelection() {
+    if (previous_ != nullptr) DeviceContexts::Select(hdc_, previous_);
+  }
+  ScopedSelection(const ScopedSelection&) = delete;
+  ScopedSelection& operator=(const ScopedSelection&) = delete;
+
+ private:
+  HDC hdc_;
+  Surface* previous_;
 };
 
 }  // namespace corvane::gfx

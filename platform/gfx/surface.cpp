@@ -28,6 +28,11 @@ std::optional<Surface> Surface::Wrap(Pixel* pixels, int width, int height, int p
   return Surface(nullptr, pixels, width, height, pitch_bytes);
 }
 
+std::optional<Surface> Surface::View(const Rect& area) {
+  if (area.Empty() || area.Intersect(Rect{0, 0, width_, height_}) != area) return std::nullopt;
+  return Wrap(Row(area.top) + area.left, area.Width(), area.Height(), pitch_);
+}
+
 void Surface::Fill(ColorRef color) {
   const Pixel pixel = ToPixel(color);
   for (int y = 0; y < height_; ++y) std::fill_n(Row(y), width_, pixel);

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "platform/gfx/color.h"
+#include "platform/gfx/geometry.h"
 
 namespace corvane::gfx {
 
@@ -48,6 +49,10 @@ class Surface {
 
   // Fills every pixel with one colour.
   void Fill(ColorRef color);
+
+  // A surface over the pixels of area, which stay this surface's: drawing on either changes both.
+  // Nothing when area is empty or does not lie wholly inside this surface.
+  std::optional<Surface> View(const Rect& area);
 
   // A copy that owns its pixels; empty when this surface is empty.
   Surface Clone() const;

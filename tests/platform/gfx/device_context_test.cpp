@@ -28,5 +28,23 @@ TEST(DeviceContexts, HandlesNameTheirSurfaceUntilReleasedAndAreNeverReused) {
   EXPECT_EQ(DeviceContexts::LiveCount(), live);
 }
 
+TEST(DeviceContexts, ASelectedSurfaceStandsInForTheRegisteredOneUntilTheScopeEnds) {
+  auto own = Surface::Create(1, 1);
+  auto other = Surface::Create(1, 1);
+  const HDC hdc = DeviceContexts::Register(&*own);
+  const HDC screen = DeviceContexts::RegisterScreen();
+  {
+    const ScopedSelection selection(hdc, &*other);
+    EXPECT_EQ(DeviceContexts::Lookup(hdc), &*other);
+    EXPECT_EQ(DeviceContexts::Select(screen, &*other), nullptr) << "a screen has no surface";
+    EXPECT_EQ(DeviceContexts::Lookup(screen), nullptr);
+  }
+  EXPECT_EQ(DeviceContexts::Lookup(hdc), &*own);
+  DeviceContexts::Release(hdc);
+  DeviceContexts::Release(screen);
+  { const ScopedSelection on_dead(hdc, &*other); }
+  EXPECT_EQ(DeviceContexts::Lookup(hdc), nullptr) << "a released handle stays released";
+}
+
 }  // namespace
 }  // namespace corvane::gfx

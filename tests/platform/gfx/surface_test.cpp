@@ -42,5 +42,19 @@ TEST(Surface, WrapUsesTheCallersMemoryAndPitchAndCloneCopiesTheVisiblePixels) {
   EXPECT_TRUE(Surface().Clone().empty());
 }
 
+TEST(Surface, AViewDrawsOnTheSurfacesOwnPixelsAndMustLieInside) {
+  auto s = Surface::Create(4, 3);
+  ASSERT_TRUE(s);
+  auto view = s->View(Rect{1, 1, 3, 3});
+  ASSERT_TRUE(view);
+  EXPECT_EQ(view->width(), 2);
+  view->Row(1)[1] = 7;
+  EXPECT_EQ(s->Row(2)[2], 7u);
+  EXPECT_EQ(s->View(Rect{0, 0, 4, 3})->Row(2)[2], 7u) << "the whole surface is inside";
+  for (const Rect& outside : {Rect{-1, 0, 2, 1}, Rect{3, 0, 5, 1}, Rect{0, 2, 1, 4}, Rect{}}) {
+    EXPECT_FALSE(s->View(outside)) << outside.left << "," << outside.top;
+  }
+}
+
 }  // namespace
 }  // namespace corvane::gfx
