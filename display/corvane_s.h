@@ -66,8 +66,11 @@ class Corvane_S final : public platform::Form {
   // Sizes the form over the whole screen and captures the desktop.
   void CoverScreen();
   void StartMusic();
-  // Puts the processed strip on the display over the capture and shows what changed.
-  void ComposeChangedArea();
+  // Copies the capture's columns under the strip at left into the raw strip.
+  void CopyCaptureUnderStrip(int left);
+  // Puts the processed strip on the display over the capture, unless the effect drew it there
+  // already, and shows what changed.
+  void ComposeChangedArea(bool strip_drawn);
   // Where the processed strip lands on the display this tick, clipped to the display.
   platform::Rect StripArea() const;
 
@@ -79,6 +82,9 @@ class Corvane_S final : public platform::Form {
   std::optional<platform::HWND> host_;
   // Where the previous tick drew the strip; nothing before the first tick.
   std::optional<platform::Rect> drawn_strip_;
+  // The strip's place when it was last drawn in place, while the raw strip's own image has not
+  // caught up with it.
+  std::optional<int> raw_missed_left_;
   bool ending_ = false;
 };
 

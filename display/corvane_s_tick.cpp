@@ -2,9 +2,12 @@
 // rendering, the frame, and the move.
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "core/shared_state.h"
 #include "display/corvane_s.h"
+#include "display/strip_in_place.h"
 #include "display/strip_motion.h"
 #include "platform/api/gdi32.h"
 #include "platform/api/user32.h"
@@ -20,16 +23,26 @@ constexpr std::int32_t kRelief = 4;
 
 void Corvane_S::Timer3_Timer() {
   using namespace platform;
-  PictureBox& capture = Master(0);
   PictureBox& processed = Master(1);
   PictureBox& raw = Master(2);
 
   StripPhase = NextStripPhase(StripPhase);
 
-  // The capture's columns under the strip. Columns whose source lies beyond the capture keep
-  // what they held; they are drawn off the screen.
-  API_Result = BitBlt(raw.hDC(), 0, 0, CopyExtent(raw.ScaleWidth()), CopyExtent(raw.ScaleHeight()),
-                      capture.hDC(), StripLeft, 0, kSrcCopy);
+  // Where the strip lies wholly on the screen, the raw strip is the capture under it and the
+  // processed strip is the frame under it, so the effect reads the one and writes the other in
+  // place of copying the capture out and the result back. Each tick then draws the same frame as
+  // with the copies. Without the library the processed strip keeps what it held, which only its
+  // own image can show.
+  std::optional<StripInPlace> in_place;
+  if (effect_) in_place.emplace(Master(0).Image(), raw, Display.Image(), processed, StripLeft);
+  const bool drawn_in_place = in_place && in_place->Selected();
+  if (drawn_in_place) {
+    // The raw strip's own image misses these columns: the copy path brings it up to date first.
+    raw_missed_left_ = StripLeft;
+  } else {
+    if (raw_missed_left_) CopyCaptureUnderStrip(*std::exchange(raw_missed_left_, std::nullopt));
+    CopyCaptureUnderStrip(StripLeft);
+  }
   raw.Refresh();
 
   // A library that could not be loaded leaves the processed strip as it was.
@@ -38,13 +51,23 @@ void Corvane_S::Timer3_Timer() {
                           &API_Result);
   }
   processed.Refresh();
+  in_place.reset();
 
-  ComposeChangedArea();
+  ComposeChangedArea(drawn_in_place);
   drawn_strip_ = StripArea();
 
   if (MoveStrip(StripLeft, StripForward, Display.ScaleWidth(), TwipsPerPixelX())) {
     StripVariant = DrawStripVariant(clock_, random_);
   }
+}
+
+// The capture's columns under the strip at left. Columns whose source lies beyond the capture keep
+// what they held; they are drawn off the screen.
+void Corvane_S::CopyCaptureUnderStrip(int left) {
+  using namespace platform;
+  PictureBox& raw = Master(2);
+  API_Result = BitBlt(raw.hDC(), 0, 0, CopyExtent(raw.ScaleWidth()), CopyExtent(raw.ScaleHeight()),
+                      Master(0).hDC(), left, 0, kSrcCopy);
 }
 
 platform::Rect Corvane_S::StripArea() const {
@@ -61,7 +84,7 @@ platform::Rect Corvane_S::StripArea() const {
 // (within the copy extents of a whole-screen copy); the new strip is drawn over the rest, and only
 // the two strips' area has changed on the screen. The first tick shows everything, as nothing is
 // known to be on the screen yet.
-void Corvane_S::ComposeChangedArea() {
+void Corvane_S::ComposeChangedArea(bool strip_drawn) {
   using namespace platform;
   PictureBox& capture = Master(0);
   PictureBox& processed = Master(1);
@@ -75,8 +98,10 @@ void Corvane_S::ComposeChangedArea() {
                           vacated.Height(), capture.hDC(), vacated.left, vacated.top, kSrcCopy);
     }
   }
-  API_Result = BitBlt(Display.hDC(), StripLeft, 0, CopyExtent(processed.ScaleWidth()),
-                      CopyExtent(processed.ScaleHeight()), processed.hDC(), 0, 0, kSrcCopy);
+  if (!strip_drawn) {
+    API_Result = BitBlt(Display.hDC(), StripLeft, 0, CopyExtent(processed.ScaleWidth()),
+                        CopyExtent(processed.ScaleHeight()), processed.hDC(), 0, 0, kSrcCopy);
+  }
   if (!drawn_strip_) {
     Display.Refresh();
     return;

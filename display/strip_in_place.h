@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+
+#include "platform/forms/picture_box.h"
+#include "platform/gfx/device_context.h"
+#include "platform/gfx/surface.h"
+
+namespace corvane {
+
+// One tick's raw and processed strips as windows onto the capture and onto the frame at the
+// strip's place, selected into the strips' device contexts while this object lives: drawing
+// through the processed strip's handle then draws on the frame, and the raw strip's handle reads
+// the capture, with no copy either way. The strips' own images are left as they were.
+class StripInPlace {
+ public:
+  StripInPlace(gfx::Surface& capture, const platform::PictureBox& raw, gfx::Surface& frame,
+               const platform::PictureBox& processed, int left);
+
+  // Whether the windows are selected. They are only where a copy of the capture into the raw
+  // strip would fill it wholly, and a copy of the processed strip into the frame would land
+  // wholly inside it: there the windows hold exactly what the copies would.
+  bool Selected() const { return processed_selection_.has_value(); }
+
+ private:
+  std::optional<gfx::Surface> under_;
+  std::optional<gfx::Surface> shown_;
+  std::optional<gfx::ScopedSelection> raw_selection_;
+  std::optional<gfx::ScopedSelection> processed_selection_;
+};
+
+}  // namespace corvane
