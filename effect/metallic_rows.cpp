@@ -5,9 +5,6 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
-#if defined(__x86_64__)
-#include <immintrin.h>
-#endif
 
 namespace corvane::metallic {
 
@@ -123,83 +120,6 @@ void RenderRowSse2(const RowInputs& in, const std::uint32_t* palette, std::uint3
 
 #endif
 
-#if defined(__x86_64__)
-
-// The AVX2 path, compiled for AVX2 function by function and run only where the processor has it:
-// the same arithmetic as the SSE2 path on sixteen pixels, and the palette looked up by two gathers
-// of eight.
-#define CORVANE_AVX2 __attribute__((target("avx2"), always_inline)) inline
-
-CORVANE_AVX2 __m256i Load16(const std::int16_t* p) {
-  return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
-}
-
-CORVANE_AVX2 __m256i Splat16(int value) { return _mm256_set1_epi16(static_cast<short>(value)); }
-
-// R + B + 2G of eight pixels, as eight 32-bit sums.
-CORVANE_AVX2 __m256i LumaSumsOfEight(const std::uint32_t* src) {
-  const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src));
-  const __m256i halves =
-      _mm256_add_epi32(_mm256_and_si256(p, _mm256_set1_epi32(0x00FF00FF)),
-                       _mm256_and_si256(_mm256_srli_epi32(p, 7), _mm256_set1_epi32(0x1FE)));
-  return _mm256_madd_epi16(halves, _mm256_set1_epi16(1));
-}
-
-// The luminance of sixteen pixels, in pixel order. The pack works within each 128-bit half, so the
-// quarters are put back in order after it.
-CORVANE_AVX2 __m256i LumaOfSixteen(const std::uint32_t* src) {
-  const __m256i packed = _mm256_packs_epi32(LumaSumsOfEight(src), LumaSumsOfEight(src + 8));
-  return _mm256_srli_epi16(_mm256_permute4x64_epi64(packed, 0xD8), 2);
-}
-
-__attribute__((target("avx2"))) void RenderRowAvx2(const RowInputs& in,
-                                                   const std::uint32_t* palette, std::uint32_t* dst,
-                                                   int width) {
-  const __m256i frequency = Splat16(in.shape.frequency * 128);
-  const __m256i tone_shift = Splat16(in.tone_shift * 128);
-  const __m256i keep = Splat16(in.shape.keep);
-  const __m256i spin = Splat16(4 - in.shape.keep);
-  const __m256i relief = Splat16(in.relief);
-  const __m256i twice_period = Splat16(1022);
-  const __m256i zero = _mm256_setzero_si256();
-  const __m256i top = Splat16(255);
-  const auto palette_base = reinterpret_cast<const int*>(palette);
-  const RowInputs row = in;
-  const auto sixteen = [&](int x) __attribute__((target("avx2"), always_inline)) {
-    const __m256i down = LumaOfSixteen(row.below + x);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(row.down + x + 1), down);
-    const __m256i luma = Load16(row.mid + x + 1);
-    const __m256i u = _mm256_add_epi16(_mm256_mullo_epi16(luma, frequency), tone_shift);
-    const __m256i chrome =
-        _mm256_mulhi_epu16(u, _mm256_sub_epi16(twice_period, _mm256_srli_epi16(u, 6)));
-    const __m256i tone = _mm256_srli_epi16(
-        _mm256_add_epi16(_mm256_mullo_epi16(chrome, spin), _mm256_mullo_epi16(luma, keep)), 2);
-    const __m256i gradient =
-        _mm256_add_epi16(_mm256_sub_epi16(Load16(row.up + x + 1), down),
-                         _mm256_sub_epi16(Load16(row.mid + x), Load16(row.mid + x + 2)));
-    const __m256i emboss = _mm256_srai_epi16(_mm256_mullo_epi16(gradient, relief), 3);
-    const __m256i light = _mm256_add_epi16(Load16(row.sheen + x), Load16(row.column_light + x));
-    // The same clamp to 0..255 as the SSE2 path's saturating pack.
-    const __m256i level = _mm256_min_epi16(
-        _mm256_max_epi16(_mm256_add_epi16(_mm256_add_epi16(tone, emboss), light), zero), top);
-    const __m256i low = _mm256_cvtepu16_epi32(_mm256_castsi256_si128(level));
-    const __m256i high = _mm256_cvtepu16_epi32(_mm256_extracti128_si256(level, 1));
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + x),
-                        _mm256_i32gather_epi32(palette_base, low, 4));
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + x + 8),
-                        _mm256_i32gather_epi32(palette_base, high, 4));
-  };
-  // As in the SSE2 path, the last step overlaps the one before it when the width is not a
-  // multiple of sixteen.
-  int x = 0;
-  for (; x < width - 16; x += 16) sixteen(x);
-  sixteen(width - 16);
-}
-
-#undef CORVANE_AVX2
-
-#endif
-
 void Pad(std::int16_t* luma, int width) {
   luma[0] = luma[1];
   luma[width + 1] = luma[width];
@@ -213,10 +133,6 @@ void LumaRow(const std::uint32_t* src, std::int16_t* out, int width) {
 }
 
 RowPath FastestRowPath() {
-#if defined(__x86_64__)
-  static const bool avx2 = __builtin_cpu_supports("avx2");
-  if (avx2) return RowPath::kAvx2;
-#endif
 #if defined(__SSE2__)
   return RowPath::kSse2;
 #else
@@ -226,13 +142,6 @@ RowPath FastestRowPath() {
 
 void RenderRow(const RowInputs& in, const std::uint32_t* palette, std::uint32_t* dst, int width,
                RowPath path) {
-#if defined(__x86_64__)
-  if (path == RowPath::kAvx2 && width >= 16 && __builtin_cpu_supports("avx2")) {
-    RenderRowAvx2(in, palette, dst, width);
-    Pad(in.down, width);
-    return;
-  }
-#endif
 #if defined(__SSE2__)
   if (path != RowPath::kPerPixel && width >= 8) {
     RenderRowSse2(in, palette, dst, width);

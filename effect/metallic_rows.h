@@ -31,11 +31,11 @@ struct RowInputs {
 // Luminance as (R + 2G + B) / 4, written at out[1..width] with the padding entries filled in.
 void LumaRow(const std::uint32_t* src, std::int16_t* out, int width);
 
-// The ways a row can be rendered: one pixel at a time, eight at a time with SSE2, sixteen at a time
-// with AVX2 (its gather does the palette lookup). All give the same bytes.
-enum class RowPath { kPerPixel, kSse2, kAvx2 };
+// The ways a row can be rendered: one pixel at a time, or eight at a time with SSE2. Both give the
+// same bytes.
+enum class RowPath { kPerPixel, kSse2 };
 
-// The fastest path this processor runs, found once.
+// The fastest path the build has.
 RowPath FastestRowPath();
 
 // The finished row: each pixel's brightness, from the tone curve, the relief, the bar's shading and

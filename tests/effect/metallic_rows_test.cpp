@@ -39,8 +39,7 @@ PixelRows Rows(std::vector<std::uint32_t>& pixels, Size size, int stride) {
   return PixelRows{pixels.data(), size.width, size.height, stride * 4};
 }
 
-constexpr metallic::RowPath kPaths[] = {metallic::RowPath::kPerPixel, metallic::RowPath::kSse2,
-                                        metallic::RowPath::kAvx2};
+constexpr metallic::RowPath kPaths[] = {metallic::RowPath::kPerPixel, metallic::RowPath::kSse2};
 
 // Renders source (compact rows) with the reference and with the library by each path this
 // processor runs, and fails on the first difference.
