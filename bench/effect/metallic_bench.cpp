@@ -13,6 +13,7 @@ namespace {
 void BM_RenderMetallic(benchmark::State& state) {
   const int width = static_cast<int>(state.range(0));
   const int height = static_cast<int>(state.range(1));
+  const auto path = static_cast<metallic::RowPath>(state.range(2));
   std::vector<std::uint32_t> source(static_cast<std::size_t>(width) * height);
   std::uint32_t seed = 12345;
   for (auto& p : source) {
@@ -24,7 +25,7 @@ void BM_RenderMetallic(benchmark::State& state) {
   const PixelRows to{destination.data(), width, height, width * 4};
   int phase = 0;
   for (auto _ : state) {
-    RenderMetallic(from, to, {4, phase, static_cast<Metal>(1 + phase % 3)});
+    RenderMetallic(from, to, {4, phase, static_cast<Metal>(1 + phase % 3)}, path);
     phase = (phase + 1) & 255;
     benchmark::DoNotOptimize(destination.data());
   }
@@ -32,7 +33,7 @@ void BM_RenderMetallic(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(state.iterations()) * width * height,
                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_RenderMetallic)->Args({171, 1080})->Args({213, 2160});
+BENCHMARK(BM_RenderMetallic)->ArgsProduct({{171}, {1080}, {0, 1}})->Args({213, 2160, 1});
 
 }  // namespace
 }  // namespace corvane
