@@ -17,9 +17,9 @@ class StripInPlace {
   StripInPlace(gfx::Surface& capture, const platform::PictureBox& raw, gfx::Surface& frame,
                const platform::PictureBox& processed, int left);
 
-  // Whether the windows are selected. They are only where a copy of the capture into the raw
-  // strip would fill it wholly, and a copy of the processed strip into the frame would land
-  // wholly inside it: there the windows hold exactly what the copies would.
+  // Whether the windows are selected. They are only where the raw strip lies wholly inside the
+  // capture and the processed strip wholly inside the frame: there the windows hold exactly what
+  // the copies would.
   bool Selected() const { return processed_selection_.has_value(); }
 
  private:
