@@ -1,5 +1,8 @@
 #include "core/command_line.h"
 
+#include <charconv>
+#include <system_error>
+
 #include "platform/runtime.h"
 #include "platform/service.h"
 
@@ -15,23 +18,9 @@ std::uint32_t WindowId(std::string_view token) {
     base = 16;
     token.remove_prefix(2);
   }
-  if (token.empty()) return 0;
-  std::uint64_t value = 0;
-  for (const char c : token) {
-    int digit = 0;
-    if (c >= '0' && c <= '9') {
-      digit = c - '0';
-    } else if (base == 16 && c >= 'a' && c <= 'f') {
-      digit = c - 'a' + 10;
-    } else if (base == 16 && c >= 'A' && c <= 'F') {
-      digit = c - 'A' + 10;
-    } else {
-      return 0;
-    }
-    value = value * base + static_cast<std::uint64_t>(digit);
-    if (value > UINT32_MAX) return 0;
-  }
-  return static_cast<std::uint32_t>(value);
+  std::uint32_t value = 0;
+  const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value, base);
+  return error == std::errc() && end == token.data() + token.size() ? value : 0;
 }
 
 }  // namespace
