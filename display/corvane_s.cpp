@@ -139,10 +139,7 @@ void Corvane_S::HostIn(platform::HWND host) {
 void Corvane_S::CoverScreen() {
   using namespace platform;
   // Size and place the form over the whole screen; the work surfaces follow once it is shown.
-  const Size screen = ScreenSizePixels();
-  Move(0, 0, screen.width * static_cast<double>(TwipsPerPixelX()),
-       screen.height * static_cast<double>(TwipsPerPixelY()));
-  Display.Move(0, 0, ScaleWidth(), ScaleHeight());
+  SizeTo(ScreenSizePixels());
 
   // Capture the desktop before the form is shown. Should the screen not be readable, Display
   // keeps its black and the strip sweeps over that.
@@ -153,13 +150,17 @@ void Corvane_S::CoverScreen() {
   API_Result = ReleaseDC(desktop, screen_dc);
 }
 
+void Corvane_S::SizeTo(platform::Size pixels) {
+  Move(0, 0, pixels.width * static_cast<double>(platform::TwipsPerPixelX()),
+       pixels.height * static_cast<double>(platform::TwipsPerPixelY()));
+  Display.Move(0, 0, ScaleWidth(), ScaleHeight());
+}
+
 bool Corvane_S::EnterHost() {
   using namespace platform;
   Rect host_rect;
   if (GetWindowRect(*host_, &host_rect) == 0 || SetParent(hWnd(), *host_) == 0) return false;
-  Move(0, 0, host_rect.Width() * static_cast<double>(TwipsPerPixelX()),
-       host_rect.Height() * static_cast<double>(TwipsPerPixelY()));
-  Display.Move(0, 0, ScaleWidth(), ScaleHeight());
+  SizeTo(Size{host_rect.Width(), host_rect.Height()});
   // The host covered the screen before starting the saver, so the screen itself would read black;
   // without the host's picture Display keeps its black.
   API_Result = CopyHostPicture(Display.hDC(), *host_);

@@ -65,6 +65,8 @@ class Corvane_S final : public platform::Form {
   bool EnterHost();
   // Sizes the form over the whole screen and captures the desktop.
   void CoverScreen();
+  // Sizes the form, and Display over it, to this many pixels at the top-left of its container.
+  void SizeTo(platform::Size pixels);
   void StartMusic();
   // Copies the capture's columns under the strip at left into the raw strip.
   void CopyCaptureUnderStrip(int left);
