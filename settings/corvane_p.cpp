@@ -224,10 +224,11 @@ void Corvane_P::Form_KeyDown(int key_code) {
     case platform::kVkDown: {
       // The rows from the top: music CD, none, file. A kind without a row moves to the first.
       static constexpr int kRowKinds[] = {1, 0, 2};
+      constexpr int kLastRow = static_cast<int>(std::size(kRowKinds)) - 1;
       const int* row = std::ranges::find(kRowKinds, static_cast<int>(BGM_Kind));
       const int at = static_cast<int>(row - std::begin(kRowKinds));
       const int step = key_code == platform::kVkUp ? -1 : 1;
-      const int to = row == std::end(kRowKinds) ? 0 : std::clamp(at + step, 0, 2);
+      const int to = row == std::end(kRowKinds) ? 0 : std::clamp(at + step, 0, kLastRow);
       SelectKind(kRowKinds[to]);
       break;
     }
