@@ -3,9 +3,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
@@ -41,8 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const corvane::test_support::TempFolder folder;
   if (size > kMaxInputBytes) return 0;
   const std::string path = folder.path() + "/music";
-  std::ofstream(path, std::ios::binary | std::ios::trunc)
-      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  corvane::test_support::WriteFileBytes(
+      path, std::string_view(reinterpret_cast<const char*>(data), size));
 
   MCIERROR error = 0;
   const std::unique_ptr<AudioDecoder> decoder =

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,14 +17,10 @@ namespace corvane::fuzz {
 namespace {
 
 using namespace platform;
-
-void Write(const std::string& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using test_support::WriteFileBytes;
 
 struct World {
-  World() { Write(folder.path() + "/a.bin", std::string(8 * 2352, '\0')); }
+  World() { WriteFileBytes(folder.path() + "/a.bin", std::string(8 * 2352, '\0')); }
   test_support::TempFolder folder;
 };
 
@@ -52,12 +47,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static World world;
   Fields fields(data, size);
   const std::string_view sheet = fields.Next();
-  Write(world.folder.path() + "/b.wav", fields.Rest());
+  WriteFileBytes(world.folder.path() + "/b.wav", fields.Rest());
 
   std::string problem;
   ParseCueSheet(sheet, problem);
   const std::string cue = world.folder.path() + "/disc.cue";
-  Write(cue, sheet);
+  WriteFileBytes(cue, sheet);
   const std::unique_ptr<CdDisc> disc = OpenCdDisc(cue, problem);
   if (disc == nullptr) {
     Require(!problem.empty(), "a disc that does not open says why");

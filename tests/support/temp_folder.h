@@ -8,6 +8,7 @@
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace corvane::test_support {
 
@@ -41,7 +42,7 @@ class TempFolder {
   std::string path_;
 };
 
-inline void WriteFileBytes(const std::string& path, const std::string& bytes) {
+inline void WriteFileBytes(const std::string& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
