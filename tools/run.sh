@@ -4,7 +4,8 @@
 # On a desktop (DISPLAY set) it runs `Corvane.scr /s` there: a key press or a click ends it.
 # Without a display, or with --xvfb, it makes a screen of its own with Xvfb, puts a made-up desktop
 # on it, runs the saver over it for about five seconds, then opens the settings dialog, keeps frames
-# of both as PNG pictures in build/run/ and says what they show. Every process it starts is ended before it exits, whatever happens.
+# of both as PNG pictures in build/run/ and says what they show. Every process it starts is ended
+# before it exits, whatever happens.
 #
 #   tools/run.sh [--xvfb]        (CORVANE_BUILD_DIR chooses the build folder, default build)
 set -euo pipefail
