@@ -73,7 +73,9 @@ class Corvane_S final : public platform::Form {
   // Puts the processed strip on the display over the capture, unless the effect drew it there
   // already, and shows what changed.
   void ComposeChangedArea(bool strip_drawn);
-  // Where the processed strip lands on the display this tick, clipped to the display.
+  // Where the strips' images lie on the display this tick, in part or wholly off it.
+  platform::Rect StripRect() const;
+  // That, clipped to the display: where the processed strip lands.
   platform::Rect StripArea() const;
 
   LocalTimeOfDay local_clock_;

@@ -34,7 +34,9 @@ void Corvane_S::Timer3_Timer() {
   // with the copies. Without the library the processed strip keeps what it held, which only its
   // own image can show.
   std::optional<StripInPlace> in_place;
-  if (effect_) in_place.emplace(Master(0).Image(), raw, Display.Image(), processed, StripLeft);
+  if (effect_) {
+    in_place.emplace(Master(0).Image(), raw.hDC(), Display.Image(), processed.hDC(), StripRect());
+  }
   const bool drawn_in_place = in_place && in_place->Selected();
   if (drawn_in_place) {
     // The raw strip's own image misses these columns: the copy path brings it up to date first.
@@ -70,11 +72,14 @@ void Corvane_S::CopyCaptureUnderStrip(int left) {
                       Master(0).hDC(), left, 0, kSrcCopy);
 }
 
-platform::Rect Corvane_S::StripArea() const {
+platform::Rect Corvane_S::StripRect() const {
   const gfx::Surface& strip = Master(1).Image();
+  return platform::Rect{StripLeft, 0, StripLeft + strip.width(), strip.height()};
+}
+
+platform::Rect Corvane_S::StripArea() const {
   const gfx::Surface& frame = Display.Image();
-  return platform::Rect{StripLeft, 0, StripLeft + strip.width(), strip.height()}.Intersect(
-      platform::Rect{0, 0, frame.width(), frame.height()});
+  return StripRect().Intersect(platform::Rect{0, 0, frame.width(), frame.height()});
 }
 
 // Each frame is the whole capture with the processed strip copied over it at StripLeft. Recopying

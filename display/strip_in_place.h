@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "platform/forms/picture_box.h"
 #include "platform/gfx/device_context.h"
+#include "platform/gfx/geometry.h"
 #include "platform/gfx/surface.h"
 
 namespace corvane {
@@ -14,12 +14,13 @@ namespace corvane {
 // the capture, with no copy either way. The strips' own images are left as they were.
 class StripInPlace {
  public:
-  StripInPlace(gfx::Surface& capture, const platform::PictureBox& raw, gfx::Surface& frame,
-               const platform::PictureBox& processed, int left);
+  // strip is where the strips' images lie on the frame, which is where the capture under them
+  // lies too.
+  StripInPlace(gfx::Surface& capture, gfx::HDC raw, gfx::Surface& frame, gfx::HDC processed,
+               const gfx::Rect& strip);
 
-  // Whether the windows are selected. They are only where the raw strip lies wholly inside the
-  // capture and the processed strip wholly inside the frame: there the windows hold exactly what
-  // the copies would.
+  // Whether the windows are selected. They are only where the strip lies wholly inside the capture
+  // and the frame: there the windows hold exactly what the copies would.
   bool Selected() const { return processed_selection_.has_value(); }
 
  private:
