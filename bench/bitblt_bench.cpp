@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/gfx/blit.h"
+#include "gfx/blit.h"
 
 namespace corvane::gfx {
 namespace {

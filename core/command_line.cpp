@@ -3,8 +3,8 @@
 #include <charconv>
 #include <system_error>
 
-#include "platform/runtime.h"
-#include "platform/service.h"
+#include "os/runtime.h"
+#include "os/service.h"
 
 namespace corvane {
 

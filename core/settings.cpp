@@ -7,11 +7,11 @@
 #include "core/number_text.h"
 #include "core/path_util.h"
 #include "core/shared_state.h"
-#include "platform/log/warn.h"
-#include "platform/profile/code_page.h"
-#include "platform/profile/profile.h"
-#include "platform/runtime.h"
-#include "platform/service.h"
+#include "os/code_page.h"
+#include "os/runtime.h"
+#include "os/service.h"
+#include "os/warn.h"
+#include "winapi/kernel32.h"
 
 namespace corvane {
 

@@ -1,6 +1,6 @@
 #include "core/zoom.h"
 
-#include "platform/api/user32.h"
+#include "winapi/user32.h"
 
 namespace corvane {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/window.h"
+#include "os/window.h"
 
 // The caption-zoom animation the settings dialog opens and closes with.
 namespace corvane {

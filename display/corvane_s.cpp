@@ -10,13 +10,13 @@
 #include "display/strip_motion.h"
 #include "music/cd_player.h"
 #include "music/file_player.h"
-#include "platform/api/gdi32.h"
-#include "platform/api/user32.h"
-#include "platform/event_loop.h"
-#include "platform/log/warn.h"
-#include "platform/power.h"
-#include "platform/runtime.h"
-#include "platform/service.h"
+#include "os/event_loop.h"
+#include "os/power.h"
+#include "os/runtime.h"
+#include "os/service.h"
+#include "os/warn.h"
+#include "winapi/gdi32.h"
+#include "winapi/user32.h"
 
 namespace corvane {
 

@@ -3,13 +3,13 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/effect_library.h"
 #include "display/strip_variant.h"
-#include "platform/api/effect_library.h"
-#include "platform/forms/control_array.h"
-#include "platform/forms/form.h"
-#include "platform/forms/picture_box.h"
-#include "platform/forms/timer.h"
-#include "platform/geometry.h"
+#include "os/geometry.h"
+#include "toolkit/control_array.h"
+#include "toolkit/form.h"
+#include "toolkit/picture_box.h"
+#include "toolkit/timer.h"
 
 namespace corvane {
 

@@ -9,8 +9,8 @@
 #include "display/corvane_s.h"
 #include "display/strip_in_place.h"
 #include "display/strip_motion.h"
-#include "platform/api/gdi32.h"
-#include "platform/api/user32.h"
+#include "winapi/gdi32.h"
+#include "winapi/user32.h"
 
 namespace corvane {
 

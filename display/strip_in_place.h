@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "platform/gfx/device_context.h"
-#include "platform/gfx/geometry.h"
-#include "platform/gfx/surface.h"
+#include "gfx/geometry.h"
+#include "gfx/surface.h"
+#include "winapi/emulation/device_context.h"
 
 namespace corvane {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "platform/geometry.h"
+#include "os/geometry.h"
 
 // The sweep of the metallic strip: where it starts, how its phase runs, how it moves and where it
 // turns. Kept apart from the form so that whole sweeps can be followed without any drawing.

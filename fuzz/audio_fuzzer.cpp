@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
-#include "platform/media/audio_decoder.h"
 #include "tests/support/temp_folder.h"
+#include "winapi/emulation/media/audio_file.h"
 
 namespace corvane::fuzz {
 namespace {

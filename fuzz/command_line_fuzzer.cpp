@@ -10,6 +10,7 @@
 #include "core/command_line.h"
 #include "fuzz/fuzz_input.h"
 #include "main/startup.h"
+#include "os/service.h"
 #include "platform/fake/fake_cursor_service.h"
 #include "platform/fake/fake_event_loop.h"
 #include "platform/fake/fake_instance_lock.h"
@@ -17,7 +18,6 @@
 #include "platform/fake/fake_profile_store.h"
 #include "platform/fake/fake_runtime.h"
 #include "platform/fake/fake_window_service.h"
-#include "platform/service.h"
 #include "tests/support/temp_folder.h"
 
 namespace corvane::fuzz {

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
-#include "platform/media/cd_disc.h"
-#include "platform/media/cue_sheet.h"
+#include "os/cd_disc.h"
 #include "tests/support/temp_folder.h"
+#include "winapi/emulation/media/cue_sheet.h"
 
 namespace corvane::fuzz {
 namespace {

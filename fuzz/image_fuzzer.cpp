@@ -6,7 +6,7 @@
 #include <span>
 
 #include "fuzz/fuzz_input.h"
-#include "platform/gfx/image_decode.h"
+#include "os/image_decode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvane;

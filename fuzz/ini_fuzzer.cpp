@@ -9,10 +9,10 @@
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "fuzz/fuzz_input.h"
+#include "os/service.h"
 #include "platform/fake/fake_profile_store.h"
 #include "platform/fake/fake_runtime.h"
-#include "platform/profile/ini_text.h"
-#include "platform/service.h"
+#include "winapi/emulation/profile/ini_text.h"
 
 namespace corvane::fuzz {
 namespace {

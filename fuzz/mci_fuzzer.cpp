@@ -12,12 +12,15 @@
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
-#include "platform/media/audio_mixer.h"
-#include "platform/media/cd_audio_device.h"
-#include "platform/media/mci_session.h"
-#include "platform/media/media_service.h"
-#include "platform/media/mpeg_video_device.h"
+#include "os/service.h"
 #include "tests/support/temp_folder.h"
+#include "winapi/emulation/media/audio_mixer.h"
+#include "winapi/emulation/media/cd_audio_device.h"
+#include "winapi/emulation/media/mci_error_text.h"
+#include "winapi/emulation/media/mci_session.h"
+#include "winapi/emulation/media/media_service.h"
+#include "winapi/emulation/media/mpeg_video_device.h"
+#include "winapi/winmm.h"
 
 namespace corvane::fuzz {
 namespace {

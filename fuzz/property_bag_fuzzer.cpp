@@ -13,12 +13,12 @@
 #include "controls/command/command.h"
 #include "controls/frame/gfx_frame_x.h"
 #include "fuzz/fuzz_input.h"
+#include "os/service.h"
 #include "platform/fake/fake_event_loop.h"
 #include "platform/fake/fake_font_loader.h"
 #include "platform/fake/fake_window_service.h"
-#include "platform/forms/form.h"
-#include "platform/forms/stored_instance.h"
-#include "platform/service.h"
+#include "toolkit/form.h"
+#include "toolkit/stored_instance.h"
 
 namespace corvane::fuzz {
 namespace {

@@ -6,7 +6,7 @@
 #include "main/platform_services.h"
 #include "main/program_forms.h"
 #include "main/startup.h"
-#include "platform/forms/form.h"
+#include "toolkit/form.h"
 
 int main(int argc, char** argv) {
   std::unique_ptr<corvane::PlatformServices> services =

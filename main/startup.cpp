@@ -6,12 +6,12 @@
 #include "core/path_util.h"
 #include "core/settings.h"
 #include "core/shared_state.h"
-#include "platform/api/user32.h"
-#include "platform/instance_lock.h"
-#include "platform/log/warn.h"
-#include "platform/message_box.h"
-#include "platform/runtime.h"
-#include "platform/service.h"
+#include "os/instance_lock.h"
+#include "os/message_box.h"
+#include "os/runtime.h"
+#include "os/service.h"
+#include "os/warn.h"
+#include "winapi/user32.h"
 
 namespace corvane {
 

@@ -8,7 +8,7 @@
 #include "core/number_text.h"
 #include "core/shared_state.h"
 #include "music/mci_text.h"
-#include "platform/media/media_service.h"
+#include "winapi/winmm.h"
 
 namespace corvane {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "core/shared_state.h"
-#include "platform/media/media_service.h"
+#include "winapi/winmm.h"
 
 namespace corvane {
 

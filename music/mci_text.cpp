@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/shared_state.h"
-#include "platform/media/media_service.h"
+#include "winapi/winmm.h"
 
 namespace corvane {
 

@@ -5,11 +5,11 @@
 #include <span>
 
 #include "core/shared_state.h"
-#include "platform/api/user32.h"
-#include "platform/gfx/color.h"
-#include "platform/gfx/image_decode.h"
-#include "platform/log/warn.h"
+#include "gfx/color.h"
+#include "os/image_decode.h"
+#include "os/warn.h"
 #include "resources/preview_picture.h"
+#include "winapi/user32.h"
 
 namespace corvane {
 

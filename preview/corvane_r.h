@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/forms/form.h"
-#include "platform/forms/image_control.h"
+#include "toolkit/form.h"
+#include "toolkit/image_control.h"
 
 namespace corvane {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "core/shared_state.h"
-#include "platform/api/user32.h"
-#include "platform/geometry.h"
+#include "os/geometry.h"
+#include "winapi/user32.h"
 
 namespace corvane {
 

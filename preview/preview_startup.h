@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/window.h"
+#include "os/window.h"
 #include "preview/corvane_r.h"
 
 namespace corvane {

@@ -6,12 +6,12 @@
 #include "controls/command/command.h"
 #include "controls/frame/gfx_frame_x.h"
 #include "core/settings.h"
-#include "platform/forms/combo/combo_box.h"
-#include "platform/forms/control_array.h"
-#include "platform/forms/form.h"
-#include "platform/forms/image_control.h"
-#include "platform/forms/label.h"
-#include "platform/forms/picture_box.h"
+#include "toolkit/combo/combo_box.h"
+#include "toolkit/control_array.h"
+#include "toolkit/form.h"
+#include "toolkit/image_control.h"
+#include "toolkit/label.h"
+#include "toolkit/picture_box.h"
 
 namespace corvane {
 

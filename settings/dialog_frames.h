@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/forms/property_bag.h"
-#include "platform/gfx/geometry.h"
+#include "gfx/geometry.h"
+#include "toolkit/property_bag.h"
 
 namespace corvane::settings {
 

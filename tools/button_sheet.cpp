@@ -16,11 +16,11 @@
 #include "controls/command/dialog_commands.h"
 #include "controls/command/draw_face.h"
 #include "controls/command/state_pictures.h"
-#include "platform/desktop/system_font_loader.h"
-#include "platform/gfx/png_encode.h"
-#include "platform/gfx/stretch_blit.h"
-#include "platform/gfx/text.h"
+#include "gfx/stretch_blit.h"
+#include "gfx/text.h"
+#include "platform/fonts/system_font_loader.h"
 #include "platform/posix/replace_file.h"
+#include "tools/encode/png_encode.h"
 
 namespace {
 

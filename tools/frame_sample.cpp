@@ -24,15 +24,15 @@
 #include <vector>
 
 #include "controls/frame/gfx_frame_x.h"
-#include "platform/capture.h"
-#include "platform/forms/form.h"
-#include "platform/forms/picture_box.h"
-#include "platform/gfx/pixel_access.h"
-#include "platform/gfx/png_encode.h"
+#include "gfx/pixel_access.h"
+#include "os/capture.h"
+#include "os/service.h"
 #include "platform/posix/replace_file.h"
-#include "platform/service.h"
 #include "platform/x11/platform.h"
 #include "settings/dialog_frames.h"
+#include "toolkit/form.h"
+#include "toolkit/picture_box.h"
+#include "tools/encode/png_encode.h"
 
 namespace {
 

@@ -10,12 +10,12 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/capture.h"
-#include "platform/gfx/png_encode.h"
+#include "os/capture.h"
+#include "os/service.h"
+#include "os/window.h"
 #include "platform/posix/replace_file.h"
-#include "platform/service.h"
-#include "platform/window.h"
 #include "platform/x11/platform.h"
+#include "tools/encode/png_encode.h"
 
 namespace {
 

@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "display/corvane_s.h"
-#include "platform/capture.h"
+#include "gfx/blit.h"
+#include "os/capture.h"
+#include "os/service.h"
 #include "platform/fake/fake_event_loop.h"
 #include "platform/fake/fake_runtime.h"
 #include "platform/fake/fake_window_service.h"
-#include "platform/gfx/blit.h"
 #include "platform/posix/dlopen_libraries.h"
 #include "platform/posix/posix_runtime.h"
-#include "platform/service.h"
 
 namespace corvane {
 namespace {

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "controls/command/face_state.h"
-#include "platform/input.h"
+#include "os/input.h"
 
 namespace corvane::controls {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "controls/command/draw_face.h"
-#include "platform/api/user32.h"
-#include "platform/forms/caption_font.h"
-#include "platform/forms/form.h"
+#include "toolkit/caption_font.h"
+#include "toolkit/form.h"
+#include "winapi/user32.h"
 
 namespace corvane::controls {
 

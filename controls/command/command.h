@@ -6,9 +6,9 @@
 #include "controls/command/button_behavior.h"
 #include "controls/command/command_properties.h"
 #include "controls/command/state_pictures.h"
-#include "platform/forms/timer.h"
-#include "platform/forms/user_control.h"
-#include "platform/gfx/text.h"
+#include "gfx/text.h"
+#include "toolkit/timer.h"
+#include "toolkit/user_control.h"
 
 namespace corvane::controls {
 

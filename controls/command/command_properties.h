@@ -4,8 +4,8 @@
 #include <string>
 
 #include "controls/command/button_behavior.h"
-#include "platform/gfx/color.h"
-#include "platform/gfx/font.h"
+#include "gfx/color.h"
+#include "gfx/font.h"
 
 namespace corvane::controls {
 

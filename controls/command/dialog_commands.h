@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "platform/gfx/font.h"
+#include "gfx/font.h"
 
 namespace corvane::controls {
 

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/gfx/geometry.h"
-#include "platform/gfx/gradient.h"
-#include "platform/gfx/stretch_blit.h"
+#include "gfx/geometry.h"
+#include "gfx/gradient.h"
+#include "gfx/stretch_blit.h"
 
 namespace corvane::controls {
 

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "platform/gfx/color.h"
-#include "platform/gfx/surface.h"
-#include "platform/gfx/text.h"
+#include "gfx/color.h"
+#include "gfx/surface.h"
+#include "gfx/text.h"
 
 namespace corvane::controls {
 

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "controls/command/face_state.h"
-#include "platform/gfx/color.h"
-#include "platform/gfx/surface.h"
+#include "gfx/color.h"
+#include "gfx/surface.h"
 
 namespace corvane::controls {
 

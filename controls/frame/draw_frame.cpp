@@ -4,10 +4,10 @@
 #include <cstdlib>
 
 #include "controls/frame/frame_colour.h"
-#include "platform/gfx/pen.h"
-#include "platform/gfx/pixel_access.h"
-#include "platform/gfx/shapes.h"
-#include "platform/gfx/system_color.h"
+#include "gfx/pen.h"
+#include "gfx/pixel_access.h"
+#include "gfx/shapes.h"
+#include "gfx/system_color.h"
 
 namespace corvane::controls {
 

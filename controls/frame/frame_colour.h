@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gfx/color.h"
+#include "gfx/color.h"
 
 namespace corvane::controls {
 

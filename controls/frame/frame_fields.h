@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/gfx/color.h"
+#include "gfx/color.h"
 
 namespace corvane::controls {
 

@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "controls/frame/frame_fields.h"
-#include "platform/forms/property_bag.h"
-#include "platform/forms/user_control.h"
-#include "platform/gfx/color.h"
+#include "gfx/color.h"
+#include "toolkit/property_bag.h"
+#include "toolkit/user_control.h"
 
 namespace corvane::controls {
 

@@ -7,20 +7,20 @@
 #include <memory>
 #include <optional>
 
+#include "gfx/font.h"
+#include "os/service.h"
 #include "platform/desktop/desktop_file_chooser.h"
-#include "platform/desktop/system_font_loader.h"
 #include "platform/desktop/xdg_launcher.h"
-#include "platform/forms/window_message_box.h"
-#include "platform/gfx/font.h"
-#include "platform/media/media_service.h"
-#include "platform/media/real_media_service.h"
+#include "platform/fonts/system_font_loader.h"
 #include "platform/posix/dlopen_libraries.h"
 #include "platform/posix/flock_instance_lock.h"
 #include "platform/posix/posix_profile_store.h"
 #include "platform/posix/posix_runtime.h"
 #include "platform/posix/standard_descriptors.h"
-#include "platform/service.h"
 #include "platform/x11/platform.h"
+#include "toolkit/window_message_box.h"
+#include "winapi/emulation/media/media_service.h"
+#include "winapi/emulation/media/real_media_service.h"
 
 namespace corvane {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/file_chooser.h"
+#include "os/file_chooser.h"
 
 namespace corvane::platform {
 

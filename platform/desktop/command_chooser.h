@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "os/event_loop.h"
 #include "platform/desktop/chooser_backend.h"
-#include "platform/event_loop.h"
 
 namespace corvane::platform {
 

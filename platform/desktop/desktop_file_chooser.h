@@ -3,9 +3,9 @@
 #include <memory>
 #include <vector>
 
+#include "os/event_loop.h"
+#include "os/file_chooser.h"
 #include "platform/desktop/chooser_backend.h"
-#include "platform/event_loop.h"
-#include "platform/file_chooser.h"
 
 namespace corvane::platform {
 

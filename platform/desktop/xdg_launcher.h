@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/event_loop.h"
-#include "platform/launcher.h"
+#include "os/event_loop.h"
+#include "os/launcher.h"
 
 namespace corvane::platform {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-#include "platform/capture.h"
+#include "os/capture.h"
 
 namespace corvane::platform::fake {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "platform/cursor.h"
+#include "os/cursor.h"
 
 namespace corvane::platform::fake {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/dynamic_library.h"
+#include "os/dynamic_library.h"
 
 namespace corvane::platform {
 

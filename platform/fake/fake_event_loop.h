@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "platform/event_loop.h"
+#include "os/event_loop.h"
 #include "platform/loop/timer_queue.h"
 
 namespace corvane::platform::fake {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_chooser.h"
+#include "os/file_chooser.h"
 
 namespace corvane::platform::fake {
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/gfx/font.h"
+#include "gfx/font.h"
 
 namespace corvane::gfx {
 

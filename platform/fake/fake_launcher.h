@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/launcher.h"
+#include "os/launcher.h"
 
 namespace corvane::platform::fake {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/media/media_service.h"
+#include "winapi/emulation/media/media_service.h"
 
 namespace corvane::platform {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/message_box.h"
+#include "os/message_box.h"
 
 namespace corvane::platform::fake {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <utility>
 
-#include "platform/power.h"
+#include "os/power.h"
 
 namespace corvane::platform::fake {
 

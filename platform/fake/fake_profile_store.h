@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "platform/profile/profile_store.h"
+#include "os/profile_store.h"
 
 namespace corvane::platform {
 

@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "platform/runtime.h"
+#include "os/runtime.h"
 
 namespace corvane::platform {
 

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/event_loop.h"
-#include "platform/window.h"
+#include "os/event_loop.h"
+#include "os/window.h"
 
 namespace corvane::platform::fake {
 

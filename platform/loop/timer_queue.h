@@ -5,7 +5,7 @@
 #include <map>
 #include <optional>
 
-#include "platform/event_loop.h"
+#include "os/event_loop.h"
 
 namespace corvane::platform {
 

@@ -1,7 +1,7 @@
 #include <errno.h>
 #include <iconv.h>
 
-#include "platform/profile/code_page.h"
+#include "os/code_page.h"
 
 namespace corvane::platform {
 

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "platform/log/warn.h"
+#include "os/warn.h"
 
 namespace corvane::platform {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/dynamic_library.h"
+#include "os/dynamic_library.h"
 
 namespace corvane::platform {
 

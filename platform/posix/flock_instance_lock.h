@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/instance_lock.h"
+#include "os/instance_lock.h"
 
 namespace corvane::platform {
 

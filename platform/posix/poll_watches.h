@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/event_loop.h"
+#include "os/event_loop.h"
 
 namespace corvane::platform {
 

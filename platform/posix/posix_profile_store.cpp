@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "platform/log/warn.h"
+#include "os/warn.h"
 #include "platform/posix/read_file.h"
 #include "platform/posix/replace_file.h"
 

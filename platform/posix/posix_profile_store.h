@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/profile/profile_store.h"
+#include "os/profile_store.h"
 
 namespace corvane::platform {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/runtime.h"
+#include "os/runtime.h"
 
 namespace corvane::platform {
 

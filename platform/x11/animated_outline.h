@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/geometry.h"
+#include "os/geometry.h"
 #include "platform/x11/display.h"
 
 namespace corvane::platform::x11 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/capture.h"
+#include "os/capture.h"
 #include "platform/x11/display.h"
 
 namespace corvane::platform::x11 {

@@ -2,7 +2,7 @@
 
 #include <X11/Xlib.h>
 
-#include "platform/cursor.h"
+#include "os/cursor.h"
 #include "platform/x11/display.h"
 #include "platform/x11/window_service.h"
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/log/warn.h"
+#include "os/warn.h"
 
 namespace corvane::platform::x11 {
 

@@ -5,7 +5,7 @@
 #include <deque>
 #include <functional>
 
-#include "platform/event_loop.h"
+#include "os/event_loop.h"
 #include "platform/loop/timer_queue.h"
 #include "platform/posix/poll_watches.h"
 #include "platform/x11/display.h"

@@ -3,7 +3,7 @@
 #include <X11/X.h>
 #include <X11/keysym.h>
 
-#include "platform/input.h"
+#include "os/input.h"
 
 namespace corvane::platform::x11 {
 

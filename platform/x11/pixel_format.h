@@ -3,7 +3,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-#include "platform/gfx/surface.h"
+#include "gfx/surface.h"
 
 namespace corvane::platform::x11 {
 

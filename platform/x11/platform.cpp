@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/log/warn.h"
-#include "platform/service.h"
+#include "os/service.h"
+#include "os/warn.h"
 
 namespace corvane::platform::x11 {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/event_loop.h"
-#include "platform/power.h"
+#include "os/event_loop.h"
+#include "os/power.h"
 #include "platform/x11/display.h"
 
 namespace corvane::platform::x11 {

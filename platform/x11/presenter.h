@@ -9,8 +9,8 @@
 #include <memory>
 #include <optional>
 
-#include "platform/geometry.h"
-#include "platform/gfx/surface.h"
+#include "gfx/surface.h"
+#include "os/geometry.h"
 #include "platform/x11/display.h"
 
 namespace corvane::platform::x11 {

@@ -5,8 +5,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/event_loop.h"
-#include "platform/window.h"
+#include "os/event_loop.h"
+#include "os/window.h"
 #include "platform/x11/display.h"
 #include "platform/x11/presenter.h"
 #include "platform/x11/text_input.h"

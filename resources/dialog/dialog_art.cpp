@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "platform/gfx/text.h"
+#include "gfx/text.h"
 #include "resources/scene/canvas.h"
 
 namespace corvane::dialog_art {

@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "platform/gfx/color.h"
-#include "platform/gfx/font.h"
-#include "platform/gfx/surface.h"
+#include "gfx/color.h"
+#include "gfx/font.h"
+#include "gfx/surface.h"
 
 namespace corvane::dialog_art {
 

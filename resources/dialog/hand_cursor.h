@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/cursor.h"
+#include "os/cursor.h"
 
 namespace corvane::dialog_art {
 

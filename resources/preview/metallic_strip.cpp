@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "platform/gfx/blit.h"
-#include "platform/gfx/device_context.h"
+#include "gfx/blit.h"
+#include "winapi/emulation/device_context.h"
 
 namespace corvane {
 

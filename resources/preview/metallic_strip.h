@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "platform/api/effect_library.h"
-#include "platform/gfx/surface.h"
+#include "core/effect_library.h"
+#include "gfx/surface.h"
 
 namespace corvane {
 

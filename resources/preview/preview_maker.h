@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/api/effect_library.h"
-#include "platform/gfx/font.h"
-#include "platform/gfx/surface.h"
+#include "core/effect_library.h"
+#include "gfx/font.h"
+#include "gfx/surface.h"
 #include "resources/preview/metallic_strip.h"
 
 namespace corvane {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "platform/gfx/surface.h"
+#include "gfx/surface.h"
 
 namespace corvane {
 

@@ -4,10 +4,10 @@
 #include <span>
 #include <string_view>
 
-#include "platform/gfx/color.h"
-#include "platform/gfx/geometry.h"
-#include "platform/gfx/surface.h"
-#include "platform/gfx/text.h"
+#include "gfx/color.h"
+#include "gfx/geometry.h"
+#include "gfx/surface.h"
+#include "gfx/text.h"
 
 namespace corvane::scene {
 

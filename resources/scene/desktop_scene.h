@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/gfx/font.h"
-#include "platform/gfx/surface.h"
+#include "gfx/font.h"
+#include "gfx/surface.h"
 
 namespace corvane {
 

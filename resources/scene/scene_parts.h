@@ -4,8 +4,8 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/gfx/font.h"
-#include "platform/gfx/text.h"
+#include "gfx/font.h"
+#include "gfx/text.h"
 #include "resources/scene/canvas.h"
 
 namespace corvane::scene {

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "core/shared_state.h"
+#include "os/service.h"
 #include "platform/fake/fake_profile_store.h"
 #include "platform/fake/fake_runtime.h"
-#include "platform/service.h"
 #include "tests/support/temp_folder.h"
 
 namespace corvane {

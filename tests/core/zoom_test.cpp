@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "os/service.h"
 #include "platform/fake/fake_event_loop.h"
 #include "platform/fake/fake_window_service.h"
-#include "platform/service.h"
 
 namespace corvane {
 namespace {

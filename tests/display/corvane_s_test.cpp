@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/api/user32.h"
 #include "tests/display/display_fixture.h"
+#include "winapi/user32.h"
 
 namespace corvane::display_test {
 namespace {

@@ -12,6 +12,7 @@
 #include "core/shared_state.h"
 #include "display/corvane_s.h"
 #include "music/cd_player.h"
+#include "os/service.h"
 #include "platform/fake/fake_capture_service.h"
 #include "platform/fake/fake_cursor_service.h"
 #include "platform/fake/fake_dynamic_libraries.h"
@@ -20,8 +21,8 @@
 #include "platform/fake/fake_power_service.h"
 #include "platform/fake/fake_runtime.h"
 #include "platform/fake/fake_window_service.h"
-#include "platform/gfx/device_context.h"
-#include "platform/service.h"
+#include "winapi/emulation/device_context.h"
+#include "winapi/emulation/media/media_service.h"
 
 // Corvane_S on fake services that write one journal together, so that a test sees the order in
 // which the form captured, played, showed, raised, started timers and ended.

@@ -1,4 +1,4 @@
-#include "platform/api/effect_library.h"
+#include "core/effect_library.h"
 
 #include <gtest/gtest.h>
 

@@ -11,10 +11,10 @@
 #include <string>
 #include <tuple>
 
-#include "platform/api/effect_library.h"
-#include "platform/gfx/device_context.h"
+#include "core/effect_library.h"
 #include "platform/posix/dlopen_libraries.h"
-#include "tests/platform/gfx/raster_test_util.h"
+#include "tests/gfx/raster_test_util.h"
+#include "winapi/emulation/device_context.h"
 
 namespace corvane {
 namespace {

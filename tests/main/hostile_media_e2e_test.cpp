@@ -16,7 +16,7 @@
 
 #include "tests/e2e/program_copy.h"
 #include "tests/e2e/xvfb_fixture.h"
-#include "tests/platform/media/audio_test_files.h"
+#include "tests/winapi/emulation/media/audio_test_files.h"
 
 // Xlib comes after GoogleTest: its None macro would hide a GoogleTest type of that name.
 #include <X11/Xlib.h>

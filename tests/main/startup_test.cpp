@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/shared_state.h"
-#include "platform/api/user32.h"
+#include "os/service.h"
 #include "platform/fake/fake_cursor_service.h"
 #include "platform/fake/fake_event_loop.h"
 #include "platform/fake/fake_instance_lock.h"
@@ -15,8 +15,8 @@
 #include "platform/fake/fake_profile_store.h"
 #include "platform/fake/fake_runtime.h"
 #include "platform/fake/fake_window_service.h"
-#include "platform/service.h"
 #include "tests/support/temp_folder.h"
+#include "winapi/user32.h"
 
 namespace corvane {
 namespace {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "core/shared_state.h"
+#include "os/service.h"
 #include "platform/fake/fake_media_service.h"
+#include "winapi/emulation/media/media_service.h"
 
 namespace corvane {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/gfx/image_decode.h"
+#include "os/image_decode.h"
 #include "resources/preview_picture.h"
 #include "tests/e2e/program_copy.h"
 #include "tests/e2e/xvfb_fixture.h"

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "core/shared_state.h"
-#include "platform/api/user32.h"
+#include "os/service.h"
 #include "platform/fake/fake_event_loop.h"
 #include "platform/fake/fake_window_service.h"
-#include "platform/service.h"
 #include "preview/corvane_r.h"
+#include "winapi/user32.h"
 
 namespace corvane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/gfx/image_decode.h"
+#include "os/image_decode.h"
 #include "resources/preview/preview_maker.h"
 
 namespace corvane {

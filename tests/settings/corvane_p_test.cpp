@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "core/zoom.h"
-#include "tests/platform/forms/forms_fixture.h"
+#include "tests/toolkit/forms_fixture.h"
 
 namespace corvane {
 namespace {

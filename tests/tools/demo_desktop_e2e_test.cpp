@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/desktop/system_font_loader.h"
+#include "platform/fonts/system_font_loader.h"
 #include "resources/scene/desktop_scene.h"
 #include "tests/e2e/xvfb_fixture.h"
 #include "tests/support/temp_folder.h"

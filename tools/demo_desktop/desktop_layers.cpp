@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/gfx/blit.h"
+#include "gfx/blit.h"
 #include "resources/scene/desktop_scene.h"
 #include "resources/scene/scene_parts.h"
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/gfx/font.h"
-#include "platform/gfx/geometry.h"
-#include "platform/gfx/surface.h"
+#include "gfx/font.h"
+#include "gfx/geometry.h"
+#include "gfx/surface.h"
 
 namespace corvane {
 

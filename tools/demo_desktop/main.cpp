@@ -10,10 +10,10 @@
 #include <optional>
 #include <vector>
 
-#include "platform/desktop/system_font_loader.h"
-#include "platform/event_loop.h"
-#include "platform/service.h"
-#include "platform/window.h"
+#include "os/event_loop.h"
+#include "os/service.h"
+#include "os/window.h"
+#include "platform/fonts/system_font_loader.h"
 #include "platform/x11/platform.h"
 #include "tools/demo_desktop/desktop_layers.h"
 

@@ -1,7 +1,7 @@
 #include "controls/command/command.h"
 
-#include "platform/forms/form.h"
-#include "tests/platform/forms/forms_fixture.h"
+#include "tests/toolkit/forms_fixture.h"
+#include "toolkit/form.h"
 
 namespace corvane::controls {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "platform/gfx/color.h"
-#include "platform/gfx/surface.h"
+#include "gfx/color.h"
+#include "gfx/surface.h"
 
 namespace corvane::controls {
 namespace {

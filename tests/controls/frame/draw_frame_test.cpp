@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "controls/frame/frame_colour.h"
-#include "platform/gfx/pixel_access.h"
+#include "gfx/pixel_access.h"
 #include "tests/controls/frame/frame_reference.h"
 
 namespace corvane::controls {

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "controls/frame/frame_fields.h"
-#include "platform/gfx/color.h"
-#include "platform/gfx/surface.h"
+#include "gfx/color.h"
+#include "gfx/surface.h"
 
 namespace corvane::controls::test {
 

@@ -5,12 +5,12 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/forms/form.h"
-#include "platform/forms/image_control.h"
-#include "platform/forms/label.h"
-#include "platform/gfx/pixel_access.h"
+#include "gfx/pixel_access.h"
 #include "tests/controls/frame/frame_reference.h"
-#include "tests/platform/forms/forms_fixture.h"
+#include "tests/toolkit/forms_fixture.h"
+#include "toolkit/form.h"
+#include "toolkit/image_control.h"
+#include "toolkit/label.h"
 
 namespace corvane::controls {
 namespace {

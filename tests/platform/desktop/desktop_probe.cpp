@@ -6,13 +6,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/api/comdlg32.h"
-#include "platform/api/user32.h"
+#include "os/service.h"
 #include "platform/desktop/desktop_file_chooser.h"
-#include "platform/forms/form.h"
-#include "platform/forms/timer.h"
-#include "platform/service.h"
 #include "platform/x11/platform.h"
+#include "toolkit/form.h"
+#include "toolkit/timer.h"
+#include "winapi/comdlg32.h"
+#include "winapi/user32.h"
 
 using namespace corvane::platform;
 

@@ -1,7 +1,7 @@
 #include <X11/keysym.h>
 #include <gtest/gtest.h>
 
-#include "platform/input.h"
+#include "os/input.h"
 #include "platform/x11/keys.h"
 #include "platform/x11/resources.h"
 

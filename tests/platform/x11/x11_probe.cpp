@@ -5,11 +5,11 @@
 #include <memory>
 #include <string>
 
-#include "platform/api/user32.h"
-#include "platform/forms/form.h"
-#include "platform/forms/picture_box.h"
-#include "platform/service.h"
+#include "os/service.h"
 #include "platform/x11/platform.h"
+#include "toolkit/form.h"
+#include "toolkit/picture_box.h"
+#include "winapi/user32.h"
 
 using namespace corvane::platform;
 
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     PictureBox box(&form);
     box.SetBounds(Rect{0, 0, w, h});
     form.Show();
-    corvane::gfx::Surface* image = corvane::gfx::DeviceContexts::Lookup(box.hDC());
+    corvane::gfx::Surface* image = &box.Image();
     for (int row = 0; row < h; ++row) {
       for (int col = 0; col < w; ++col)
         image->Row(row)[col] = (col * 5) << 16 | (row * 7) << 8 | 0x5A;

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "os/service.h"
+#include "tests/winapi/emulation/media/audio_test_files.h"
+#include "winapi/emulation/media/media_service.h"
+#include "winapi/emulation/media/real_media_service.h"
+#include "winapi/winmm.h"
+
+namespace corvane::platform::audio_test {
+
+// The real media service, installed for one test on the named SDL audio driver; every test case
+// runs in its own process, so each gets a fresh audio subsystem.
+class RealMediaTest : public ::testing::Test {
+ protected:
+  void Start(const char* driver) {
+    setenv("SDL_AUDIODRIVER", driver, 1);
+    service_ = CreateMediaService();
+    installed_.emplace(*service_);
+  }
+
+  // The answer, or "error <code>".
+  static std::string Status(const std::string& alias, const std::string& item) {
+    char answer[64] = "";
+    const MCIERROR result =
+        mciSendStringA(("status " + alias + " " + item).c_str(), answer, sizeof answer, 0);
+    return result == 0 ? answer : "error " + std::to_string(result);
+  }
+  static MCIERROR Send(const std::string& command) {
+    return mciSendStringA(command.c_str(), nullptr, 0, 0);
+  }
+
+  Scratch scratch_;
+  std::unique_ptr<MediaService> service_;
+  std::optional<ScopedService<MediaService>> installed_;
+};
+
+}  // namespace corvane::platform::audio_test
