@@ -1,5 +1,7 @@
 #include "display/corvane_s.h"
 
+#include <unistd.h>
+
 #include <cctype>
 #include <cmath>
 #include <cstdio>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gfx/surface.h"
+#include "toolkit/form.h"
 
 namespace corvane::gfx {
 
