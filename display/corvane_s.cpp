@@ -1,7 +1,5 @@
 #include "display/corvane_s.h"
 
-#include <unistd.h>
-
 #include <cctype>
 #include <cmath>
 #include <cstdio>

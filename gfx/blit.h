@@ -1,7 +1,6 @@
 #pragma once
 
 #include "gfx/surface.h"
-#include "toolkit/form.h"
 
 namespace corvane::gfx {
 

@@ -13,7 +13,6 @@
 #include "os/cursor.h"
 #include "os/image_decode.h"
 #include "os/service.h"
-#include "platform/x11/keys.h"
 #include "resources/dialog/hand_cursor.h"
 #include "resources/dialog_pictures.h"
 #include "settings/dialog_frames.h"
