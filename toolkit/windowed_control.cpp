@@ -2,44 +2,47 @@
 
 #include <algorithm>
 #include <optional>
+#include <tuple>
+#include <utility>
 
 #include "gfx/blit.h"
 #include "gfx/stretch_blit.h"
 #include "os/service.h"
 #include "toolkit/caption_font.h"
 #include "toolkit/form.h"
-#include "winapi/emulation/device_context.h"
+#include "winapi/gdi32.h"
 
 namespace corvane::platform {
 
 namespace {
 WindowService& Windows() { return Service<WindowService>::Get(); }
 
-// The window service makes the images, so that large ones can be shown without a copy.
-std::optional<gfx::Surface> NewImage(int width, int height) {
-  if (!Service<WindowService>::Installed()) return gfx::Surface::Create(width, height);
-  return Windows().CreateImage(width, height);
-}
-
-void DropImage(gfx::Surface& image) {
-  if (Service<WindowService>::Installed()) Windows().ReleaseImage(image);
-  image = gfx::Surface();
+// A bitmap of width x height pixels and a surface over them, or nothing when there is no memory.
+std::pair<HBITMAP, gfx::Surface> NewImage(HDC hdc, int width, int height) {
+  BitmapInfo info;
+  info.header.width = width;
+  info.header.height = -height;
+  info.header.bit_count = 32;
+  void* bits = nullptr;
+  const HBITMAP bitmap = CreateDIBSection(hdc, &info, kDibRgbColors, &bits, 0, 0);
+  if (bitmap == 0) return {0, gfx::Surface()};
+  return {bitmap, *gfx::Surface::Wrap(static_cast<gfx::Pixel*>(bits), width, height, width * 4)};
 }
 }  // namespace
 
 WindowedControl::WindowedControl(WindowedControl* container)
     : Control(container), font_(kCaptionFont) {
-  // The handle names the image object, whose pixels may be replaced on a resize: it stays valid
-  // for the control's whole life.
-  hdc_ = gfx::DeviceContexts::Register(&image_);
+  // A resize selects another bitmap into the context, so the handle stays valid for the
+  // control's whole life.
+  hdc_ = CreateCompatibleDC(0);
   if (container != nullptr && container->hWnd() != 0) Realize();
 }
 
 WindowedControl::~WindowedControl() {
   for (Control* child : children_) child->container_ = nullptr;
   Unrealize();
-  gfx::DeviceContexts::Release(hdc_);
-  DropImage(image_);
+  TakeImage(0, gfx::Surface());
+  DeleteDC(hdc_);
 }
 
 void WindowedControl::Adopt(Control* child) { children_.push_back(child); }
@@ -89,7 +92,7 @@ void WindowedControl::SetAutoRedraw(bool keep_image) {
   if (keep_image) {
     ResizeImage(bounds().Width(), bounds().Height());
   } else {
-    DropImage(image_);
+    TakeImage(0, gfx::Surface());
   }
 }
 
@@ -98,10 +101,9 @@ void WindowedControl::ResizeImage(int width, int height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
   if (width == image_.width() && height == image_.height()) return;
+  HBITMAP bitmap = 0;
   gfx::Surface resized;
-  if (width > 0 && height > 0) {
-    if (auto created = NewImage(width, height)) resized = std::move(*created);
-  }
+  if (width > 0 && height > 0) std::tie(bitmap, resized) = NewImage(hdc_, width, height);
   if (!resized.empty()) {
     // A new surface is black already; filling a full-screen one with black again would be a
     // whole-screen pass before the window can show.
@@ -109,9 +111,20 @@ void WindowedControl::ResizeImage(int width, int height) {
     // What was drawn stays where it was, as far as it still fits.
     gfx::Blit(resized, 0, 0, image_.width(), image_.height(), image_, 0, 0);
   }
-  DropImage(image_);
-  image_ = std::move(resized);
+  TakeImage(bitmap, std::move(resized));
   Repaint();
+}
+
+void WindowedControl::TakeImage(HBITMAP bitmap, gfx::Surface image) {
+  if (bitmap != 0) {
+    const HGDIOBJ previous = SelectObject(hdc_, bitmap);
+    if (stock_bitmap_ == 0) stock_bitmap_ = previous;
+  } else if (stock_bitmap_ != 0) {
+    SelectObject(hdc_, stock_bitmap_);
+  }
+  if (bitmap_ != 0) DeleteObject(bitmap_);
+  bitmap_ = bitmap;
+  image_ = std::move(image);
 }
 
 void WindowedControl::BoundsChanged() {

@@ -98,9 +98,16 @@ class WindowedControl : public Control, public WindowListener {
   Control* WindowlessAt(Point point) const;
   void TellChildren(std::string_view ambient_name);
   void ResizeImage(int width, int height);
+  // Selects bitmap (0 for none) into the control's context in place of the one it holds, which
+  // is deleted, and points image_ at its pixels.
+  void TakeImage(gfx::HBITMAP bitmap, gfx::Surface image);
 
   std::vector<Control*> children_;
+  // The persistent image: the pixels of bitmap_, the bitmap selected into hdc_, a memory device
+  // context that lives as long as the control, so that the handle stays valid across resizes.
   gfx::Surface image_;
+  gfx::HBITMAP bitmap_ = 0;
+  gfx::HGDIOBJ stock_bitmap_ = 0;
   gfx::Surface frame_;
   gfx::HDC hdc_ = 0;
   HWND window_ = 0;

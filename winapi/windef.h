@@ -8,4 +8,8 @@ namespace corvane::gfx {
 // effect library pass it around. 0 names nothing.
 using HDC = std::uint32_t;
 
+// A bitmap or another drawing object, as SelectObject takes and returns it; 0 names none.
+using HGDIOBJ = std::uint32_t;
+using HBITMAP = HGDIOBJ;
+
 }  // namespace corvane::gfx

@@ -63,11 +63,14 @@ class FakeWindowService final : public WindowService {
   std::optional<gfx::Surface> CreateImage(int width, int height) override {
     return gfx::Surface::Create(width, height);
   }
-  void ReleaseImage(const gfx::Surface&) override {}
+  void ReleaseImage(const gfx::Surface&) override { ++released_images; }
   void Present(HWND window, const gfx::Surface& surface, const Rect& area) override;
   void AnimateOutline(const Rect& from, const Rect& to) override;
 
   static constexpr HWND kDesktop = 0x000001E0;
+
+  // How many images were given back, so that tests can see none is kept.
+  int released_images = 0;
 
   // Test controls.
   void SetScreen(Size size, double dpi) {

@@ -2,7 +2,7 @@
 
 #include "tests/toolkit/forms_fixture.h"
 #include "toolkit/form.h"
-#include "winapi/emulation/device_context.h"
+#include "winapi/gdi32.h"
 
 namespace corvane::platform {
 namespace {
@@ -23,13 +23,11 @@ TEST_F(PictureBoxTest, DrawingThroughTheHandleReachesTheWindowOnlyOnRefreshAndSu
   PictureBox box(&form_);
   box.Move(8, 4, 16, 8);
   box.SetBackColor(gfx::Rgb(0, 0, 255));
-  gfx::Surface* image = gfx::DeviceContexts::Lookup(box.hDC());
-  ASSERT_EQ(image, &box.Image());
-  image->Row(2)[3] = 0x00FF8000;
+  ASSERT_TRUE(SetPixelV(box.hDC(), 3, 2, gfx::Rgb(0xFF, 0x80, 0x00)));
   box.Refresh();
   EXPECT_EQ(ScreenAt(100 + 8 + 3, 50 + 4 + 2), 0x00FF8000u);
   EXPECT_EQ(ScreenAt(100 + 8, 50 + 4), 0x000000FFu) << "background colour";
-  image->Row(0)[0] = 0x00123456;
+  SetPixelV(box.hDC(), 0, 0, gfx::Rgb(0x12, 0x34, 0x56));
   EXPECT_EQ(ScreenAt(108, 54), 0x000000FFu) << "not shown before Refresh";
   // The window system lost the pixels: the persistent image brings them back.
   windows_.Find(box.hWnd())->presented.Fill(0);
@@ -43,11 +41,11 @@ TEST_F(PictureBoxTest, ResizingKeepsTheHandleAndWhatWasDrawn) {
   box.Move(0, 0, 4, 4);
   box.SetBackColor(gfx::Rgb(0, 0, 255));
   const gfx::HDC hdc = box.hDC();
-  box.Image().Row(1)[1] = 0x00ABCDEF;
+  SetPixelV(hdc, 1, 1, gfx::Rgb(0xAB, 0xCD, 0xEF));
   box.Move(0, 0, 10, 3);
   EXPECT_EQ(box.hDC(), hdc);
-  EXPECT_EQ(gfx::DeviceContexts::Lookup(hdc), &box.Image());
   EXPECT_EQ(box.Image().width(), 10);
+  EXPECT_EQ(GetPixel(hdc, 9, 2), gfx::Rgb(0, 0, 255)) << "the handle draws on the new image";
   EXPECT_EQ(box.Image().Row(1)[1], 0x00ABCDEFu);
   EXPECT_EQ(box.Image().Row(1)[7], 0x000000FFu) << "new area in the background colour";
 }

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "os/service.h"
+#include "platform/fake/fake_event_loop.h"
+#include "platform/fake/fake_window_service.h"
+#include "winapi/gdi32.h"
+
+namespace corvane::platform {
+namespace {
+
+BitmapInfo Format(int width, int height, int bit_count = 32, std::uint32_t compression = kBiRgb) {
+  BitmapInfo info;
+  info.header.width = width;
+  info.header.height = height;
+  info.header.bit_count = static_cast<std::uint16_t>(bit_count);
+  info.header.compression = compression;
+  return info;
+}
+
+class BitmapsTest : public ::testing::Test {
+ protected:
+  fake::FakeEventLoop loop_;
+  fake::FakeWindowService windows_{loop_};
+  ScopedService<WindowService> window_service_{windows_};
+};
+
+TEST_F(BitmapsTest, AContextDrawsOnTheSelectedBitmapsPixelsAndHandsBackThePreviousOne) {
+  const HDC hdc = CreateCompatibleDC(0);
+  const BitmapInfo info = Format(3, -2);
+  void* first_bits = nullptr;
+  void* second_bits = nullptr;
+  const HBITMAP first = CreateDIBSection(hdc, &info, kDibRgbColors, &first_bits, 0, 0);
+  const HBITMAP second = CreateDIBSection(hdc, &info, kDibRgbColors, &second_bits, 0, 0);
+  ASSERT_NE(first_bits, nullptr);
+  const auto* first_pixels = static_cast<const gfx::Pixel*>(first_bits);
+  EXPECT_EQ(first_pixels[5], 0u) << "a new bitmap is black";
+
+  const HGDIOBJ stock = SelectObject(hdc, first);
+  EXPECT_NE(stock, 0u);
+  EXPECT_TRUE(SetPixelV(hdc, 2, 1, gfx::Rgb(0x12, 0x34, 0x56)));
+  EXPECT_EQ(first_pixels[1 * 3 + 2], 0x00123456u) << "rows are width * 4 bytes apart";
+  EXPECT_EQ(SelectObject(hdc, second), first);
+  EXPECT_EQ(GetPixel(hdc, 2, 1), gfx::Rgb(0, 0, 0));
+
+  EXPECT_FALSE(DeleteObject(second)) << "a selected bitmap stays";
+  EXPECT_FALSE(DeleteObject(stock)) << "the stock bitmap stays";
+  EXPECT_EQ(SelectObject(hdc, stock), second);
+  EXPECT_TRUE(DeleteObject(first));
+  EXPECT_TRUE(DeleteObject(second));
+  EXPECT_FALSE(DeleteObject(second)) << "deleted once only";
+  EXPECT_EQ(windows_.released_images, 2) << "the images go back to the window service";
+
+  EXPECT_TRUE(DeleteDC(hdc));
+  EXPECT_FALSE(DeleteDC(hdc));
+  EXPECT_EQ(SelectObject(hdc, stock), 0u) << "a deleted context selects nothing";
+}
+
+TEST_F(BitmapsTest, OnlyTopDown32BitPixelsWithoutASectionAreMade) {
+  struct Case {
+    const char* what;
+    BitmapInfo info;
+    std::uint32_t usage;
+    std::uintptr_t section;
+  };
+  const Case cases[] = {
+      {"bottom-up rows", Format(4, 4), kDibRgbColors, 0},
+      {"24-bit pixels", Format(4, -4, 24), kDibRgbColors, 0},
+      {"compressed", Format(4, -4, 32, 3), kDibRgbColors, 0},
+      {"palette indices", Format(4, -4), 1, 0},
+      {"a file mapping", Format(4, -4), kDibRgbColors, 0x1234},
+      {"no width", Format(0, -4), kDibRgbColors, 0},
+  };
+  for (const Case& c : cases) {
+    void* bits = &windows_;
+    EXPECT_EQ(CreateDIBSection(0, &c.info, c.usage, &bits, c.section, 0), 0u) << c.what;
+    EXPECT_EQ(bits, nullptr) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace corvane::platform
