@@ -1,3 +1,4 @@
+#include <signal.h>
 #include <sys/stat.h>
 
 #include <fstream>
@@ -39,6 +40,26 @@ TEST_F(DesktopChooser, TheChooserGetsTitleFolderAndFilterWhileTheLoopKeepsTickin
   EXPECT_EQ(ReadFileBytes(bin / "zenity.args"),
             "--file-selection\n--title=ﾌｧｲﾙを開く\n--filename=/home/u/Music/\n"
             "--file-filter=BGMﾌｧｲﾙ (MP3 WAV) | *.[mM][pP]3 *.[wW][aA][vV]\n");
+}
+
+// A chooser that is a script starts a child which keeps the chooser's output open. The chooser's
+// own end is the end of the choice: its answer counts as soon as it exits.
+TEST_F(DesktopChooser, AChoosersChildDoesNotHoldUpItsAnswer) {
+  TempFolder bin;
+  test_support::WriteFileBytes(bin / "zenity", "#!/bin/sh\n/bin/sleep 60 &\necho $! > '" +
+                                                   bin / "child" + "'\nprintf '/m/a b.mp3\\n'\n");
+  chmod((bin / "zenity").c_str(), 0755);
+  Child* probe = Launch(BuildPath("tests/desktop_probe"), {bin.path(), "/home/u/Music"});
+  ASSERT_NE(probe, nullptr);
+  const auto deadline = std::chrono::steady_clock::now() + kPatience;
+  std::optional<std::string> line;
+  while ((line = ReadLine(*probe)) && *line == "tick" &&
+         std::chrono::steady_clock::now() < deadline) {
+  }
+  EXPECT_EQ(line, "result 1 /m/a b.mp3");
+  EXPECT_EQ(WaitExit(*probe), 0);
+  const std::string child = ReadFileBytes(bin / "child");
+  if (!child.empty()) kill(std::stoi(child), SIGKILL);
 }
 
 }  // namespace
