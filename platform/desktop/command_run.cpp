@@ -80,7 +80,11 @@ std::unique_ptr<CommandRun> CommandRun::Start(EventLoop& loop, const std::vector
 CommandRun::~CommandRun() {
   state_->done = nullptr;
   state_->CloseOutput();
-  if (!state_->exit_status) kill(state_->pid, SIGTERM);
+  if (state_->exit_status) return;
+  // The program leads a process group of its own (see Spawn), and a program that is a script
+  // leaves its children running when only it is ended: the whole group is. Until the loop has
+  // reaped the program, its number cannot name another group.
+  if (kill(-state_->pid, SIGTERM) != 0) kill(state_->pid, SIGTERM);
 }
 
 }  // namespace corvane::platform

@@ -20,7 +20,8 @@ class CommandRun {
   // nullptr when the program cannot be started.
   static std::unique_ptr<CommandRun> Start(EventLoop& loop, const std::vector<std::string>& argv,
                                            Done done);
-  // A program still running is ended (SIGTERM) and reaped later by the loop; done is not called.
+  // A program still running is ended (SIGTERM), together with the children it started, and
+  // reaped later by the loop; done is not called.
   ~CommandRun();
   CommandRun(const CommandRun&) = delete;
   CommandRun& operator=(const CommandRun&) = delete;

@@ -42,24 +42,53 @@ TEST_F(DesktopChooser, TheChooserGetsTitleFolderAndFilterWhileTheLoopKeepsTickin
             "--file-filter=BGMﾌｧｲﾙ (MP3 WAV) | *.[mM][pP]3 *.[wW][aA][vV]\n");
 }
 
+// Whether a process can still do anything: it is neither gone nor a zombie left unreaped.
+bool Alive(pid_t pid) {
+  const std::string stat = ReadFileBytes("/proc/" + std::to_string(pid) + "/stat");
+  const std::size_t name_end = stat.rfind(')');
+  return name_end != std::string::npos && name_end + 2 < stat.size() && stat[name_end + 2] != 'Z';
+}
+
 // A chooser that is a script starts a child which keeps the chooser's output open. The chooser's
-// own end is the end of the choice: its answer counts as soon as it exits.
-TEST_F(DesktopChooser, AChoosersChildDoesNotHoldUpItsAnswer) {
-  TempFolder bin;
-  test_support::WriteFileBytes(bin / "zenity", "#!/bin/sh\n/bin/sleep 60 &\necho $! > '" +
-                                                   bin / "child" + "'\nprintf '/m/a b.mp3\\n'\n");
-  chmod((bin / "zenity").c_str(), 0755);
-  Child* probe = Launch(BuildPath("tests/desktop_probe"), {bin.path(), "/home/u/Music"});
-  ASSERT_NE(probe, nullptr);
-  const auto deadline = std::chrono::steady_clock::now() + kPatience;
-  std::optional<std::string> line;
-  while ((line = ReadLine(*probe)) && *line == "tick" &&
-         std::chrono::steady_clock::now() < deadline) {
+// own end is the end of the choice: its answer counts as soon as it exits, and when the program
+// ends while it is open, its child ends with it.
+TEST_F(DesktopChooser, AChoosersChildNeitherHoldsUpItsAnswerNorOutlivesIt) {
+  const struct {
+    const char* name;
+    const char* then;  // What the chooser does once its child runs.
+    bool end_program;  // The program ends (SIGTERM) while the chooser is open.
+    const char* result;
+  } cases[] = {
+      {"it answers and exits", "printf '/m/a b.mp3\\n'", false, "result 1 /m/a b.mp3"},
+      {"the program ends under it", "wait", true, "result 0 "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder bin;
+    test_support::WriteFileBytes(bin / "zenity", "#!/bin/sh\n/bin/sleep 60 &\necho $! > '" +
+                                                     bin / "child" + "'\n" + c.then + "\n");
+    chmod((bin / "zenity").c_str(), 0755);
+    Child* probe = Launch(BuildPath("tests/desktop_probe"), {bin.path(), "/home/u/Music"});
+    ASSERT_NE(probe, nullptr);
+    pid_t child = 0;
+    ASSERT_TRUE(WaitUntil([&] {
+      const std::string text = ReadFileBytes(bin / "child");
+      child = text.ends_with('\n') ? std::stoi(text) : 0;
+      return child > 0;
+    }));
+    if (c.end_program) Signal(*probe, SIGTERM);
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    std::optional<std::string> line;
+    while ((line = ReadLine(*probe)) && *line == "tick" &&
+           std::chrono::steady_clock::now() < deadline) {
+    }
+    EXPECT_EQ(line, c.result);
+    EXPECT_EQ(WaitExit(*probe), 0);
+    if (c.end_program) {
+      EXPECT_TRUE(WaitUntil([&] { return !Alive(child); })) << "the chooser's child outlived it";
+    }
+    if (Alive(child)) kill(child, SIGKILL);
   }
-  EXPECT_EQ(line, "result 1 /m/a b.mp3");
-  EXPECT_EQ(WaitExit(*probe), 0);
-  const std::string child = ReadFileBytes(bin / "child");
-  if (!child.empty()) kill(std::stoi(child), SIGKILL);
 }
 
 }  // namespace
