@@ -3,6 +3,7 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "tests/e2e/xvfb_fixture.h"
 #include "tests/support/temp_folder.h"
@@ -89,6 +90,25 @@ TEST_F(DesktopChooser, AChoosersChildNeitherHoldsUpItsAnswerNorOutlivesIt) {
     }
     if (Alive(child)) kill(child, SIGKILL);
   }
+}
+
+// Without any chooser a request gives no file and says nothing to the user, but standard error
+// tells once per run which choosers were tried.
+TEST_F(DesktopChooser, WithoutAnyChooserStandardErrorSaysOnceWhichWereTried) {
+  TempFolder bin;
+  Child* probe =
+      Launch("/bin/sh", {"-c", "exec \"$0\" \"$@\" 2>&1", BuildPath("tests/desktop_probe"),
+                         bin.path(), "/home/u/Music", "2"});
+  ASSERT_NE(probe, nullptr);
+  std::vector<std::string> lines;
+  for (std::optional<std::string> line; (line = ReadLine(*probe));) {
+    if (*line != "tick") lines.push_back(*line);
+  }
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "Corvane: no file chooser is there: tried the desktop portal, zenity and "
+                       "kdialog",
+                       "result 0 ", "result 0 "}));
+  EXPECT_EQ(WaitExit(*probe), 0);
 }
 
 }  // namespace
