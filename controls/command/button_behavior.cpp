@@ -83,7 +83,19 @@ Reaction ButtonBehavior::PointerLeft() {
   return {};
 }
 
-Reaction ButtonBehavior::EnabledChanged(bool enabled) {
+Reaction ButtonBehavior::EnabledChanged(bool enabled, bool pointer_over) {
+  if (enabled && !enabled_ && state_ != FaceState::kUninitialised) {
+    // A disabled button hears nothing, yet the world goes on meanwhile: its host takes the focus
+    // from it, the release of a held button goes elsewhere, and the pointer may come to rest over
+    // it. A state kept from before would answer the next press wrongly: with a stale Focused, the
+    // focus that the press brings finds no hover, and the release raises no Click. So the button
+    // starts again without the focus or a held button, hovered when the pointer is over it now.
+    // A hover whose pointer has gone meanwhile stays, for the leave poll to end like any other.
+    const bool hover =
+        pointer_over || state_ == FaceState::kHover || state_ == FaceState::kFocusedHover;
+    state_ = hover ? FaceState::kHover : FaceState::kIdle;
+    button_held_ = false;
+  }
   enabled_ = enabled;
   return ShowEnabledLook();
 }

@@ -60,9 +60,11 @@ class ButtonBehavior {
   // Entering is never detected here, only leaving.
   Reaction Tick(bool over);
 
-  // Both repaint Normal or Disable, whatever the state, which stays as it is, and enable or grey
-  // the caption to match.
-  Reaction EnabledChanged(bool enabled);
+  // Both repaint Normal or Disable and enable or grey the caption to match. A resize leaves the
+  // state as it is. Enabling a button that was disabled starts it again without the focus and
+  // without a held button, which it lost unheard while disabled, and hovered when `pointer_over`
+  // (the host's knowledge of where the pointer rests now) says so.
+  Reaction EnabledChanged(bool enabled, bool pointer_over = false);
   Reaction Resized();
 
   // Repaints the face with `picture`. The gradient runs down from white when Idle or Focused and

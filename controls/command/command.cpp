@@ -132,7 +132,9 @@ bool Command::Enabled() {
 }
 
 void Command::SetEnabled(bool enabled) {
-  const Reaction reaction = behavior_.EnabledChanged(enabled);
+  const platform::Form* owner = form();
+  const bool pointer_over = owner != nullptr && owner->HoveredControl() == this;
+  const Reaction reaction = behavior_.EnabledChanged(enabled, pointer_over);
   PropertyChanged("Enabled");
   Carry(reaction);
   SyncWindowEnabled();

@@ -34,18 +34,31 @@ struct CommandRun::State {
     close(fd);
     fd = -1;
   }
-  void ReadOutput() {
+  // Reads one chunk; false once nothing more is there for now (EAGAIN) or ever (the end).
+  bool ReadOutput() {
     char buffer[4096];
     const ssize_t got = read(fd, buffer, sizeof buffer);
-    if (got < 0 && (errno == EAGAIN || errno == EINTR)) return;
+    if (got < 0 && errno == EINTR) return true;
+    if (got < 0 && errno == EAGAIN) return false;
     if (got <= 0) {
       CloseOutput();
       FinishIfDone();
-      return;
+      return false;
     }
     if (output.size() < kMaxOutput) output.append(buffer, static_cast<size_t>(got));
+    return true;
   }
-  // The program's exit can be seen before the last of its output has been read.
+  // The program's exit ends its answer. Everything it wrote is in the pipe by then, but a child it
+  // left behind may hold the pipe open for as long as it likes, and waiting for the end of the
+  // output would leave the caller waiting with it: what is there is read, and the rest ignored.
+  void Exited(int status) {
+    exit_status = status;
+    while (fd >= 0 && ReadOutput()) {
+    }
+    CloseOutput();
+    FinishIfDone();
+  }
+  // The output can reach its end before the program's exit has been seen.
   void FinishIfDone() {
     if (fd >= 0 || !exit_status || !done) return;
     const Done finish = std::move(done);
@@ -60,17 +73,18 @@ std::unique_ptr<CommandRun> CommandRun::Start(EventLoop& loop, const std::vector
   if (!child) return nullptr;
   auto state = std::make_shared<State>(loop, child->pid, child->stdout_fd, std::move(done));
   state->watch = loop.WatchFd(state->fd, [raw = state.get()] { raw->ReadOutput(); });
-  loop.WatchChild(state->pid, [state](int status) {
-    state->exit_status = status;
-    state->FinishIfDone();
-  });
+  loop.WatchChild(state->pid, [state](int status) { state->Exited(status); });
   return std::unique_ptr<CommandRun>(new CommandRun(std::move(state)));
 }
 
 CommandRun::~CommandRun() {
   state_->done = nullptr;
   state_->CloseOutput();
-  if (!state_->exit_status) kill(state_->pid, SIGTERM);
+  if (state_->exit_status) return;
+  // The program leads a process group of its own (see Spawn), and a program that is a script
+  // leaves its children running when only it is ended: the whole group is. Until the loop has
+  // reaped the program, its number cannot name another group.
+  if (kill(-state_->pid, SIGTERM) != 0) kill(state_->pid, SIGTERM);
 }
 
 }  // namespace corvane::platform

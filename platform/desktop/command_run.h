@@ -15,11 +15,13 @@ class CommandRun {
  public:
   using Done = std::function<void(int exit_status, const std::string& output)>;
 
-  // Starts argv (see Spawn). done runs once on the loop, after the program has ended and its
-  // output has been read to the end. nullptr when the program cannot be started.
+  // Starts argv (see Spawn). done runs once on the loop, after the program has ended, with what
+  // it wrote until then; output that children it left behind write later is not waited for.
+  // nullptr when the program cannot be started.
   static std::unique_ptr<CommandRun> Start(EventLoop& loop, const std::vector<std::string>& argv,
                                            Done done);
-  // A program still running is ended (SIGTERM) and reaped later by the loop; done is not called.
+  // A program still running is ended (SIGTERM), together with the children it started, and
+  // reaped later by the loop; done is not called.
   ~CommandRun();
   CommandRun(const CommandRun&) = delete;
   CommandRun& operator=(const CommandRun&) = delete;

@@ -1,14 +1,41 @@
 #include "platform/desktop/desktop_file_chooser.h"
 
+#include <iterator>
+#include <string>
+
 #include "platform/desktop/command_chooser.h"
 #include "platform/desktop/portal_chooser.h"
+#include "platform/log/warn.h"
 
 namespace corvane::platform {
 
+namespace {
+
+// The ways of choosing, in the order they are tried, by the names the user knows them by.
+struct Backend {
+  const char* name;
+  std::unique_ptr<ChooserBackend> (*make)(EventLoop& loop);
+};
+constexpr Backend kBackends[] = {
+    {"the desktop portal", MakePortalChooser},
+    {"zenity", MakeZenityChooser},
+    {"kdialog", MakeKdialogChooser},
+};
+
+// "a, b and c".
+std::string BackendNames() {
+  std::string names;
+  for (std::size_t i = 0; i < std::size(kBackends); ++i) {
+    if (i > 0) names += i + 1 == std::size(kBackends) ? " and " : ", ";
+    names += kBackends[i].name;
+  }
+  return names;
+}
+
+}  // namespace
+
 DesktopFileChooser::DesktopFileChooser(EventLoop& loop) : loop_(loop) {
-  backends_.push_back(MakePortalChooser(loop));
-  backends_.push_back(MakeZenityChooser(loop));
-  backends_.push_back(MakeKdialogChooser(loop));
+  for (const Backend& backend : kBackends) backends_.push_back(backend.make(loop));
 }
 
 std::optional<std::string> DesktopFileChooser::ChooseFileToOpen(const FileChooserRequest& request) {
@@ -20,6 +47,10 @@ std::optional<std::string> DesktopFileChooser::ChooseFileToOpen(const FileChoose
   size_t current = 0;
   std::function<void()> try_current = [&] {
     if (current == backends_.size()) {
+      // The dialogs show no message of their own, so without any chooser the button seems dead.
+      // Standard error, which a terminal or the session's log keeps, says why, once per run.
+      if (!told_none_) Warn("no file chooser is there: tried %s", BackendNames().c_str());
+      told_none_ = true;
       outcome = ChooserOutcome{false, std::nullopt};
       return;
     }

@@ -12,7 +12,8 @@ namespace corvane::platform {
 // The desktop's file chooser: the portal, else zenity, else kdialog, the first that is there.
 // While it is open a nested loop serves the program's windows and timers, and the call returns
 // once the user has chosen. A chooser that is there but fails or is cancelled gives no file; the
-// next one is not tried then, so the user never sees a second chooser after the first.
+// next one is not tried then, so the user never sees a second chooser after the first. When none
+// is there, standard error says so, once.
 class DesktopFileChooser final : public FileChooser {
  public:
   explicit DesktopFileChooser(EventLoop& loop);
@@ -22,6 +23,7 @@ class DesktopFileChooser final : public FileChooser {
   EventLoop& loop_;
   std::vector<std::unique_ptr<ChooserBackend>> backends_;
   bool open_ = false;
+  bool told_none_ = false;
 };
 
 }  // namespace corvane::platform

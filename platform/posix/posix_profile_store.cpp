@@ -59,8 +59,14 @@ bool PosixProfileStore::Replace(const std::string& path, const std::string& byte
   if (!MakeFolders(folder)) return Fail(folder, "cannot create the folder");
 
   const char* failed_step = nullptr;
-  if (!ReplaceFile(path, bytes, &failed_step)) return Fail(path, failed_step);
-  return true;
+  if (ReplaceFile(path, bytes, &failed_step)) return true;
+  // A write through a link fails at the file the link leads to, which the message must name for
+  // the user to find it.
+  const int error = errno;
+  std::string target;
+  const bool linked = FollowLinks(path, &target) && target != path;
+  errno = error;
+  return Fail(linked ? path + " (a link to " + target + ")" : path, failed_step);
 }
 
 }  // namespace corvane::platform

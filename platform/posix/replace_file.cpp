@@ -2,6 +2,7 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,11 +37,46 @@ bool Failed(const char** failed_step, const char* step) {
   return false;
 }
 
+// The number of links the kernel follows in one path name before it reports ELOOP.
+constexpr int kMaxLinks = 40;
+
 }  // namespace
 
+bool FollowLinks(const std::string& path, std::string* target) {
+  std::string at = path;
+  for (int links = 0; links <= kMaxLinks; ++links) {
+    struct stat info {};
+    // Whatever is not a link ends the chain, a missing name included; what cannot be looked at is
+    // left for the write to find.
+    if (::lstat(at.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+      *target = std::move(at);
+      return true;
+    }
+    char text[PATH_MAX];
+    const ssize_t length = ::readlink(at.c_str(), text, sizeof(text));
+    if (length < 0) return false;
+    if (static_cast<std::size_t>(length) == sizeof(text)) {
+      errno = ENAMETOOLONG;
+      return false;
+    }
+    std::string next(text, static_cast<std::size_t>(length));
+    const std::size_t slash = at.rfind('/');
+    if (!next.starts_with('/') && slash != std::string::npos) next = at.substr(0, slash + 1) + next;
+    at = std::move(next);
+  }
+  errno = ELOOP;
+  return false;
+}
+
 bool ReplaceFile(const std::string& path, std::string_view bytes, const char** failed_step) {
+  // Replacing a link by a file would cut the tie to the file it stands for, which keeps the old
+  // content: the write goes to that file instead, and the rename stays within its folder.
+  std::string target;
+  if (!FollowLinks(path, &target)) {
+    return Failed(failed_step, "not replaced, its links cannot be followed");
+  }
   struct stat old_info {};
-  const bool had_file = ::stat(path.c_str(), &old_info) == 0;
+  const bool had_file = ::stat(target.c_str(), &old_info) == 0;
   if (had_file && !S_ISREG(old_info.st_mode)) {
     errno = EISDIR;
     return Failed(failed_step, "not replaced, it is not a regular file");
@@ -48,7 +84,7 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, const char** f
   const mode_t mode = had_file ? (old_info.st_mode & 07777) : 0666;
 
   // The process id keeps two running copies apart; a leftover of a crashed run is removed first.
-  const std::string temporary = path + ".tmp-" + std::to_string(::getpid());
+  const std::string temporary = target + ".tmp-" + std::to_string(::getpid());
   ::unlink(temporary.c_str());
   FileDescriptor fd(
       ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
@@ -58,7 +94,7 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, const char** f
   // The umask applied at creation must not narrow an existing file's permissions.
   if (ok && had_file) ok = ::fchmod(fd.get(), mode) == 0;
   ok = fd.Close() && ok;
-  if (ok) ok = ::rename(temporary.c_str(), path.c_str()) == 0;
+  if (ok) ok = ::rename(temporary.c_str(), target.c_str()) == 0;
   if (!ok) {
     const int error = errno;
     ::unlink(temporary.c_str());
@@ -67,7 +103,7 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, const char** f
   }
 
   // Makes the rename itself durable; the new content is already in place either way.
-  FileDescriptor folder_fd(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  FileDescriptor folder_fd(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (folder_fd.get() >= 0) ::fsync(folder_fd.get());
   return true;
 }

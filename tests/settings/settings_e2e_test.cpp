@@ -34,6 +34,7 @@ struct Spot {
 constexpr Spot kCdLabel{kLeft + 20 + 50, kTop + 76 + 54};
 constexpr Spot kNoneMark{kLeft + 20 + 34, kTop + 76 + 70};
 constexpr Spot kFileMark{kLeft + 20 + 34, kTop + 76 + 86};
+constexpr Spot kFileLabel{kLeft + 20 + 64, kTop + 76 + 86};
 constexpr Spot kTrack{kLeft + 20 + 104, kTop + 76 + 54};
 constexpr Spot kChoose{kLeft + 20 + 56, kTop + 76 + 106};
 constexpr Spot kLink{kLeft + 24 + 40, kTop + 268 + 6};
@@ -202,6 +203,16 @@ TEST_F(SettingsDialog, SavesOnOkOnlyWhatTheUserChose) {
        Ini(2, "0", music_ + "/old.mp3"),
        {LeftClickAt(kChoose), WaitForFileLabel(), LeftClickAt(kNoneMark), LeftClickAt(kOk)},
        Ini(0, "0", chosen_)},
+      // Choosing the file row again disables "..." and enables it at once; its first click after
+      // that must open the chooser as any other click does.
+      {"the file row's label chosen again, then a pick",
+       Ini(2, "0", music_ + "/old.mp3"),
+       {LeftClickAt(kFileLabel), LeftClickAt(kChoose), WaitForFileLabel(), LeftClickAt(kOk)},
+       Ini(2, "0", chosen_)},
+      {"an arrow key on the file row, then a pick",
+       Ini(2, "0", music_ + "/old.mp3"),
+       {Key(XK_Down), LeftClickAt(kChoose), WaitForFileLabel(), LeftClickAt(kOk)},
+       Ini(2, "0", chosen_)},
       {"a pick then Cancel writes nothing",
        Ini(2, "0", music_ + "/old.mp3"),
        {LeftClickAt(kChoose), WaitForFileLabel(), LeftClickAt(kCancel)},

@@ -26,6 +26,7 @@ const std::map<std::string, Event> kEvents = {
     {"TickOver", [](B& b) { return b.Tick(true); }},
     {"TickOff", [](B& b) { return b.Tick(false); }},
     {"Enable", [](B& b) { return b.EnabledChanged(true); }},
+    {"EnableOver", [](B& b) { return b.EnabledChanged(true, true); }},
     {"Disable", [](B& b) { return b.EnabledChanged(false); }},
     {"Resize", [](B& b) { return b.Resized(); }},
 };
@@ -64,6 +65,16 @@ const Script kScripts[] = {
     {"ResizeAndEnabledRedrawWhateverTheState",
      "Enable=Nv Init Over=H^ Resize=N^ Disable=D^ TickOff Enable=N^ TickOff=Nv"},
     {"FocusWakesAnUninitialisedButton", "Enable=Nv TickOff FocusIn=Sv Over=HSv"},
+    // A disabled button misses the focus going, the release and the pointer's coming; enabled
+    // again, its first click must click.
+    {"EnabledAgainAfterTheFocusWentClicksAtOnce",
+     "Enable=Nv Init FocusIn=Sv Disable=Dv FocusOut Enable=Nv Over=H^ FocusIn=P^ PressL=P^ "
+     "ReleaseLOver=HS^!"},
+    {"EnabledAgainUnderARestingPointerClicksWithoutAMove",
+     "Enable=Nv Init Disable=Dv Over EnableOver=N^ FocusIn=P^ PressL=P^ ReleaseLOver=HS^!"},
+    {"EnabledAgainAfterAnUnheardReleaseHighlightsWhenFocused",
+     "Enable=Nv Init Over=H^ PressL=P^ Disable=D^ ReleaseLOver Enable=N^ TickOff=Nv FocusIn=Sv "
+     "Over=HSv ReleaseLOver=HSv!"},
 };
 
 class ButtonBehaviorScript : public testing::TestWithParam<Script> {};

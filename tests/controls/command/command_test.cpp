@@ -95,6 +95,12 @@ TEST_F(CommandTest, ScriptedMouseAndFocusFollowTheButtonsStateMachine) {
          windows_.ClickAt(over);
        },
        StatePicture::kDisable, FaceState::kFocusedHover, 1},
+      {"enabled again, its first click clicks",
+       [&] {
+         button_.SetEnabled(true);
+         windows_.ClickAt(over);
+       },
+       StatePicture::kHighLightSelect, FaceState::kFocusedHover, 2},
   };
   LoadWith(PropertyBag());
   button_.Initialize();

@@ -1,7 +1,8 @@
 // A program on the X11 backend with the desktop's file chooser, driven by the end-to-end test
 // under Xvfb. Its first argument is the folder that alone makes up PATH, so that the stand-in the
 // test wrote there is all it finds; no session bus is reachable. The chooser runs over a shown
-// form whose 100 ms timer reports each tick, then the answer is reported.
+// form whose 100 ms timer reports each tick, then the answer is reported; an optional third
+// argument asks that many times in a row.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -30,10 +31,12 @@ int main(int argc, char** argv) {
   form.Show();
   Timer ticker(&form, 100, true);
   ticker.on_timer = [] { std::puts("tick"); };
-  std::string file(255, '\0');
-  OpenFileNameA request{form.hWnd(), "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0", file.data(), 255, argv[2],
-                        "ﾌｧｲﾙを開く"};
-  const int result = GetOpenFileNameA(&request);
-  std::puts(("result " + std::to_string(result) + " " + file.c_str()).c_str());
+  for (int ask = argc > 3 ? std::atoi(argv[3]) : 1; ask > 0; --ask) {
+    std::string file(255, '\0');
+    OpenFileNameA request{
+        form.hWnd(), "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0", file.data(), 255, argv[2], "ﾌｧｲﾙを開く"};
+    const int result = GetOpenFileNameA(&request);
+    std::puts(("result " + std::to_string(result) + " " + file.c_str()).c_str());
+  }
   return 0;
 }

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/support/temp_folder.h"
 
@@ -63,6 +65,51 @@ TEST(PosixProfileStore, LoadTellsMissingFromUnreadableAndFailedReplaceLeavesTheO
   EXPECT_EQ(EntriesIn(locked), 1);
   ::chmod(file.c_str(), 0);
   EXPECT_EQ(store.Load(file).state, State::kUnreadable);
+}
+
+// Settings kept in a folder of their own (dotfiles) are linked into place. A replacement goes to
+// the file the links lead to, by a temporary file in that file's folder, and the links stay; when
+// nothing can be written, the message says why and names where the links lead.
+TEST(PosixProfileStore, ReplaceWritesThroughLinksAndLeavesThemLinks) {
+  struct Case {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> links;  // Made in order; "@" is the folder.
+    std::string written;  // The file that gets the bytes; empty when none may,
+    std::string says;     // and then part of the message on standard error.
+  };
+  const Case cases[] = {
+      {"a relative link", {{"c/Corvane.ini", "../d/Corvane.ini"}}, "d/Corvane.ini", ""},
+      {"a chain",
+       {{"c/Corvane.ini", "@/c/next"}, {"c/next", "../d/Corvane.ini"}},
+       "d/Corvane.ini",
+       ""},
+      {"a dangling link", {{"c/Corvane.ini", "../d/new.ini"}}, "d/new.ini", ""},
+      {"one into no folder", {{"c/Corvane.ini", "../no/a.ini"}}, "", "(a link to @/c/../no/a.ini)"},
+      {"a loop", {{"c/Corvane.ini", "loop"}, {"c/loop", "Corvane.ini"}}, "", "cannot be followed"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test_support::TempFolder temp;
+    const auto at = [&temp](std::string text) {
+      if (const std::size_t i = text.find('@'); i != text.npos) text.replace(i, 1, temp.path());
+      return text;
+    };
+    std::filesystem::create_directory(temp / "c");
+    std::filesystem::create_directory(temp / "d");
+    WriteFileBytes(temp / "d/Corvane.ini", "old");
+    for (const auto& [name, to] : c.links) std::filesystem::create_symlink(at(to), temp / name);
+
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(PosixProfileStore().Replace(temp / "c/Corvane.ini", "new"), !c.written.empty());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find(at(c.says)), said.npos) << said;
+    for (const auto& [name, to] : c.links)
+      EXPECT_EQ(std::filesystem::read_symlink(temp / name), at(to));
+    EXPECT_EQ(EntriesIn(temp / "c"), static_cast<long>(c.links.size()));
+    EXPECT_EQ(EntriesIn(temp / "d"), c.written == "d/new.ini" ? 2 : 1) << "a temporary file left";
+    EXPECT_EQ(ReadFileBytes(temp / "d/Corvane.ini"), c.written == "d/Corvane.ini" ? "new" : "old");
+    EXPECT_EQ(ReadFileBytes(temp / "d/new.ini"), c.written == "d/new.ini" ? "new" : "");
+  }
 }
 
 }  // namespace
