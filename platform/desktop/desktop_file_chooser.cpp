@@ -3,9 +3,9 @@
 #include <iterator>
 #include <string>
 
+#include "os/warn.h"
 #include "platform/desktop/command_chooser.h"
 #include "platform/desktop/portal_chooser.h"
-#include "platform/log/warn.h"
 
 namespace corvane::platform {
 
