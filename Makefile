@@ -2,7 +2,8 @@
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps build test test-asan fuzz bench run format clean preview-image install deb
+.PHONY: deps build test test-asan fuzz bench run format clean preview-image install deb \
+  windows-deps windows test-windows
 
 PREFIX ?= /usr/local
 
@@ -56,6 +57,18 @@ deb: deps
 	cd build && cpack -G DEB
 	tools/check-deb.sh build/corvane_*.deb build
 
+# The Windows build: cross-built with MinGW-w64 into build-windows/, its tests run under Wine in a
+# prefix of its own there. Its packages are apart from the Linux build's (tools/packages-windows.txt).
+windows-deps:
+	@tools/deps.sh tools/packages-windows.txt
+
+windows: windows-deps
+	cmake --preset windows $(CMAKE_FLAGS) >/dev/null
+	cmake --build build-windows -j$(JOBS)
+
+test-windows: windows
+	cd build-windows && WINEPREFIX=$(CURDIR)/build-windows/wine ctest --output-on-failure -j$(JOBS)
+
 run: build
 	@tools/run.sh
 
@@ -63,4 +76,4 @@ format:
 	git ls-files -co --exclude-standard "*.cpp" "*.h" | xargs clang-format -i
 
 clean:
-	rm -rf build build-asan build-bench build-fuzz
+	rm -rf build build-asan build-bench build-fuzz build-windows

@@ -35,9 +35,16 @@ int32_t Metallic(uint32_t destination, uint32_t source, int32_t relief, int32_t 
 }  // namespace
 }  // namespace corvane
 
-extern "C" __attribute__((visibility("default"))) int32_t GPX_Metallic(
-    uint32_t destination, uint32_t source, int32_t relief, int32_t phase, int32_t variant,
-    int32_t* result) {
+// The library's one export. On PE, marking it keeps the linker from exporting everything else.
+#if defined(_WIN32)
+#define CORVANE_EXPORT __declspec(dllexport)
+#else
+#define CORVANE_EXPORT __attribute__((visibility("default")))
+#endif
+
+extern "C" CORVANE_EXPORT int32_t GPX_Metallic(uint32_t destination, uint32_t source,
+                                               int32_t relief, int32_t phase, int32_t variant,
+                                               int32_t* result) {
   const int32_t status = corvane::Metallic(destination, source, relief, phase, variant);
   if (result != nullptr) *result = status;
   return status;

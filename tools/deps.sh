@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in tools/packages.txt that are not installed yet.
+# Installs the Debian packages listed in a package list (default tools/packages.txt) that are not
+# installed yet.
 # Quick when everything is there: it asks dpkg first and runs apt-get only for what is missing.
 set -euo pipefail
-list="$(dirname "$0")/packages.txt"
+list=${1:-"$(dirname "$0")/packages.txt"}
 mapfile -t wanted < <(sed -e 's/#.*//' -e 's/[[:space:]]//g' "$list" | grep .)
 missing=()
 for pkg in "${wanted[@]}"; do
