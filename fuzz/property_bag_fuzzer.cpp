@@ -13,6 +13,7 @@
 #include "controls/command/command.h"
 #include "controls/frame/gfx_frame_x.h"
 #include "fuzz/fuzz_input.h"
+#include "os/font_loader.h"
 #include "os/service.h"
 #include "platform/fake/fake_event_loop.h"
 #include "platform/fake/fake_font_loader.h"

@@ -62,13 +62,4 @@ class Font {
   virtual int Kerning(char32_t /*left*/, char32_t /*right*/) { return 0; }
 };
 
-// Opens faces for font specs. Installed as a platform service (os/service.h).
-class FontLoader {
- public:
-  virtual ~FontLoader() = default;
-  // A face for the requested font at `pixel_size`. An unknown face name falls back to the system's
-  // default face; nullptr only when the system has no usable font at all.
-  virtual std::unique_ptr<Font> Open(const FontSpec& spec, int pixel_size) = 0;
-};
-
 }  // namespace corvane::gfx

@@ -120,12 +120,6 @@ void PaintWithLook(Surface& surface, FontFace& face, const Layout& layout, const
 FontFace::FontFace(std::unique_ptr<Font> font, bool underline, bool strikethrough)
     : font_(std::move(font)), underline_(underline), strikethrough_(strikethrough) {}
 
-std::optional<FontFace> FontFace::Open(FontLoader& loader, const FontSpec& spec, int dpi) {
-  std::unique_ptr<Font> font = loader.Open(spec, FontPixelSize(spec.points, dpi));
-  if (!font) return std::nullopt;
-  return FontFace(std::move(font), spec.underline, spec.strikethrough);
-}
-
 const Glyph& FontFace::GlyphFor(char32_t code_point) {
   auto found = glyphs_.find(code_point);
   if (found == glyphs_.end()) {

@@ -18,10 +18,6 @@ class FontFace {
  public:
   FontFace(std::unique_ptr<Font> font, bool underline, bool strikethrough);
 
-  // Opens spec through the loader at the pixel size its points give at `dpi`; nullopt only when
-  // the loader has no font at all.
-  static std::optional<FontFace> Open(FontLoader& loader, const FontSpec& spec, int dpi);
-
   const FontMetrics& metrics() const { return font_->Metrics(); }
   bool underline() const { return underline_; }
   bool strikethrough() const { return strikethrough_; }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "os/font_loader.h"
 #include "os/service.h"
 #include "os/window.h"
 
@@ -10,7 +11,7 @@ namespace corvane::platform {
 std::optional<gfx::FontFace> OpenScreenFont(const gfx::FontSpec& spec) {
   if (!Service<gfx::FontLoader>::Installed()) return std::nullopt;
   const int dpi = static_cast<int>(std::lround(Service<WindowService>::Get().Dpi()));
-  return gfx::FontFace::Open(Service<gfx::FontLoader>::Get(), spec, dpi);
+  return gfx::OpenFace(Service<gfx::FontLoader>::Get(), spec, dpi);
 }
 
 }  // namespace corvane::platform

@@ -18,6 +18,7 @@
 #include "controls/command/state_pictures.h"
 #include "gfx/stretch_blit.h"
 #include "gfx/text.h"
+#include "os/font_loader.h"
 #include "platform/fonts/system_font_loader.h"
 #include "platform/posix/replace_file.h"
 #include "tools/encode/png_encode.h"
@@ -78,7 +79,7 @@ int main(int argc, char** argv) {
   const std::filesystem::path output = argv[1];
   const controls::StatePictures pictures = controls::DrawStatePictures();
   corvane::platform::SystemFontLoader fonts;
-  std::optional<gfx::FontFace> font = gfx::FontFace::Open(fonts, controls::kDialogCaptionFont, 96);
+  std::optional<gfx::FontFace> font = gfx::OpenFace(fonts, controls::kDialogCaptionFont, 96);
 
   // The faces at their real size: one row per look, Cmd_Set then Cmd_BGM.
   const controls::StoredCommand& set = controls::kDialogCommands[0];

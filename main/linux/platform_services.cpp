@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "gfx/font.h"
+#include "os/font_loader.h"
 #include "os/service.h"
 #include "platform/desktop/desktop_file_chooser.h"
 #include "platform/desktop/xdg_launcher.h"

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "os/font_loader.h"
+
 namespace corvane::gfx {
 
 namespace {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "gfx/font.h"
+#include "os/font_loader.h"
 
 namespace corvane::gfx {
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "os/font_loader.h"
 #include "platform/fonts/font_candidates.h"
 #include "platform/fonts/freetype_font.h"
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "gfx/font.h"
+#include "os/font_loader.h"
 
 namespace corvane::platform {
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "gfx/text.h"
+#include "os/font_loader.h"
 #include "resources/scene/canvas.h"
 
 namespace corvane::dialog_art {
@@ -70,9 +71,9 @@ gfx::Surface Background() {
 std::optional<gfx::Surface> Title(gfx::FontLoader& fonts, gfx::ColorRef paper) {
   // At 72 dots per inch a point is a pixel.
   std::optional<gfx::FontFace> name =
-      gfx::FontFace::Open(fonts, gfx::FontSpec{"DejaVu Sans", 21, 700, false, false, false, 0}, 72);
+      gfx::OpenFace(fonts, gfx::FontSpec{"DejaVu Sans", 21, 700, false, false, false, 0}, 72);
   std::optional<gfx::FontFace> tag =
-      gfx::FontFace::Open(fonts, gfx::FontSpec{"DejaVu Sans", 9, 400, false, false, false, 0}, 72);
+      gfx::OpenFace(fonts, gfx::FontSpec{"DejaVu Sans", 9, 400, false, false, false, 0}, 72);
   if (!name || !tag) return std::nullopt;
 
   // The name's coverage, drawn white on black, becomes the mask of a polished-steel fill.

@@ -5,6 +5,7 @@
 #include "gfx/color.h"
 #include "gfx/font.h"
 #include "gfx/surface.h"
+#include "os/font_loader.h"
 
 namespace corvane::dialog_art {
 

@@ -6,6 +6,7 @@
 #include "core/effect_library.h"
 #include "gfx/font.h"
 #include "gfx/surface.h"
+#include "os/font_loader.h"
 #include "resources/preview/metallic_strip.h"
 
 namespace corvane {

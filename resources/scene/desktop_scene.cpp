@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "os/font_loader.h"
 #include "resources/scene/scene_parts.h"
 
 namespace corvane {
@@ -30,7 +31,7 @@ std::optional<gfx::FontFace> OpenFace(gfx::FontLoader& loader, const char* face,
   if (pixels < kSmallestReadableFont) return std::nullopt;
   // At 72 dots per inch a point is a pixel, so the size asked for is the size drawn.
   const gfx::FontSpec spec{face, pixels, weight, false, false, false, 128};
-  return gfx::FontFace::Open(loader, spec, 72);
+  return gfx::OpenFace(loader, spec, 72);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "gfx/font.h"
 #include "gfx/surface.h"
+#include "os/font_loader.h"
 
 namespace corvane {
 

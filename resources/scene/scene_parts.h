@@ -6,6 +6,7 @@
 
 #include "gfx/font.h"
 #include "gfx/text.h"
+#include "os/font_loader.h"
 #include "resources/scene/canvas.h"
 
 namespace corvane::scene {

@@ -6,6 +6,7 @@
 #include <limits>
 #include <tuple>
 
+#include "os/font_loader.h"
 #include "platform/fake/fake_font_loader.h"
 #include "tests/gfx/raster_test_util.h"
 
@@ -40,7 +41,7 @@ void ExpectPixels(const Surface& surface, ColorRef background, std::initializer_
 
 class TextTest : public ::testing::Test {
  protected:
-  FontFace Open(FontSpec spec = kDialogFont) { return *FontFace::Open(loader_, spec, 96); }
+  FontFace Open(FontSpec spec = kDialogFont) { return *OpenFace(loader_, spec, 96); }
   FakeFontLoader loader_;
 };
 

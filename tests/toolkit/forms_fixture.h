@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "os/font_loader.h"
 #include "os/service.h"
 #include "platform/fake/fake_event_loop.h"
 #include "platform/fake/fake_font_loader.h"

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "os/font_loader.h"
 #include "platform/fonts/system_font_loader.h"
 #include "resources/scene/desktop_scene.h"
 #include "tests/e2e/xvfb_fixture.h"

@@ -13,6 +13,7 @@
 
 #include "gfx/blit.h"
 #include "gfx/stretch_blit.h"
+#include "os/font_loader.h"
 #include "platform/fonts/system_font_loader.h"
 #include "platform/posix/replace_file.h"
 #include "resources/dialog/dialog_art.h"

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/effect_library.h"
+#include "os/font_loader.h"
 #include "platform/fonts/system_font_loader.h"
 #include "platform/posix/dlopen_libraries.h"
 #include "platform/posix/replace_file.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gfx/blit.h"
+#include "os/font_loader.h"
 #include "resources/scene/desktop_scene.h"
 #include "resources/scene/scene_parts.h"
 

@@ -7,6 +7,7 @@
 #include "gfx/font.h"
 #include "gfx/geometry.h"
 #include "gfx/surface.h"
+#include "os/font_loader.h"
 
 namespace corvane {
 

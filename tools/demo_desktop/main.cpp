@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "os/event_loop.h"
+#include "os/font_loader.h"
 #include "os/service.h"
 #include "os/window.h"
 #include "platform/fonts/system_font_loader.h"

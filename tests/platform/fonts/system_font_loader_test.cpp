@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "gfx/text.h"
+#include "os/font_loader.h"
 
 namespace corvane::platform {
 namespace {
@@ -46,7 +47,7 @@ TEST(SystemFontLoader, JapaneseFaceNamesResolveAndUnknownOnesFallBackToAFontThat
 }
 
 TEST(SystemFontLoader, DialogFontIsThirteenPixelsAt96Dpi) {
-  auto face = gfx::FontFace::Open(Loader(), kDialogFont, 96);
+  auto face = gfx::OpenFace(Loader(), kDialogFont, 96);
   ASSERT_TRUE(face);
   const gfx::FontMetrics& metrics = face->metrics();
   EXPECT_EQ(metrics.height, metrics.ascent + metrics.descent);

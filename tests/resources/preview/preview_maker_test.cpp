@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "os/font_loader.h"
 #include "platform/fonts/system_font_loader.h"
 #include "platform/posix/dlopen_libraries.h"
 

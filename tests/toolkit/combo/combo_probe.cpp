@@ -9,6 +9,7 @@
 
 #include "controls/command/command.h"
 #include "os/event_loop.h"
+#include "os/font_loader.h"
 #include "os/service.h"
 #include "platform/fonts/system_font_loader.h"
 #include "platform/x11/platform.h"
