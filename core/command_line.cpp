@@ -3,6 +3,7 @@
 #include <charconv>
 #include <system_error>
 
+#include "gfx/ascii.h"
 #include "os/runtime.h"
 #include "os/service.h"
 
@@ -32,8 +33,7 @@ std::string ArgumentText() {
 
 char ModeLetter(std::string_view argument_text) {
   if (argument_text.size() < 2) return '\0';
-  const char c = argument_text[1];
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  return gfx::AsciiUpper(argument_text[1]);
 }
 
 std::string HostWindowVariable() {

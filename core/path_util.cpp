@@ -15,6 +15,9 @@ bool FileExists(std::string path) {
   return file.is_open();
 }
 
+// Not std::filesystem::path::parent_path: on POSIX that splits at "/" alone, while a settings
+// file carried over from Windows names its music as C:\Music\a.mp3, and on Windows it keeps the
+// separator after a drive ("C:\" where this gives "C:").
 std::string GetFolder(const std::string& path) {
   const std::size_t last = path.find_last_of("/:\\");
   if (last == std::string::npos) return {};

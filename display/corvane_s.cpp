@@ -1,6 +1,5 @@
 #include "display/corvane_s.h"
 
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -8,6 +7,7 @@
 #include "core/command_line.h"
 #include "core/shared_state.h"
 #include "display/strip_motion.h"
+#include "gfx/ascii.h"
 #include "music/cd_player.h"
 #include "music/file_player.h"
 #include "os/event_loop.h"
@@ -28,9 +28,7 @@ constexpr const char* kCaption = "Corvane_Main";
 
 // The music file's type: its last three characters, upper-cased. A shorter name is its own type.
 std::string MusicFileType(const std::string& file) {
-  std::string type = file.size() > 3 ? file.substr(file.size() - 3) : file;
-  for (char& c : type) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return type;
+  return gfx::AsciiUpper(file.size() > 3 ? file.substr(file.size() - 3) : file);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "core/number_text.h"
 #include "core/shared_state.h"
+#include "gfx/ascii.h"
 #include "music/mci_text.h"
 #include "winapi/winmm.h"
 
@@ -26,11 +27,8 @@ void Send(const char* command) {
 }
 
 // Every failure text of MciQuery, and the service's error texts, contain "ERR" in some case.
-bool IsFailure(std::string answer) {
-  for (char& c : answer) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return answer.find("ERR") != std::string::npos;
+bool IsFailure(const std::string& answer) {
+  return gfx::AsciiUpper(answer).find("ERR") != std::string::npos;
 }
 
 // One poll of the disc: its current track, that it has tracks, and its mode; then a stopped disc

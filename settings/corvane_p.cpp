@@ -159,7 +159,8 @@ std::string Corvane_P::RepeatTrackText() const { return BGM_Repeat.Text(); }
 // Each step stands alone: one that cannot be carried out is skipped and the next one runs.
 void Corvane_P::Form_Load() {
   using namespace platform;
-  // 1, 2: exactly the background's size, centred across and a third of the way down.
+  // The dialog takes exactly the background's size, centred across the screen and a third of the
+  // way down.
   const float tx = TwipsPerPixelX();
   const float ty = TwipsPerPixelY();
   const Size screen = ScreenSizePixels();
@@ -168,27 +169,28 @@ void Corvane_P::Form_Load() {
   Move(left * static_cast<double>(tx), top * static_cast<double>(ty),
        kWidth * static_cast<double>(tx), kHeight * static_cast<double>(ty));
 
-  // 3: the buttons, in control order.
+  // The buttons start their state machines and leave polls, in control order.
   for (Control* control : Controls()) {
     if (auto* command = dynamic_cast<controls::Command*>(control)) command->Initialize();
   }
-  // 4.
+  // The background shows, with the labels on it.
   Pic_C.Refresh();
-  // 5 to 7: the marks and the controls that go with the kind, as choosing it again would set them.
+  // The option marks and the controls that go with the stored kind are set as choosing it would.
   SelectKind(BGM_Kind);
-  // 8, 9: the track's text first, then the list: empty, "1" to "30".
+  // The track box takes its text first, then its list: empty, then "1" to "30".
   BGM_Repeat.SetText(TwoHashes(BGM_RepeatTrack));
   for (int track = 0; track <= 30; ++track) BGM_Repeat.AddItem(TwoHashes(track));
-  // 10.
+  // The stored music file, or nothing when there is none or it has gone.
   lbl_Fname.SetCaption(BGM_File);
-  // 11: the frames on the picture take its colour, so their corners and shadows blend into it.
+  // The frames on the picture take its colour, so their corners and shadows blend into it.
   const gfx::ColorRef colour = GetPixel(Pic_C.hDC(), 100, 100);
   if (colour != gfx::kInvalidColor) {
     for (controls::GFXFrameX* frame : {&GFXFrameX1, &GFXFrameX3, &GFXFrameX4}) {
       frame->SetBackColour(colour);
     }
   }
-  // 12, 13: the zoom grows out of the pointer.
+  // The dialog opens with a zoom that grows out of the pointer, or out of the screen's corner when
+  // the pointer cannot be found.
   Point pointer;
   if (GetCursorPos(&pointer) != 0) {
     Zoom_X = static_cast<std::int16_t>(pointer.x);
@@ -198,7 +200,7 @@ void Corvane_P::Form_Load() {
     Zoom_Y = 0;
   }
   ZoomOpen(hWnd());
-  // 14.
+  // Every control shows its own pointer again, whatever the screen-wide pointer was.
   SetScreenPointer(CursorService::kScreenPointerDefault);
 }
 

@@ -62,12 +62,6 @@ class Control {
   const CustomCursor& MouseIcon() const { return mouse_icon_; }
   void SetMouseIcon(const CustomCursor& icon);
 
-  // Place in the form's Tab order: ascending, ties in control order. A new control comes last.
-  int TabIndex() const { return tab_index_; }
-  void SetTabIndex(int index) { tab_index_ = index; }
-  // Whether Tab stops at the control; a click focuses it either way.
-  bool TabStop() const { return tab_stop_; }
-  void SetTabStop(bool tab_stop) { tab_stop_ = tab_stop; }
   // Whether the control can take the focus now: a kind that takes it, visible and enabled together
   // with all its containers below the form.
   bool Focusable() const;
@@ -121,8 +115,6 @@ class Control {
   Rect bounds_;
   bool visible_ = true;
   bool enabled_ = true;
-  bool tab_stop_ = true;
-  int tab_index_ = 0;
   PointerShape mouse_pointer_ = PointerShape::kDefault;
   CustomCursor mouse_icon_;
   int pressed_button_ = 0;

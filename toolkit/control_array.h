@@ -21,7 +21,6 @@ class ControlArray {
     }
     return *it->second;
   }
-  void Unload(int index) { items_.erase(index); }
 
   // The element at index; nullptr when there is none (the original's "control array element
   // does not exist" error).
@@ -30,13 +29,6 @@ class ControlArray {
     return it == items_.end() ? nullptr : it->second.get();
   }
   T& operator()(int index) const { return *items_.at(index); }
-  bool Contains(int index) const { return items_.count(index) != 0; }
-  int Count() const { return static_cast<int>(items_.size()); }
-  int LBound() const { return items_.empty() ? 0 : items_.begin()->first; }
-  int UBound() const { return items_.empty() ? -1 : items_.rbegin()->first; }
-
-  auto begin() const { return items_.begin(); }
-  auto end() const { return items_.end(); }
 
  private:
   std::map<int, std::unique_ptr<T>> items_;

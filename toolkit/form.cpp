@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gfx/ascii.h"
 #include "os/event_loop.h"
 #include "os/service.h"
 #include "toolkit/timer.h"
@@ -110,8 +111,9 @@ void Form::SiteHostedControls() {
   for (Control* control : std::vector<Control*>(controls_)) {
     auto* hosted = dynamic_cast<UserControl*>(control);
     if (hosted == nullptr) continue;
-    const auto stored = std::ranges::find_if(
-        stored_, [hosted](const StoredInstance& s) { return SameName(s.name, hosted->Name()); });
+    const auto stored = std::ranges::find_if(stored_, [hosted](const StoredInstance& s) {
+      return gfx::EqualIgnoringAsciiCase(s.name, hosted->Name());
+    });
     hosted->Site(stored != stored_.end() ? &stored->properties : nullptr);
   }
 }
@@ -121,8 +123,9 @@ void Form::SaveInstances() {
     auto* hosted = dynamic_cast<UserControl*>(control);
     if (hosted == nullptr) continue;
     PropertyBag bag = hosted->Save();
-    const auto stored = std::ranges::find_if(
-        stored_, [hosted](const StoredInstance& s) { return SameName(s.name, hosted->Name()); });
+    const auto stored = std::ranges::find_if(stored_, [hosted](const StoredInstance& s) {
+      return gfx::EqualIgnoringAsciiCase(s.name, hosted->Name());
+    });
     if (stored != stored_.end()) {
       stored->properties = std::move(bag);
     } else {

@@ -114,7 +114,6 @@ class Form : public WindowedControl {
   bool active_ = false;
   std::vector<Timer*> timers_;
   std::vector<Control*> controls_;
-  int next_tab_index_ = 0;
   Control* focus_ = nullptr;
   Control* hovered_ = nullptr;
   std::vector<StoredInstance> stored_;

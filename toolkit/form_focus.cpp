@@ -13,10 +13,7 @@ bool WindowFocusable(const Form& form) { return form.hWnd() != 0 && form.Visible
 
 }  // namespace
 
-void Form::Register(Control* control) {
-  controls_.push_back(control);
-  control->tab_index_ = next_tab_index_++;
-}
+void Form::Register(Control* control) { controls_.push_back(control); }
 
 void Form::Unregister(Control* control) {
   std::erase(controls_, control);
@@ -26,10 +23,8 @@ void Form::Unregister(Control* control) {
 
 Control* Form::NextInTabOrder(const Control* from, bool backward) const {
   std::vector<Control*> order;
-  std::ranges::copy_if(controls_, std::back_inserter(order), [from](Control* c) {
-    return c == from || (c->TabStop() && c->Focusable());
-  });
-  std::ranges::stable_sort(order, {}, &Control::TabIndex);
+  std::ranges::copy_if(controls_, std::back_inserter(order),
+                       [from](Control* c) { return c == from || c->Focusable(); });
   if (backward) std::ranges::reverse(order);
   const auto at = std::ranges::find(order, from);
   // Start after `from`, or at the beginning when nothing has the focus, and wrap around.

@@ -27,7 +27,6 @@ class Label : public Control {
   void SetCaption(std::string caption);
   const gfx::FontSpec& Font() const { return font_; }
   void SetFont(const gfx::FontSpec& font);
-  gfx::ColorRef ForeColor() const { return fore_color_; }
   void SetForeColor(gfx::ColorRef color);
   // Each line starts at the left edge, or is centred in the label's width.
   void SetAlignment(Alignment alignment);

@@ -2,21 +2,17 @@
 
 #include <algorithm>
 
+#include "gfx/ascii.h"
+
 namespace corvane::platform {
 
 namespace {
 
-char FoldCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 auto Named(std::string_view name) {
-  return [name](const PropertyBag::Entry& e) { return SameName(e.name, name); };
+  return [name](const PropertyBag::Entry& e) { return gfx::EqualIgnoringAsciiCase(e.name, name); };
 }
 
 }  // namespace
-
-bool SameName(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) { return FoldCase(x) == FoldCase(y); });
-}
 
 std::optional<std::int64_t> PropertyBag::IntegerOf(const PropertyValue& value) {
   if (const auto* v = std::get_if<std::int32_t>(&value)) return *v;

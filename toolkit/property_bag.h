@@ -80,9 +80,6 @@ class PropertyBag {
   std::vector<Entry> entries_;
 };
 
-// Whether two names are the same without regard to the case of ASCII letters.
-bool SameName(std::string_view a, std::string_view b);
-
 // The host stores a control's extent in HIMETRIC, hundredths of a millimetre: 2540 HIMETRIC make an
 // inch, as do 1440 twips. Both conversions round to the nearest unit, halves away from zero.
 constexpr std::int32_t HimetricToTwips(std::int32_t himetric) {

@@ -20,7 +20,6 @@ class Timer {
   Timer(const Timer&) = delete;
   Timer& operator=(const Timer&) = delete;
 
-  std::uint32_t Interval() const { return interval_ms_; }
   void SetInterval(std::uint32_t interval_ms);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);

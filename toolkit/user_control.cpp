@@ -43,7 +43,6 @@ void UserControl::Site(const PropertyBag* stored) {
     InitProperties();
   }
   sited_ = true;
-  changed_ = false;
   Resize();
 }
 
@@ -55,12 +54,10 @@ PropertyBag UserControl::Save() {
   bag.WriteProperty(
       kExtentY, TwipsToHimetric(RoundTwips(FromPixelsY(bounds().Height(), ScaleMode::kTwips))), 0);
   WriteProperties(bag);
-  changed_ = false;
   return bag;
 }
 
 void UserControl::PropertyChanged(std::string_view name) {
-  changed_ = true;
   if (on_property_changed) on_property_changed(name);
 }
 

@@ -24,7 +24,6 @@ class UserControl : public WindowedControl {
   const std::string& Name() const { return name_; }
 
   // Whether a click or Tab gives the control the focus.
-  bool CanGetFocus() const { return can_get_focus_; }
   void SetCanGetFocus(bool can) { can_get_focus_ = can; }
 
   // The container's background colour and font at this moment.
@@ -35,10 +34,8 @@ class UserControl : public WindowedControl {
   // takes its extent from them and then ReadProperties runs; without, InitProperties runs. The
   // first Resize follows either way, as the host places the control.
   void Site(const PropertyBag* stored);
-  // The extent, then the control's own entries (WriteProperties). Clears Changed.
+  // The extent, then the control's own entries (WriteProperties).
   PropertyBag Save();
-  // Whether a property changed since the control was sited or saved.
-  bool Changed() const { return changed_; }
   // Whether the host has created or loaded the control yet.
   bool Sited() const { return sited_; }
   // Called with the property's name whenever the control reports a change.
@@ -69,7 +66,6 @@ class UserControl : public WindowedControl {
   std::string name_;
   bool can_get_focus_ = true;
   bool sited_ = false;
-  bool changed_ = false;
 };
 
 }  // namespace corvane::platform

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "gfx/blit.h"
-#include "gfx/stretch_blit.h"
 #include "os/service.h"
 #include "toolkit/caption_font.h"
 #include "toolkit/form.h"
@@ -155,20 +154,6 @@ void WindowedControl::SetFont(const gfx::FontSpec& font) {
 
 void WindowedControl::TellChildren(std::string_view ambient_name) {
   for (Control* child : std::vector<Control*>(children_)) child->AmbientChanged(ambient_name);
-}
-
-bool WindowedControl::PaintPicture(const gfx::Surface& picture, double x, double y, double width,
-                                   double height, double src_x, double src_y, double src_width,
-                                   double src_height) {
-  const auto px = [this](double v) { return ToPixelsX(v, scale_mode_); };
-  const auto py = [this](double v) { return ToPixelsY(v, scale_mode_); };
-  const int left = px(x);
-  const int top = py(y);
-  const int src_left = px(src_x);
-  const int src_top = py(src_y);
-  return gfx::StretchBlit(image_, left, top, px(x + width) - left, py(y + height) - top, picture,
-                          src_left, src_top, px(src_x + src_width) - src_left,
-                          py(src_y + src_height) - src_top);
 }
 
 void WindowedControl::Cls() {

@@ -47,13 +47,6 @@ class WindowedControl : public Control, public WindowListener {
   const gfx::FontSpec& Font() const { return font_; }
   void SetFont(const gfx::FontSpec& font);
 
-  // Copies the src_width x src_height block of picture at (src_x, src_y) into the width x height
-  // block of the image at (x, y), stretching or shrinking without smoothing; every coordinate is
-  // in this control's scale units. Both blocks convert edge by edge to whole pixels, so blocks
-  // that meet in scale units meet in pixels. Returns whether a pixel was copied.
-  bool PaintPicture(const gfx::Surface& picture, double x, double y, double width, double height,
-                    double src_x, double src_y, double src_width, double src_height);
-
   // Shows the image, with the windowless children over it, in the window.
   void Refresh();
   // Shows only area of it (in pixels), for a caller that knows the rest of the window already

@@ -34,7 +34,6 @@ struct Reaction {
 class ButtonBehavior {
  public:
   FaceState state() const { return state_; }
-  bool button_held() const { return button_held_; }
   bool gradient_reversed() const { return gradient_reversed_; }
   bool enabled() const { return enabled_; }
 

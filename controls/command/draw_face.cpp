@@ -21,6 +21,8 @@ struct Channels {
   std::uint16_t red;
   std::uint16_t green;
   std::uint16_t blue;
+
+  constexpr bool operator==(const Channels&) const = default;
 };
 
 constexpr int HexDigit(char c) {
@@ -38,8 +40,13 @@ constexpr Channels ReadColourLiteral(std::string_view literal) {
 
 constexpr Channels kWhite = ReadColourLiteral("&HFFFFFF");
 constexpr Channels kFaceTint = ReadColourLiteral("&HC6C5D7");
-static_assert(kFaceTint.red == 0xC600 && kFaceTint.green == 0xC500 && kFaceTint.blue == 0xD700);
-static_assert(kWhite.red == 0xFF00 && kWhite.blue == 0xFF00);
+static_assert(kFaceTint == Channels{0xC600, 0xC500, 0xD700});
+static_assert(kWhite == Channels{0xFF00, 0xFF00, 0xFF00});
+// The two colours hold few of the digits; every one of them, in either case, reads here.
+static_assert(ReadColourLiteral("&H0A1B2C") == Channels{0x0A00, 0x1B00, 0x2C00});
+static_assert(ReadColourLiteral("&H3D4E5F") == Channels{0x3D00, 0x4E00, 0x5F00});
+static_assert(ReadColourLiteral("&H6a7b8c") == Channels{0x6A00, 0x7B00, 0x8C00});
+static_assert(ReadColourLiteral("&H9dFeAf") == Channels{0x9D00, 0xFE00, 0xAF00});
 
 gfx::GradientVertex Vertex(int x, int y, Channels colour) {
   return gfx::GradientVertex{x, y, colour.red, colour.green, colour.blue};

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <mutex>
 
+#include "gfx/ascii.h"
 #include "os/cd_disc.h"
 #include "os/readable_file.h"
 #include "os/warn.h"
@@ -31,9 +32,7 @@ void QuietLog(cdio_log_level_t level, const char message[]) {
 
 bool IsCueSheet(const std::string& name) {
   if (name.size() < 4) return false;
-  std::string extension = name.substr(name.size() - 4);
-  for (char& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return extension == ".cue";
+  return gfx::EqualIgnoringAsciiCase(std::string_view(name).substr(name.size() - 4), ".cue");
 }
 
 // Reads the table of contents, or says what is wrong with it.

@@ -1,6 +1,6 @@
 #include "platform/desktop/chooser_text.h"
 
-#include <cctype>
+#include "gfx/ascii.h"
 
 namespace corvane::platform {
 
@@ -22,14 +22,14 @@ bool UsablePath(std::string_view path) {
 std::string AnyCaseGlob(std::string_view glob) {
   std::string out;
   for (const char c : glob) {
-    const unsigned char u = static_cast<unsigned char>(c);
-    if (std::isalpha(u) == 0) {
+    const char lower = gfx::AsciiLower(c), upper = gfx::AsciiUpper(c);
+    if (lower == upper) {
       out += c;
       continue;
     }
     out += '[';
-    out += static_cast<char>(std::tolower(u));
-    out += static_cast<char>(std::toupper(u));
+    out += lower;
+    out += upper;
     out += ']';
   }
   return out;

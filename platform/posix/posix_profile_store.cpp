@@ -1,9 +1,10 @@
 #include "platform/posix/posix_profile_store.h"
 
 #include <errno.h>
-#include <sys/stat.h>
 
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "os/warn.h"
 #include "platform/posix/read_file.h"
@@ -13,29 +14,23 @@ namespace corvane::platform {
 
 namespace {
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
 // Creates folder and its missing parents, private to the user as per-user settings folders are.
-bool MakeFolders(const std::string& folder) {
-  struct stat info {};
-  if (::stat(folder.c_str(), &info) == 0) {
-    if (S_ISDIR(info.st_mode)) return true;
-    errno = ENOTDIR;
-    return false;
+bool MakeFolders(const std::filesystem::path& folder, std::error_code& error) {
+  // Only the folders made here become private; those that already exist keep their permissions.
+  std::filesystem::path existing = folder;
+  while (!existing.empty() && !std::filesystem::exists(existing, error)) {
+    existing = existing.parent_path();
   }
-  if (errno != ENOENT) return false;
-  const std::string parent = FolderOf(folder);
-  if (parent != folder && !MakeFolders(parent)) return false;
-  return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
+  if (!std::filesystem::create_directories(folder, error)) return !error;
+  for (std::filesystem::path made = folder; made != existing; made = made.parent_path()) {
+    std::filesystem::permissions(made, std::filesystem::perms::owner_all, error);
+    if (error) return false;
+  }
+  return true;
 }
 
-bool Fail(const std::string& path, const char* what) {
-  Warn("%s: %s: %s", path.c_str(), what, std::strerror(errno));
+bool Fail(const std::string& path, const char* what, const std::string& why) {
+  Warn("%s: %s: %s", path.c_str(), what, why.c_str());
   return false;
 }
 
@@ -55,18 +50,22 @@ ProfileFile PosixProfileStore::Load(const std::string& path) {
 }
 
 bool PosixProfileStore::Replace(const std::string& path, const std::string& bytes) {
-  const std::string folder = FolderOf(path);
-  if (!MakeFolders(folder)) return Fail(folder, "cannot create the folder");
+  // A bare file name lives in the working folder, which exists already.
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  std::error_code error;
+  if (!folder.empty() && !MakeFolders(folder, error)) {
+    return Fail(folder.string(), "cannot create the folder", error.message());
+  }
 
   const char* failed_step = nullptr;
   if (ReplaceFile(path, bytes, &failed_step)) return true;
   // A write through a link fails at the file the link leads to, which the message must name for
   // the user to find it.
-  const int error = errno;
+  const int failure = errno;
   std::string target;
   const bool linked = FollowLinks(path, &target) && target != path;
-  errno = error;
-  return Fail(linked ? path + " (a link to " + target + ")" : path, failed_step);
+  return Fail(linked ? path + " (a link to " + target + ")" : path, failed_step,
+              std::strerror(failure));
 }
 
 }  // namespace corvane::platform

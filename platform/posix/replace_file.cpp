@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "platform/posix/file_descriptor.h"
 
 namespace corvane::platform {
@@ -23,13 +25,6 @@ bool WriteAll(int fd, std::string_view bytes) {
     done += static_cast<std::size_t>(written);
   }
   return true;
-}
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
 }
 
 bool Failed(const char** failed_step, const char* step) {
@@ -103,7 +98,9 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, const char** f
   }
 
   // Makes the rename itself durable; the new content is already in place either way.
-  FileDescriptor folder_fd(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  std::string folder = std::filesystem::path(target).parent_path();
+  if (folder.empty()) folder = ".";
+  FileDescriptor folder_fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (folder_fd.get() >= 0) ::fsync(folder_fd.get());
   return true;
 }

@@ -26,8 +26,6 @@ class ComboBox : public WindowedControl {
   std::string Text() const { return model_.Text(); }
   void SetText(std::string_view utf8);
   void AddItem(std::string text);
-  int ListCount() const { return model_.list().Count(); }
-  const std::string& List(int index) const { return model_.list().Item(index); }
   // The chosen entry, or -1 when the text names none.
   int ListIndex() const { return model_.ListIndex(); }
   void SetListIndex(int index);

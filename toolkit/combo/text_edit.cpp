@@ -13,11 +13,6 @@ void TextEdit::SetText(std::string_view utf8) {
 
 std::string TextEdit::Text() const { return gfx::EncodeUtf8(text_); }
 
-std::string TextEdit::SelectedText() const {
-  return gfx::EncodeUtf8(
-      std::u32string_view(text_).substr(SelectionStart(), SelectionEnd() - SelectionStart()));
-}
-
 void TextEdit::Insert(std::string_view utf8) {
   // Line breaks and other controls have no place in a one-line field.
   std::u32string typed = gfx::DecodeUtf8(utf8);

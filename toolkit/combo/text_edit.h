@@ -15,7 +15,6 @@ class TextEdit {
   // Replaces the text and puts the caret at its end with nothing selected.
   void SetText(std::string_view utf8);
   std::string Text() const;
-  std::string SelectedText() const;
 
   std::size_t Length() const { return text_.size(); }
   std::size_t Caret() const { return caret_; }

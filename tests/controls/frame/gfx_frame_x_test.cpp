@@ -58,6 +58,7 @@ TEST_F(GFXFrameXTest, SettingAPropertyAppliesItsLimitTellsTheHostAndRedraws) {
       {"ShadowOpacity", &Frame::SetShadowOpacity, &Frame::ShadowOpacity, 150, 100},
       {"ShadowOpacity", &Frame::SetShadowOpacity, &Frame::ShadowOpacity, 50, 50},  // unchanged
       {"CornerDepth", &Frame::SetCornerDepth, &Frame::CornerDepth, 60, 50},
+      {"CornerDepth", &Frame::SetCornerDepth, &Frame::CornerDepth, -1, 0},
       {"FrameStyle", &Frame::SetFrameStyle, &Frame::FrameStyle, 7, 7},
       {"BackColourIs", &Frame::SetBackColourIs, &Frame::BackColourIs, -4, -4},
   };

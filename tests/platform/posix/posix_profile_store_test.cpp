@@ -31,10 +31,12 @@ TEST(PosixProfileStore, ReplaceWritesExactBytesInPrivateFoldersAndLeavesNothingE
   ::chmod(path.c_str(), 0640);
   ASSERT_TRUE(store.Replace(path, "new"));
   EXPECT_EQ(ReadFileBytes(path), "new");
-  struct stat folder {
-  }, file{};
+  struct stat parent {
+  }, folder{}, file{};
+  ::stat((temp / "config").c_str(), &parent);
   ::stat((temp / "config/corvane").c_str(), &folder);
   ::stat(path.c_str(), &file);
+  EXPECT_EQ(parent.st_mode & 07777, 0700u) << "every folder made is private, not the last alone";
   EXPECT_EQ(folder.st_mode & 07777, 0700u);
   EXPECT_EQ(file.st_mode & 07777, 0640u) << "the replacement keeps the old file's permissions";
   EXPECT_EQ(EntriesIn(temp / "config/corvane"), 1) << "no temporary file left behind";

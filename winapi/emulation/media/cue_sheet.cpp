@@ -1,7 +1,8 @@
 #include "winapi/emulation/media/cue_sheet.h"
 
-#include <cctype>
 #include <cstdio>
+
+#include "gfx/ascii.h"
 
 namespace corvane::platform {
 
@@ -28,11 +29,6 @@ std::vector<std::string> Words(std::string_view line) {
   return words;
 }
 
-std::string Upper(std::string word) {
-  for (char& c : word) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return word;
-}
-
 // "mm:ss:ff" in sectors (75 a second).
 std::optional<std::int32_t> Sectors(const std::string& time) {
   unsigned minutes = 0;
@@ -47,7 +43,7 @@ std::optional<std::int32_t> Sectors(const std::string& time) {
 }
 
 std::optional<CueSheet::FileType> FileTypeOf(const std::string& word) {
-  const std::string type = Upper(word);
+  const std::string type = gfx::AsciiUpper(word);
   if (type == "BINARY") return CueSheet::FileType::kBinary;
   if (type == "MOTOROLA") return CueSheet::FileType::kMotorola;
   if (type == "WAVE") return CueSheet::FileType::kWave;
@@ -66,7 +62,7 @@ std::optional<CueSheet> ParseCueSheet(std::string_view text, std::string& proble
     ++line_number;
     const std::vector<std::string> words = Words(line);
     if (words.empty()) continue;
-    const std::string command = Upper(words[0]);
+    const std::string command = gfx::AsciiUpper(words[0]);
     const std::string where = "line " + std::to_string(line_number) + ": ";
     if (command == "FILE") {
       const auto type = words.size() == 3 ? FileTypeOf(words[2]) : std::nullopt;
@@ -85,7 +81,7 @@ std::optional<CueSheet> ParseCueSheet(std::string_view text, std::string& proble
         problem = where + "a track number outside 1 to 99";
         return std::nullopt;
       }
-      sheet.files.back().tracks.push_back({number, Upper(words[2]) == "AUDIO", -1});
+      sheet.files.back().tracks.push_back({number, gfx::AsciiUpper(words[2]) == "AUDIO", -1});
     } else if (command == "INDEX" && words.size() == 3 && std::atoi(words[1].c_str()) == 1) {
       const auto start = Sectors(words[2]);
       if (sheet.files.empty() || sheet.files.back().tracks.empty() || !start) {

@@ -4,6 +4,8 @@
 #include <span>
 #include <vector>
 
+#include "gfx/ascii.h"
+
 namespace corvane::platform {
 
 namespace {
@@ -14,14 +16,6 @@ struct Token {
 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string ToLower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = Lower(c);
-  return lower;
-}
 
 // Runs of blanks separate tokens. A token that starts with a double quote ends at the next one,
 // with no escapes, so a path with blanks is written in quotes; the closing quote must be followed
@@ -103,7 +97,7 @@ std::size_t MatchWords(std::string_view words, const std::vector<Token>& tokens,
     const std::string_view word = words.substr(0, space);
     if (at + count >= tokens.size()) return 0;
     const Token& token = tokens[at + count];
-    if (token.quoted || ToLower(token.text) != word) return 0;
+    if (token.quoted || gfx::AsciiLower(token.text) != word) return 0;
     ++count;
     words = space == std::string_view::npos ? std::string_view() : words.substr(space + 1);
   }
@@ -144,7 +138,7 @@ MCIERROR Store(const Keyword& keyword, const Token* argument, MciRequest& reques
       request.shareable = true;
       break;
     case Slot::kType:
-      request.type = ToLower(argument->text);
+      request.type = gfx::AsciiLower(argument->text);
       break;
     case Slot::kAlias:
       request.alias = argument->text;
@@ -165,7 +159,7 @@ MCIERROR Store(const Keyword& keyword, const Token* argument, MciRequest& reques
       break;
     case Slot::kSet:
       request.item = keyword.words;
-      request.value = ToLower(argument->text);
+      request.value = gfx::AsciiLower(argument->text);
       break;
   }
   return 0;
@@ -209,7 +203,7 @@ MCIERROR ParseMciCommand(std::string_view command, MciRequest& request) {
   if (tokens.empty()) return kMciErrMissingCommandString;
 
   const Grammar* grammar = nullptr;
-  const std::string verb = ToLower(tokens[0].text);
+  const std::string verb = gfx::AsciiLower(tokens[0].text);
   for (const Grammar& candidate : kGrammars) {
     if (!tokens[0].quoted && candidate.verb == verb) grammar = &candidate;
   }

@@ -2,18 +2,9 @@
 
 #include <algorithm>
 
+#include "gfx/ascii.h"
+
 namespace corvane::platform {
-
-namespace {
-
-bool SameName(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; };
-    return lower(x) == lower(y);
-  });
-}
-
-}  // namespace
 
 MciSession::~MciSession() { CloseAll(); }
 
@@ -29,7 +20,7 @@ MCIERROR MciSession::Execute(std::string_view command, std::string& answer) {
 
   if (request.verb == MciVerb::kOpen) return Open(request, answer);
   if (request.verb == MciVerb::kClose) return Close(request);
-  if (SameName(request.device, "all")) return kMciErrCannotUseAll;
+  if (gfx::EqualIgnoringAsciiCase(request.device, "all")) return kMciErrCannotUseAll;
   OpenDevice* open = FindDevice(request.device);
   if (open == nullptr) return kMciErrInvalidDeviceName;
   MciDevice& device = *open->device;
@@ -59,7 +50,7 @@ void MciSession::CloseAll() {
 }
 
 MCIERROR MciSession::Open(const MciRequest& request, std::string& answer) {
-  if (SameName(request.device, "all")) return kMciErrCannotUseAll;
+  if (gfx::EqualIgnoringAsciiCase(request.device, "all")) return kMciErrCannotUseAll;
   const DeviceType* type = nullptr;
   MciOpenRequest open;
   open.shareable = request.shareable;
@@ -89,12 +80,12 @@ MCIERROR MciSession::Open(const MciRequest& request, std::string& answer) {
 }
 
 MCIERROR MciSession::Close(const MciRequest& request) {
-  if (SameName(request.device, "all")) {
+  if (gfx::EqualIgnoringAsciiCase(request.device, "all")) {
     CloseAll();
     return 0;
   }
   const auto it = std::find_if(devices_.begin(), devices_.end(), [&](const OpenDevice& open) {
-    return SameName(open.alias, request.device);
+    return gfx::EqualIgnoringAsciiCase(open.alias, request.device);
   });
   if (it == devices_.end()) return kMciErrInvalidDeviceName;
   devices_.erase(it);
@@ -103,7 +94,7 @@ MCIERROR MciSession::Close(const MciRequest& request) {
 
 const MciSession::DeviceType* MciSession::FindType(std::string_view name) const {
   for (const DeviceType& type : types_) {
-    if (SameName(type.name, name)) return &type;
+    if (gfx::EqualIgnoringAsciiCase(type.name, name)) return &type;
   }
   return nullptr;
 }
@@ -117,7 +108,7 @@ const MciSession::DeviceType* MciSession::TypeForFile(std::string_view path) con
   const std::string_view extension = path.substr(dot + 1);
   for (const DeviceType& type : types_) {
     for (const std::string& known : type.extensions) {
-      if (SameName(known, extension)) return &type;
+      if (gfx::EqualIgnoringAsciiCase(known, extension)) return &type;
     }
   }
   return nullptr;
@@ -125,7 +116,7 @@ const MciSession::DeviceType* MciSession::TypeForFile(std::string_view path) con
 
 MciSession::OpenDevice* MciSession::FindDevice(std::string_view alias) {
   for (OpenDevice& open : devices_) {
-    if (SameName(open.alias, alias)) return &open;
+    if (gfx::EqualIgnoringAsciiCase(open.alias, alias)) return &open;
   }
   return nullptr;
 }

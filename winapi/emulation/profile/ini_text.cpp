@@ -1,5 +1,6 @@
 #include "winapi/emulation/profile/ini_text.h"
 
+#include "gfx/ascii.h"
 #include "os/code_page.h"
 
 namespace corvane::platform {
@@ -11,8 +12,6 @@ constexpr std::string_view kLineEnd = "\r\n";
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v' || c == '\x1a';
 }
-
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool IsQuote(char c) { return c == '"' || c == '\''; }
 
@@ -36,7 +35,7 @@ bool ProfileNamesEqual(std::string_view a, std::string_view b) {
     if (IsProfileLeadByte(a[i]) && i + 1 < a.size()) {
       if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
       ++i;
-    } else if (FoldAscii(a[i]) != FoldAscii(b[i])) {
+    } else if (gfx::AsciiLower(a[i]) != gfx::AsciiLower(b[i])) {
       return false;
     }
   }

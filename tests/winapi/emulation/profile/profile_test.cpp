@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "os/code_page.h"
 #include "os/service.h"
@@ -19,12 +22,30 @@ TEST(ProfileCodePage, ConvertsExactlyOrNotAtAll) {
   // Backslash and tilde stay ASCII; 0x5C as a trail byte belongs to its kanji.
   const std::string utf8 = "BGM区分ﾘﾋﾟ\\~/表\0"s,
                     cp932 = "BGM\x8B\xE6\x95\xAA\xD8\xCB\xDF\\~/\x95\x5C\0"s;
-  EXPECT_EQ(ToProfileCodePage(utf8), cp932);
-  EXPECT_EQ(FromProfileCodePage(cp932), utf8);
   for (const std::string& text : {"😀"s, "ok\xE6\x97"s})
     EXPECT_EQ(ToProfileCodePage(text), std::nullopt);
   for (const std::string& text : {"\x80"s, "ab\x95"s})
     EXPECT_EQ(FromProfileCodePage(text), std::nullopt);
+  // After the failures: a conversion that failed halfway leaves nothing behind for the next.
+  EXPECT_EQ(ToProfileCodePage(utf8), cp932);
+  EXPECT_EQ(FromProfileCodePage(cp932), utf8);
+}
+
+TEST(ProfileCodePage, ConvertsOnSeveralThreadsAtOnce) {
+  std::string utf8, cp932;
+  for (int i = 0; i < 64; ++i) utf8 += "C:/音楽/ﾘﾋﾟ区分" + std::to_string(i);
+  cp932 = ToProfileCodePage(utf8).value_or("");
+  std::atomic<int> wrong = 0;
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&] {
+      for (int i = 0; i < 300; ++i) {
+        if (ToProfileCodePage(utf8) != cp932 || FromProfileCodePage(cp932) != utf8) ++wrong;
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(wrong, 0);
 }
 
 class ProfileTest : public ::testing::Test {
