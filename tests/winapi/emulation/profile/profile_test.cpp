@@ -4,8 +4,7 @@
 #include <string>
 
 #include "os/code_page.h"
-#include "os/service.h"
-#include "platform/fake/fake_profile_store.h"
+#include "tests/support/platform_test.h"
 #include "winapi/kernel32.h"
 
 namespace corvane::platform {
@@ -27,11 +26,7 @@ TEST(ProfileCodePage, ConvertsExactlyOrNotAtAll) {
     EXPECT_EQ(FromProfileCodePage(text), std::nullopt);
 }
 
-class ProfileTest : public ::testing::Test {
- protected:
-  FakeProfileStore store_;
-  ScopedService<ProfileStore> installed_{store_};
-};
+using ProfileTest = test_support::PlatformTest;
 
 TEST_F(ProfileTest, ReadsCodePage932BytesAndCutsThemToTheBuffer) {
   // Names are trimmed, and every text ends at its first NUL.
