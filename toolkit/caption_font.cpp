@@ -8,7 +8,6 @@
 namespace corvane::platform {
 
 std::optional<gfx::FontFace> OpenScreenFont(const gfx::FontSpec& spec) {
-  if (!Service<gfx::FontLoader>::Installed()) return std::nullopt;
   const int dpi = static_cast<int>(std::lround(Service<WindowService>::Get().Dpi()));
   return gfx::FontFace::Open(Service<gfx::FontLoader>::Get(), spec, dpi);
 }

@@ -15,14 +15,8 @@ namespace corvane::platform {
 namespace {
 WindowService& Windows() { return Service<WindowService>::Get(); }
 
-// The window service makes the images, so that large ones can be shown without a copy.
-std::optional<gfx::Surface> NewImage(int width, int height) {
-  if (!Service<WindowService>::Installed()) return gfx::Surface::Create(width, height);
-  return Windows().CreateImage(width, height);
-}
-
 void DropImage(gfx::Surface& image) {
-  if (Service<WindowService>::Installed()) Windows().ReleaseImage(image);
+  Windows().ReleaseImage(image);
   image = gfx::Surface();
 }
 }  // namespace
@@ -100,7 +94,8 @@ void WindowedControl::ResizeImage(int width, int height) {
   if (width == image_.width() && height == image_.height()) return;
   gfx::Surface resized;
   if (width > 0 && height > 0) {
-    if (auto created = NewImage(width, height)) resized = std::move(*created);
+    // The window service makes the images, so that large ones can be shown without a copy.
+    if (auto created = Windows().CreateImage(width, height)) resized = std::move(*created);
   }
   if (!resized.empty()) {
     // A new surface is black already; filling a full-screen one with black again would be a
