@@ -26,10 +26,7 @@ std::uint32_t WindowId(std::string_view token) {
 
 }  // namespace
 
-std::string ArgumentText() {
-  using Runtime = platform::Service<platform::Runtime>;
-  return Runtime::Installed() ? Runtime::Get().ArgumentText() : std::string();
-}
+std::string ArgumentText() { return platform::Service<platform::Runtime>::Get().ArgumentText(); }
 
 char ModeLetter(std::string_view argument_text) {
   if (argument_text.size() < 2) return '\0';
@@ -37,9 +34,7 @@ char ModeLetter(std::string_view argument_text) {
 }
 
 std::string HostWindowVariable() {
-  using Runtime = platform::Service<platform::Runtime>;
-  return Runtime::Installed() ? Runtime::Get().EnvironmentValue("XSCREENSAVER_WINDOW")
-                              : std::string();
+  return platform::Service<platform::Runtime>::Get().EnvironmentValue("XSCREENSAVER_WINDOW");
 }
 
 std::optional<std::uint32_t> HostedWindow(std::string_view argument_text,

@@ -7,8 +7,7 @@
 
 namespace corvane {
 
-// The command line as the host gave it: the arguments joined by single blanks, or empty when no
-// runtime service is installed.
+// The command line as the host gave it: the arguments joined by single blanks.
 std::string ArgumentText();
 
 // The mode letter: the second character of the upper-cased argument text, or '\0' when the text is
@@ -21,7 +20,7 @@ char ModeLetter(std::string_view argument_text);
 std::optional<std::int32_t> HostWindowHandle(std::string_view argument_text);
 
 // The value of the environment variable that saver hosts of the X world name their window in,
-// XSCREENSAVER_WINDOW; empty when it is unset or no runtime service is installed.
+// XSCREENSAVER_WINDOW; empty when it is unset.
 std::string HostWindowVariable();
 
 // The window a saver host of the X world made for the saver to draw in, read from the argument

@@ -47,12 +47,8 @@ Corvane_S::Corvane_S(TimeOfDay& clock, RandomNumbers& random)
   on_load = [this] { Form_Load(); };
   on_unload = [] {
     // From now on an end request needs no music stopped: the loop just ends.
-    if (Service<platform::EventLoop>::Installed()) {
-      Service<platform::EventLoop>::Get().SetEndRequestHandler(nullptr);
-    }
-    if (Service<platform::PowerService>::Installed()) {
-      Service<platform::PowerService>::Get().SetMonitorHandler(nullptr);
-    }
+    Service<platform::EventLoop>::Get().SetEndRequestHandler(nullptr);
+    Service<platform::PowerService>::Get().SetMonitorHandler(nullptr);
   };
   on_key_down = [this](int key_code, int shift) { Form_KeyDown(key_code, shift); };
   // The saver ends at the press: a release may belong to a click made before it started.
@@ -68,7 +64,7 @@ Corvane_S::Corvane_S(TimeOfDay& clock, RandomNumbers& random)
 Corvane_S::~Corvane_S() { Unload(); }
 
 void Corvane_S::LoadEffectLibrary() {
-  if (effect_ || !Service<platform::Runtime>::Installed()) return;
+  if (effect_) return;
   const std::string path =
       Service<platform::Runtime>::Get().ProgramFolder() + "/" + platform::EffectLibrary::kFileName;
   effect_ = platform::EffectLibrary::Load(path);
@@ -81,9 +77,7 @@ void Corvane_S::Form_Load() {
   using namespace platform;
   LoadEffectLibrary();
   // A request to end (SIGTERM from an idle host) ends the saver as a key press would.
-  if (Service<EventLoop>::Installed()) {
-    Service<EventLoop>::Get().SetEndRequestHandler([this] { EndScreenSaver(); });
-  }
+  Service<EventLoop>::Get().SetEndRequestHandler([this] { EndScreenSaver(); });
 
   if (host_) {
     if (!EnterHost()) {
@@ -123,9 +117,7 @@ void Corvane_S::Form_Load() {
                       CopyExtent(Display.ScaleHeight()), Display.hDC(), 0, 0, kSrcCopy);
   Timer3.SetEnabled(true);
   // While the monitor is off no frame can be seen: the animation rests and the music plays on.
-  if (Service<PowerService>::Installed()) {
-    Service<PowerService>::Get().SetMonitorHandler([this](bool on) { Timer3.SetEnabled(on); });
-  }
+  Service<PowerService>::Get().SetMonitorHandler([this](bool on) { Timer3.SetEnabled(on); });
 }
 
 void Corvane_S::HostIn(platform::HWND host) {
@@ -217,7 +209,7 @@ void Corvane_S::EndScreenSaver() {
   // Start-up hid the pointer only in full-screen mode; with an empty command line it stayed.
   if (ModeLetter(ArgumentText()) == 'S') Cursor_HideCount = platform::ShowCursor(1);
   Unload();
-  if (Service<platform::EventLoop>::Installed()) Service<platform::EventLoop>::Get().Quit(0);
+  Service<platform::EventLoop>::Get().Quit(0);
 }
 
 }  // namespace corvane

@@ -10,14 +10,7 @@
 #include "core/command_line.h"
 #include "fuzz/fuzz_input.h"
 #include "main/startup.h"
-#include "os/service.h"
-#include "platform/fake/fake_cursor_service.h"
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_instance_lock.h"
-#include "platform/fake/fake_message_box.h"
-#include "platform/fake/fake_profile_store.h"
-#include "platform/fake/fake_runtime.h"
-#include "platform/fake/fake_window_service.h"
+#include "platform/fake/fake_platform.h"
 #include "tests/support/temp_folder.h"
 
 namespace corvane::fuzz {
@@ -50,26 +43,13 @@ class CountingForms final : public StartupForms {
 
 struct World {
   World() {
-    runtime.program_folder = folder.path();
-    runtime.settings_file_path = folder.path() + "/Corvane.ini";
+    fakes.runtime().program_folder = folder.path();
+    fakes.runtime().settings_file_path = folder.path() + "/Corvane.ini";
     std::ofstream(folder.path() + "/Corvane.dll") << "ELF";
   }
 
   test_support::TempFolder folder;
-  FakeRuntime runtime;
-  FakeProfileStore store;
-  fake::FakeEventLoop loop;
-  fake::FakeWindowService windows{loop};
-  fake::FakeCursorService cursor;
-  fake::FakeMessageBoxService message_box;
-  fake::FakeInstanceLock lock;
-  ScopedService<Runtime> runtime_service{runtime};
-  ScopedService<ProfileStore> store_service{store};
-  ScopedService<EventLoop> loop_service{loop};
-  ScopedService<WindowService> window_service{windows};
-  ScopedService<CursorService> cursor_service{cursor};
-  ScopedService<MessageBoxService> message_box_service{message_box};
-  ScopedService<InstanceLock> lock_service{lock};
+  fake::FakePlatform fakes;
 };
 
 }  // namespace
@@ -79,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace corvane;
   static fuzz::World world;
   const std::string arguments(reinterpret_cast<const char*>(data), size);
-  world.runtime.argument_text = arguments;
+  world.fakes.runtime().argument_text = arguments;
 
   fuzz::CountingForms forms;
   const StartupOutcome outcome = Main(forms);

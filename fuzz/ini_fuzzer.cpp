@@ -9,9 +9,7 @@
 #include "core/settings.h"
 #include "core/shared_state.h"
 #include "fuzz/fuzz_input.h"
-#include "os/service.h"
-#include "platform/fake/fake_profile_store.h"
-#include "platform/fake/fake_runtime.h"
+#include "platform/fake/fake_platform.h"
 #include "winapi/emulation/profile/ini_text.h"
 
 namespace corvane::fuzz {
@@ -42,13 +40,11 @@ void EditText(Fields& fields) {
 
 void Load(std::string_view file_bytes) {
   const std::string path = "/corvane-fuzz/Corvane.ini";
-  platform::FakeRuntime runtime;
-  runtime.program_folder = "/corvane-fuzz";
-  runtime.settings_file_path = path;
-  platform::FakeProfileStore store;
+  platform::fake::FakePlatform fakes;
+  fakes.runtime().program_folder = "/corvane-fuzz";
+  fakes.runtime().settings_file_path = path;
+  platform::FakeProfileStore& store = fakes.profile_store();
   store.files[path] = std::string(file_bytes);
-  const platform::ScopedService<platform::Runtime> runtime_service(runtime);
-  const platform::ScopedService<platform::ProfileStore> store_service(store);
 
   BGM_Kind = BGM_RepeatTrack = 0;
   BGM_File.clear();

@@ -13,11 +13,7 @@
 #include "controls/command/command.h"
 #include "controls/frame/gfx_frame_x.h"
 #include "fuzz/fuzz_input.h"
-#include "os/font_loader.h"
-#include "os/service.h"
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_font_loader.h"
-#include "platform/fake/fake_window_service.h"
+#include "platform/fake/fake_platform.h"
 #include "toolkit/form.h"
 #include "toolkit/stored_instance.h"
 
@@ -74,15 +70,6 @@ std::array<PropertyBag, 2> Bags(Fields& fields) {
   return {PropertyBag(std::move(entries[0])), PropertyBag(std::move(entries[1]))};
 }
 
-struct World {
-  fake::FakeEventLoop loop;
-  fake::FakeWindowService windows{loop};
-  gfx::FakeFontLoader fonts;
-  ScopedService<EventLoop> loop_service{loop};
-  ScopedService<WindowService> window_service{windows};
-  ScopedService<gfx::FontLoader> font_service{fonts};
-};
-
 // Loads a form whose frame and button read the stored instances, lets it draw, and saves it.
 std::vector<StoredInstance> LoadAndSave(fake::FakeEventLoop& loop,
                                         std::vector<StoredInstance> stored) {
@@ -128,12 +115,12 @@ bool SameEntries(const std::vector<StoredInstance>& first,
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvane::fuzz;
-  static World world;
+  static fake::FakePlatform fakes;
   Fields fields(data, size);
   std::array<PropertyBag, 2> bags = Bags(fields);
   const std::vector<StoredInstance> saved =
-      LoadAndSave(world.loop, {{"Frame", std::move(bags[0])}, {"Button", std::move(bags[1])}});
-  Require(SameEntries(saved, LoadAndSave(world.loop, saved)),
+      LoadAndSave(fakes.loop(), {{"Frame", std::move(bags[0])}, {"Button", std::move(bags[1])}});
+  Require(SameEntries(saved, LoadAndSave(fakes.loop(), saved)),
           "a saved form loads and saves again unchanged");
   return 0;
 }

@@ -10,6 +10,7 @@ namespace corvane::platform {
 class CaptureService {
  public:
   virtual ~CaptureService() = default;
+  static constexpr const char* kServiceName = "screen capture";
   // Copies the screen's pixels at source (screen coordinates) into destination at (dst_x, dst_y),
   // clipped to both. Returns false, leaving destination as it was, when the screen cannot be read.
   virtual bool CaptureScreen(const Rect& source, gfx::Surface& destination, int dst_x,

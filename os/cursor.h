@@ -21,6 +21,7 @@ enum class PointerShape { kDefault, kHourglass, kHand, kCustom };
 class CursorService {
  public:
   virtual ~CursorService() = default;
+  static constexpr const char* kServiceName = "cursor";
 
   // ShowCursor's display count: raised or lowered by one, with the pointer hidden while it is
   // below 0. Each service starts at 0. Returns the new count.

@@ -18,6 +18,7 @@ using FARPROC = void (*)();
 class DynamicLibraries {
  public:
   virtual ~DynamicLibraries() = default;
+  static constexpr const char* kServiceName = "dynamic library";
 
   // The module of the library file at path (a full path; a bare name is looked up the platform's
   // way), with all of its references resolved, or null when it cannot be loaded.

@@ -16,6 +16,7 @@ using WatchId = std::uint32_t;
 class EventLoop {
  public:
   virtual ~EventLoop() = default;
+  static constexpr const char* kServiceName = "event loop";
 
   // Starts a repeating timer. Intervals below the timer resolution (15.625 ms, 64 ticks a second)
   // are raised to it. Starting and stopping timers is allowed inside any handler, a tick included.

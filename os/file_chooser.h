@@ -21,6 +21,7 @@ struct FileChooserRequest {
 class FileChooser {
  public:
   virtual ~FileChooser() = default;
+  static constexpr const char* kServiceName = "file chooser";
   // Returns once the user has chosen (the full path) or given up, or the chooser failed or there
   // is none (nullopt). The event loop serves the program's windows and timers meanwhile.
   virtual std::optional<std::string> ChooseFileToOpen(const FileChooserRequest& request) = 0;

@@ -13,6 +13,7 @@ namespace corvane::gfx {
 class FontLoader {
  public:
   virtual ~FontLoader() = default;
+  static constexpr const char* kServiceName = "font loader";
   // A face for the requested font at `pixel_size`. An unknown face name falls back to the system's
   // default face; nullptr only when the system has no usable font at all.
   virtual std::unique_ptr<Font> Open(const FontSpec& spec, int pixel_size) = 0;

@@ -9,6 +9,7 @@ namespace corvane::platform {
 class InstanceLock {
  public:
   virtual ~InstanceLock() = default;
+  static constexpr const char* kServiceName = "instance lock";
 
   // True when this process holds the claim (a second call answers as the first did); false when
   // another process holds it. Where no claim can be made at all, true: the caption test remains.

@@ -8,6 +8,7 @@ namespace corvane::platform {
 class Launcher {
  public:
   virtual ~Launcher() = default;
+  static constexpr const char* kServiceName = "launcher";
   // Starts the opening and returns without waiting for it; false when it could not be started.
   virtual bool Open(std::string_view target) = 0;
 };

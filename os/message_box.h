@@ -10,6 +10,7 @@ namespace corvane::platform {
 class MessageBoxService {
  public:
   virtual ~MessageBoxService() = default;
+  static constexpr const char* kServiceName = "message box";
   // Shows caption and text (UTF-8) and returns when the user has dismissed the box.
   virtual void Show(std::string_view caption, std::string_view text) = 0;
 };

@@ -20,6 +20,7 @@ struct ProfileFile {
 class ProfileStore {
  public:
   virtual ~ProfileStore() = default;
+  static constexpr const char* kServiceName = "profile store";
 
   virtual ProfileFile Load(const std::string& path) = 0;
 

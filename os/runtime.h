@@ -8,6 +8,7 @@ namespace corvane::platform {
 class Runtime {
  public:
   virtual ~Runtime() = default;
+  static constexpr const char* kServiceName = "runtime";
 
   // The command line after the program's own path: its arguments joined with single blanks, as
   // the original platform passed it ("/p 1234", "/c:1234", or empty).

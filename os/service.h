@@ -1,21 +1,32 @@
 #pragma once
 
-#include <cassert>
+#include <cstdio>
+#include <cstdlib>
 
 namespace corvane::platform {
 
+// Ends the program when a service is asked for before anything installed it. That is a mistake in
+// the program (or in a test's set-up), never a state to carry on from, so it is reported in every
+// build type, not only where assertions are compiled in.
+[[noreturn]] inline void ServiceMissing(const char* name) {
+  std::fprintf(stderr, "corvane: the %s service was used before it was installed\n", name);
+  std::abort();
+}
+
 // Each platform service (windows, media, profile files, ...) is an abstract interface with one
-// installed implementation at a time. The program installs the real backends at start-up; a test
-// installs a fake for its own scope. The named operations of each service (mciSendStringA,
-// GetPrivateProfileStringA, ...) are free functions that call through the installed one.
+// installed implementation at a time, named by its kServiceName for the report above. The program
+// installs every real backend at start-up, before any of its code runs; a test installs a fake
+// platform (platform/fake/) for its own scope. The named operations of each service
+// (mciSendStringA, GetPrivateProfileStringA, ...) are free functions that call through the
+// installed one.
 template <class Interface>
 class Service {
  public:
   static Interface& Get() {
-    assert(Slot() != nullptr && "platform service used before it was installed");
-    return *Slot();
+    Interface* impl = Slot();
+    if (impl == nullptr) ServiceMissing(Interface::kServiceName);
+    return *impl;
   }
-  static bool Installed() { return Slot() != nullptr; }
 
   // Installs impl and returns the previous implementation (or nullptr).
   static Interface* Install(Interface* impl) {

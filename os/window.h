@@ -56,6 +56,7 @@ class WindowListener {
 class WindowService {
  public:
   virtual ~WindowService() = default;
+  static constexpr const char* kServiceName = "window";
 
   // Creates an unmapped window; listener (may be null) must outlive it. Returns 0 on failure,
   // for example when the parent does not exist.

@@ -44,9 +44,7 @@ gfx::Surface Decode(std::span<const unsigned char> bytes) {
 std::string TwoHashes(int number) { return number == 0 ? std::string() : std::to_string(number); }
 
 void SetScreenPointer(int code) {
-  if (platform::Service<platform::CursorService>::Installed()) {
-    platform::Service<platform::CursorService>::Get().SetScreenPointer(code);
-  }
+  platform::Service<platform::CursorService>::Get().SetScreenPointer(code);
 }
 
 // The label's boxes were laid out for a font narrower than the gothic the system has: a one-line

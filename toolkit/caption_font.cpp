@@ -9,7 +9,6 @@
 namespace corvane::platform {
 
 std::optional<gfx::FontFace> OpenScreenFont(const gfx::FontSpec& spec) {
-  if (!Service<gfx::FontLoader>::Installed()) return std::nullopt;
   const int dpi = static_cast<int>(std::lround(Service<WindowService>::Get().Dpi()));
   return gfx::OpenFace(Service<gfx::FontLoader>::Get(), spec, dpi);
 }

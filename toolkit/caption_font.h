@@ -12,7 +12,7 @@ namespace corvane::platform {
 inline const gfx::FontSpec kCaptionFont{"ＭＳ Ｐゴシック", 9.0F, 400, false, false, false, 128};
 
 // Opens spec at the screen's dpi (rounded to whole dots) through the installed font loader;
-// nullopt when no loader is installed or it has no font at all.
+// nullopt when it has no font at all.
 std::optional<gfx::FontFace> OpenScreenFont(const gfx::FontSpec& spec);
 
 }  // namespace corvane::platform

@@ -11,7 +11,7 @@
 namespace corvane::platform {
 
 namespace {
-EventLoop* Loop() { return Service<EventLoop>::Installed() ? &Service<EventLoop>::Get() : nullptr; }
+EventLoop& Loop() { return Service<EventLoop>::Get(); }
 }  // namespace
 
 Form::Form(std::string caption, BorderStyle border)
@@ -24,11 +24,11 @@ Form::~Form() {
   if (loaded_) {
     // Destroyed while loaded: no handler runs, but the program's count stays right.
     loaded_ = false;
-    if (EventLoop* loop = Loop()) loop->FormUnloaded();
+    Loop().FormUnloaded();
   }
 }
 
-int Form::LoadedCount() { return Loop() != nullptr ? Loop()->LoadedForms() : 0; }
+int Form::LoadedCount() { return Loop().LoadedForms(); }
 
 void Form::SetCaption(std::string caption) {
   caption_ = std::move(caption);
@@ -50,7 +50,7 @@ WindowDesc Form::Describe() const {
 void Form::Load() {
   if (loaded_) return;
   loaded_ = true;
-  if (EventLoop* loop = Loop()) loop->FormLoaded();
+  Loop().FormLoaded();
   Realize();
   SiteHostedControls();
   if (on_load) on_load();
@@ -70,7 +70,7 @@ void Form::Show(ShowMode mode) {
     Service<WindowService>::Get().GiveFocus(hWnd());
   }
   if (mode == ShowMode::kModal) {
-    Service<EventLoop>::Get().RunUntil([this] { return !loaded_; });
+    Loop().RunUntil([this] { return !loaded_; });
   }
 }
 
@@ -88,7 +88,7 @@ void Form::Unload() {
   SetVisible(false);
   loaded_ = false;
   unloading_ = false;
-  if (EventLoop* loop = Loop()) loop->FormUnloaded();
+  Loop().FormUnloaded();
 }
 
 void Form::WindowLost() { Unload(); }

@@ -98,7 +98,7 @@ void Form::PointerLeft(const WindowedControl* window) {
 }
 
 void Form::PointerShapeChanged(const Control* control) {
-  if (control != hovered_ || !Service<CursorService>::Installed()) return;
+  if (control != hovered_) return;
   if (control == nullptr) {
     Service<CursorService>::Get().SetControlPointer(PointerShape::kDefault);
   } else {

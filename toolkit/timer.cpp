@@ -12,7 +12,7 @@ Timer::Timer(Form* owner, std::uint32_t interval_ms, bool enabled)
 }
 
 Timer::~Timer() {
-  if (id_ != 0 && Service<EventLoop>::Installed()) Service<EventLoop>::Get().StopTimer(id_);
+  if (id_ != 0) Service<EventLoop>::Get().StopTimer(id_);
   if (owner_ != nullptr) owner_->RemoveTimer(this);
 }
 
@@ -28,7 +28,6 @@ void Timer::SetEnabled(bool enabled) {
 }
 
 void Timer::Restart() {
-  if (!Service<EventLoop>::Installed()) return;
   EventLoop& loop = Service<EventLoop>::Get();
   if (id_ != 0) loop.StopTimer(id_);
   id_ = 0;

@@ -7,10 +7,7 @@
 #include "display/corvane_s.h"
 #include "gfx/blit.h"
 #include "os/capture.h"
-#include "os/service.h"
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_runtime.h"
-#include "platform/fake/fake_window_service.h"
+#include "platform/fake/fake_platform.h"
 #include "platform/posix/dlopen_libraries.h"
 #include "platform/posix/posix_runtime.h"
 
@@ -42,19 +39,12 @@ class PatternScreen final : public CaptureService {
 // Display is hidden, so no presenting is measured: the window system's share is the X server's,
 // not ours.
 void BM_DisplayTick(benchmark::State& state) {
-  fake::FakeEventLoop loop;
-  fake::FakeWindowService windows(loop);
-  windows.SetScreen({1920, 1080}, 96);
-  PatternScreen screen;
-  DlopenLibraries libraries;
-  FakeRuntime runtime;
-  runtime.argument_text = "/s";
-  runtime.program_folder = PosixRuntime::FromMain(0, nullptr).ProgramFolder();
-  ScopedService<EventLoop> loop_service(loop);
-  ScopedService<WindowService> window_service(windows);
-  ScopedService<CaptureService> capture_service(screen);
-  ScopedService<DynamicLibraries> library_service(libraries);
-  ScopedService<Runtime> runtime_service(runtime);
+  fake::FakePlatform fakes;
+  fakes.windows().SetScreen({1920, 1080}, 96);
+  fakes.Replace<CaptureService>(std::make_unique<PatternScreen>());
+  fakes.Replace<DynamicLibraries>(std::make_unique<DlopenLibraries>());
+  fakes.runtime().argument_text = "/s";
+  fakes.runtime().program_folder = PosixRuntime::FromMain(0, nullptr).ProgramFolder();
 
   auto form = std::make_unique<Corvane_S>();
   form->Load();

@@ -8,11 +8,10 @@
 
 namespace corvane::platform::fake {
 
-// A screen whose pixels the test paints; capture copies from it, or fails when told to.
+// A screen whose pixels the test paints (or replaces); capture copies from it, or fails when told
+// to. The screen starts empty: a capture succeeds and copies nothing.
 class FakeCaptureService final : public CaptureService {
  public:
-  explicit FakeCaptureService(gfx::Surface screen) : screen_(std::move(screen)) {}
-
   bool CaptureScreen(const Rect& source, gfx::Surface& destination, int dst_x, int dst_y) override {
     ++captures_;
     if (on_capture) on_capture();

@@ -7,17 +7,12 @@
 #include <string>
 
 #include "core/shared_state.h"
-#include "os/service.h"
-#include "platform/fake/fake_profile_store.h"
-#include "platform/fake/fake_runtime.h"
+#include "tests/support/platform_test.h"
 #include "tests/support/temp_folder.h"
 
 namespace corvane {
 namespace {
 
-using platform::ProfileStore;
-using platform::Runtime;
-using platform::ScopedService;
 using test_support::TempFolder;
 
 // The keys as code page 932 bytes.
@@ -36,7 +31,7 @@ class FakeDialog final : public SettingsDialogView {
   std::string text_;
 };
 
-class SettingsTest : public ::testing::Test {
+class SettingsTest : public test_support::PlatformTest {
  protected:
   SettingsTest() {
     runtime_.program_folder = temp_.path();
@@ -55,10 +50,6 @@ class SettingsTest : public ::testing::Test {
   }
 
   TempFolder temp_;
-  platform::FakeRuntime runtime_;
-  platform::FakeProfileStore store_;
-  ScopedService<Runtime> installed_runtime_{runtime_};
-  ScopedService<ProfileStore> installed_store_{store_};
 };
 
 TEST_F(SettingsTest, LoadSettingsConvertsNumbersAndDropsMissingMusicFiles) {

@@ -2,22 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include "os/service.h"
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_window_service.h"
+#include "tests/support/platform_test.h"
 
 namespace corvane {
 namespace {
 
 using platform::Rect;
 
-TEST(Zoom, OpensFromThePointToTheWindowAndClosesBackIntoIt) {
-  platform::fake::FakeEventLoop loop;
-  platform::fake::FakeWindowService windows(loop);
-  platform::ScopedService<platform::WindowService> service(windows);
+using Zoom = test_support::PlatformTest;
+
+TEST_F(Zoom, OpensFromThePointToTheWindowAndClosesBackIntoIt) {
   platform::WindowDesc desc;
   desc.bounds = Rect{415, 235, 865, 554};
-  const platform::HWND dialog = windows.Create(desc, nullptr);
+  const platform::HWND dialog = windows_.Create(desc, nullptr);
   constexpr platform::HWND kGone = 0x7777;
 
   struct Case {
@@ -37,12 +34,12 @@ TEST(Zoom, OpensFromThePointToTheWindowAndClosesBackIntoIt) {
   Zoom_Y = 300;
   for (const Case& c : cases) {
     c.zoom(c.window);
-    ASSERT_FALSE(windows.Animations().empty());
-    const auto& [from, to] = windows.Animations().back();
+    ASSERT_FALSE(windows_.Animations().empty());
+    const auto& [from, to] = windows_.Animations().back();
     EXPECT_EQ(from, c.from);
     EXPECT_EQ(to, c.to);
   }
-  EXPECT_EQ(windows.Animations().size(), std::size(cases));
+  EXPECT_EQ(windows_.Animations().size(), std::size(cases));
 }
 
 }  // namespace

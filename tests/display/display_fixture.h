@@ -12,17 +12,8 @@
 #include "core/shared_state.h"
 #include "display/corvane_s.h"
 #include "music/cd_player.h"
-#include "os/service.h"
-#include "platform/fake/fake_capture_service.h"
-#include "platform/fake/fake_cursor_service.h"
-#include "platform/fake/fake_dynamic_libraries.h"
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_media_service.h"
-#include "platform/fake/fake_power_service.h"
-#include "platform/fake/fake_runtime.h"
-#include "platform/fake/fake_window_service.h"
+#include "tests/support/platform_test.h"
 #include "winapi/emulation/device_context.h"
-#include "winapi/emulation/media/media_service.h"
 
 // Corvane_S on fake services that write one journal together, so that a test sees the order in
 // which the form captured, played, showed, raised, started timers and ended.
@@ -99,7 +90,7 @@ inline std::int32_t InvertingEffect(std::uint32_t destination, std::uint32_t sou
 
 inline constexpr const char* kProgramFolder = "/opt/corvane";
 
-class DisplayTest : public ::testing::Test {
+class DisplayTest : public test_support::PlatformTest {
  protected:
   DisplayTest() {
     BGM_Kind = 0;
@@ -112,6 +103,7 @@ class DisplayTest : public ::testing::Test {
     const auto journal = [this](std::string entry) { journal_.push_back(std::move(entry)); };
     loop_.SetJournal(journal);
     media_.SetJournal(journal);
+    capture_.screen() = PatternScreen();
     capture_.on_capture = [this] { journal_.emplace_back("capture"); };
     runtime_.argument_text = "/s";
     runtime_.program_folder = kProgramFolder;
@@ -139,24 +131,8 @@ class DisplayTest : public ::testing::Test {
   const gfx::Surface& Shown() { return windows_.Find(form_->Display.hWnd())->presented; }
 
   Journal journal_;
-  platform::fake::FakeEventLoop loop_;
-  platform::fake::FakeWindowService windows_{loop_};
-  platform::FakeMediaService media_;
-  platform::fake::FakeCaptureService capture_{PatternScreen()};
-  platform::fake::FakeCursorService cursor_;
-  platform::fake::FakePowerService power_;
-  platform::FakeDynamicLibraries libraries_;
-  platform::FakeRuntime runtime_;
   FixedClock clock_;
   ScriptedRandom random_;
-  platform::ScopedService<platform::EventLoop> loop_service_{loop_};
-  platform::ScopedService<platform::WindowService> window_service_{windows_};
-  platform::ScopedService<platform::MediaService> media_service_{media_};
-  platform::ScopedService<platform::CaptureService> capture_service_{capture_};
-  platform::ScopedService<platform::CursorService> cursor_service_{cursor_};
-  platform::ScopedService<platform::PowerService> power_service_{power_};
-  platform::ScopedService<platform::DynamicLibraries> library_service_{libraries_};
-  platform::ScopedService<platform::Runtime> runtime_service_{runtime_};
   std::unique_ptr<Corvane_S> form_;
 };
 

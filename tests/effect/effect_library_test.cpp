@@ -6,7 +6,7 @@
 #include <string>
 #include <tuple>
 
-#include "platform/fake/fake_dynamic_libraries.h"
+#include "tests/support/platform_test.h"
 
 namespace corvane::platform {
 namespace {
@@ -21,15 +21,15 @@ std::int32_t RecordingMetallic(std::uint32_t destination, std::uint32_t source, 
   return 7;
 }
 
+using EffectLibraryTest = test_support::PlatformTest;
+
 // The entry point gets the arguments in order; the library stays loaded exactly as long as a hold
 // on it lives, moved or assigned over; a missing library or entry point keeps nothing loaded.
-TEST(EffectLibrary, CallsTheEntryPointAndHoldsTheLibraryAsLongAsItLives) {
-  FakeDynamicLibraries libraries;
-  ScopedService<DynamicLibraries> service{libraries};
+TEST_F(EffectLibraryTest, CallsTheEntryPointAndHoldsTheLibraryAsLongAsItLives) {
   const std::string path = "/opt/c/Corvane.dll";
-  libraries.Provide(path, {{"GPX_Metallic", reinterpret_cast<FARPROC>(&RecordingMetallic)}});
-  libraries.Provide("/opt/c/Other.dll",
-                    {{"Something", reinterpret_cast<FARPROC>(&RecordingMetallic)}});
+  libraries_.Provide(path, {{"GPX_Metallic", reinterpret_cast<FARPROC>(&RecordingMetallic)}});
+  libraries_.Provide("/opt/c/Other.dll",
+                     {{"Something", reinterpret_cast<FARPROC>(&RecordingMetallic)}});
   {
     auto first = EffectLibrary::Load(path);
     ASSERT_TRUE(first.has_value());
@@ -39,15 +39,15 @@ TEST(EffectLibrary, CallsTheEntryPointAndHoldsTheLibraryAsLongAsItLives) {
     EXPECT_EQ(last_call, std::make_tuple(0x10001u, 0x10002u, 4, 255, 3, &result));
     EffectLibrary moved = std::move(*first);
     first.reset();
-    EXPECT_EQ(libraries.LoadCount(path), 1) << "a moved-from hold releases nothing";
+    EXPECT_EQ(libraries_.LoadCount(path), 1) << "a moved-from hold releases nothing";
     auto second = EffectLibrary::Load(path);
     moved = std::move(*second);
-    EXPECT_EQ(libraries.LoadCount(path), 1) << "assigning over a hold releases it";
+    EXPECT_EQ(libraries_.LoadCount(path), 1) << "assigning over a hold releases it";
   }
-  EXPECT_EQ(libraries.LoadCount(path), 0);
+  EXPECT_EQ(libraries_.LoadCount(path), 0);
   EXPECT_FALSE(EffectLibrary::Load("/opt/c/Missing.dll").has_value());
   EXPECT_FALSE(EffectLibrary::Load("/opt/c/Other.dll").has_value());
-  EXPECT_EQ(libraries.LoadCount("/opt/c/Other.dll"), 0);
+  EXPECT_EQ(libraries_.LoadCount("/opt/c/Other.dll"), 0);
 }
 
 }  // namespace

@@ -7,14 +7,7 @@
 #include <vector>
 
 #include "core/shared_state.h"
-#include "os/service.h"
-#include "platform/fake/fake_cursor_service.h"
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_instance_lock.h"
-#include "platform/fake/fake_message_box.h"
-#include "platform/fake/fake_profile_store.h"
-#include "platform/fake/fake_runtime.h"
-#include "platform/fake/fake_window_service.h"
+#include "tests/support/platform_test.h"
 #include "tests/support/temp_folder.h"
 #include "winapi/user32.h"
 
@@ -34,7 +27,7 @@ class RecordingForms : public StartupForms {
   std::vector<std::string> calls;
 };
 
-class StartupTest : public ::testing::Test {
+class StartupTest : public test_support::PlatformTest {
  protected:
   StartupTest() {
     runtime_.program_folder = folder_.path();
@@ -53,20 +46,6 @@ class StartupTest : public ::testing::Test {
   }
 
   test_support::TempFolder folder_;
-  platform::FakeRuntime runtime_;
-  platform::FakeProfileStore store_;
-  platform::fake::FakeEventLoop loop_;
-  platform::fake::FakeWindowService windows_{loop_};
-  platform::fake::FakeCursorService cursor_;
-  platform::fake::FakeMessageBoxService message_box_;
-  platform::fake::FakeInstanceLock lock_;
-  platform::ScopedService<platform::Runtime> runtime_service_{runtime_};
-  platform::ScopedService<platform::ProfileStore> store_service_{store_};
-  platform::ScopedService<platform::EventLoop> loop_service_{loop_};
-  platform::ScopedService<platform::WindowService> window_service_{windows_};
-  platform::ScopedService<platform::CursorService> cursor_service_{cursor_};
-  platform::ScopedService<platform::MessageBoxService> message_box_service_{message_box_};
-  platform::ScopedService<platform::InstanceLock> lock_service_{lock_};
   RecordingForms forms_;
 };
 

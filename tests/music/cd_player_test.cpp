@@ -3,33 +3,28 @@
 #include <gtest/gtest.h>
 
 #include "core/shared_state.h"
-#include "os/service.h"
-#include "platform/fake/fake_media_service.h"
+#include "tests/support/platform_test.h"
 #include "winapi/emulation/media/media_service.h"
 
 namespace corvane {
 namespace {
 
-using platform::FakeMediaService;
 using Commands = std::vector<std::string>;
 
 constexpr const char* kTrack = "status cdaudio current track";
 constexpr const char* kCount = "status cdaudio number of tracks";
 constexpr const char* kMode = "status cdaudio mode";
 
-class CdPlayer : public ::testing::Test {
+class CdPlayer : public test_support::PlatformTest {
  protected:
   CdPlayer() {
     CD_ModeBuffer.fill('\0');
     CD_PollEnabled = 0;
     BGM_RepeatTrack = 0;
-    fake_.SetReply(kTrack, {0, "1"});
-    fake_.SetReply(kCount, {0, "3"});
-    fake_.SetReply("status cdaudio position track 3", {0, "03:00:00:00"});
+    media_.SetReply(kTrack, {0, "1"});
+    media_.SetReply(kCount, {0, "3"});
+    media_.SetReply("status cdaudio position track 3", {0, "03:00:00:00"});
   }
-
-  FakeMediaService fake_;
-  platform::ScopedService<platform::MediaService> installed_{fake_};
 };
 
 // Only the first seven characters of the mode count, in their own case; without a repeat track
@@ -67,26 +62,26 @@ TEST_F(CdPlayer, EachPollSendsWhatTheDiscNeedsAndAFailureEndsThePolling) {
     SCOPED_TRACE(std::to_string(c.repeat) + " " + c.track + " " + c.count + " " + c.mode);
     BGM_RepeatTrack = c.repeat;
     CD_PollEnabled = c.enabled == 0 ? -1 : 0;  // The poll must set it either way.
-    fake_.SetReply(kTrack, {c.track_error, c.track});
-    fake_.SetReply(kCount, {0, c.count});
-    fake_.SetReply(kMode, {0, c.mode});
-    fake_.ClearLog();
+    media_.SetReply(kTrack, {c.track_error, c.track});
+    media_.SetReply(kCount, {0, c.count});
+    media_.SetReply(kMode, {0, c.mode});
+    media_.ClearLog();
     CdPoll();
-    EXPECT_EQ(fake_.commands(), c.sent);
+    EXPECT_EQ(media_.commands(), c.sent);
     EXPECT_EQ(CD_PollEnabled, c.enabled);
   }
 }
 
 TEST_F(CdPlayer, ARepeatTrackBeyondTheDiscKeepsTryingEveryPoll) {
   BGM_RepeatTrack = 7;
-  fake_.SetReply(kMode, {0, "stopped"});
-  fake_.SetReply("status cdaudio position track 7", {platform::kMciErrOutOfRange, ""});
-  fake_.SetReply("play cdaudio from Error:282", {platform::kMciErrBadInteger, ""});
+  media_.SetReply(kMode, {0, "stopped"});
+  media_.SetReply("status cdaudio position track 7", {platform::kMciErrOutOfRange, ""});
+  media_.SetReply("play cdaudio from Error:282", {platform::kMciErrBadInteger, ""});
   for (int poll = 0; poll < 2; ++poll) {
-    fake_.ClearLog();
+    media_.ClearLog();
     CdPoll();
-    EXPECT_EQ(fake_.commands(), (Commands{kTrack, kCount, kMode, "status cdaudio position track 7",
-                                          "play cdaudio from Error:282"}));
+    EXPECT_EQ(media_.commands(), (Commands{kTrack, kCount, kMode, "status cdaudio position track 7",
+                                           "play cdaudio from Error:282"}));
     EXPECT_EQ(CD_PollEnabled, -1);
   }
 }

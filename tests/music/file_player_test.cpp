@@ -3,42 +3,38 @@
 #include <gtest/gtest.h>
 
 #include "core/shared_state.h"
-#include "os/service.h"
-#include "platform/fake/fake_media_service.h"
+#include "tests/support/platform_test.h"
 #include "winapi/emulation/media/media_service.h"
 
 namespace corvane {
 namespace {
 
-using platform::FakeMediaService;
 using Commands = std::vector<std::string>;
 
-class FilePlayer : public ::testing::Test {
+class FilePlayer : public test_support::PlatformTest {
  protected:
   FilePlayer() {
     BGM_File = "/home/u/My Music/テーマ.mp3";
     MP3_ModeBuffer.fill('\0');
   }
-  FakeMediaService fake_;
-  platform::ScopedService<platform::MediaService> installed_{fake_};
 };
 
 // What a successful start sends is checked in the display form's music runs.
 TEST_F(FilePlayer, Mp3StartPlaysOnlyWhenOpened) {
   const std::string open = "open \"/home/u/My Music/テーマ.mp3\" type MPEGVideo Alias MP3Play";
-  fake_.SetReply(open, {platform::kMciErrFileNotFound, ""});
+  media_.SetReply(open, {platform::kMciErrFileNotFound, ""});
   Mp3Start();
-  EXPECT_EQ(fake_.commands(), (Commands{open}));
+  EXPECT_EQ(media_.commands(), (Commands{open}));
 }
 
 TEST_F(FilePlayer, RepeatRestartsFromZeroUnlessPlaying) {
-  fake_.SetReply("status MP3Play mode", {0, "playing"});
+  media_.SetReply("status MP3Play mode", {0, "playing"});
   Mp3Repeat();
-  EXPECT_EQ(fake_.commands(), (Commands{"status MP3Play mode"}));
-  fake_.ClearLog();
-  fake_.SetReply("status MP3Play mode", {0, "stopped"});
+  EXPECT_EQ(media_.commands(), (Commands{"status MP3Play mode"}));
+  media_.ClearLog();
+  media_.SetReply("status MP3Play mode", {0, "stopped"});
   Mp3Repeat();
-  EXPECT_EQ(fake_.commands(),
+  EXPECT_EQ(media_.commands(),
             (Commands{"status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
 }
 
@@ -53,7 +49,7 @@ TEST_F(FilePlayer, PlayingIsTheWordAtTheFrontOfTheLastAnswer) {
       {platform::kMciErrInvalidDeviceName, ""}};
   const bool playing[] = {false, false, false, true, true};
   for (std::size_t i = 0; i < std::size(answers); ++i) {
-    fake_.SetReply("status MP3Play mode", {answers[i].first, answers[i].second});
+    media_.SetReply("status MP3Play mode", {answers[i].first, answers[i].second});
     EXPECT_EQ(Mp3IsPlaying(), playing[i]) << i;
   }
   EXPECT_EQ(std::string(MP3_ModeBuffer.data()), "playingX");
@@ -61,16 +57,16 @@ TEST_F(FilePlayer, PlayingIsTheWordAtTheFrontOfTheLastAnswer) {
 
 TEST_F(FilePlayer, WavStartLoopsTheFileOnlyWithAnOutputDevice) {
   BGM_File = "/home/u/loop.wav";
-  fake_.SetOutputDevices(0);
+  media_.SetOutputDevices(0);
   WavStart();
-  EXPECT_TRUE(fake_.play_sound_calls().empty());
+  EXPECT_TRUE(media_.play_sound_calls().empty());
 
-  fake_.SetOutputDevices(2);
+  media_.SetOutputDevices(2);
   WavStart();
-  ASSERT_EQ(fake_.play_sound_calls().size(), 1u);
-  EXPECT_EQ(fake_.play_sound_calls()[0].name, "/home/u/loop.wav");
-  EXPECT_EQ(fake_.play_sound_calls()[0].flags, 9u);
-  EXPECT_TRUE(fake_.commands().empty());
+  ASSERT_EQ(media_.play_sound_calls().size(), 1u);
+  EXPECT_EQ(media_.play_sound_calls()[0].name, "/home/u/loop.wav");
+  EXPECT_EQ(media_.play_sound_calls()[0].flags, 9u);
+  EXPECT_TRUE(media_.commands().empty());
 }
 
 }  // namespace

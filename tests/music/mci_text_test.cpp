@@ -3,23 +3,18 @@
 #include <gtest/gtest.h>
 
 #include "core/shared_state.h"
-#include "os/service.h"
-#include "platform/fake/fake_media_service.h"
+#include "tests/support/platform_test.h"
 #include "winapi/emulation/media/media_service.h"
 
 namespace corvane {
 namespace {
 
-using platform::FakeMediaService;
-
-class MciText : public ::testing::Test {
+class MciText : public test_support::PlatformTest {
  protected:
   MciText() {
     API_Result = 12345;
     MCI_Message.clear();
   }
-  FakeMediaService fake_;
-  platform::ScopedService<platform::MediaService> installed_{fake_};
 };
 
 TEST_F(MciText, EmptyCommandIsNotSent) {
@@ -29,14 +24,14 @@ TEST_F(MciText, EmptyCommandIsNotSent) {
   EXPECT_EQ(API_Result, 12345) << "MciCommand leaves the shared result alone";
   EXPECT_EQ(MciQuery(""), "Error:-1");
   EXPECT_EQ(API_Result, -1);
-  EXPECT_TRUE(fake_.commands().empty());
+  EXPECT_TRUE(media_.commands().empty());
 }
 
 TEST_F(MciText, SuccessGivesTheAnswerAndFailureTheErrorText) {
-  fake_.SetReply("status cdaudio number of tracks", {0, "12"});
-  fake_.SetReply("status cdaudio mode", {276, ""});
-  fake_.SetReply("status cdaudio current track", {262, ""});
-  fake_.SetErrorText(276, "The device is not ready.");
+  media_.SetReply("status cdaudio number of tracks", {0, "12"});
+  media_.SetReply("status cdaudio mode", {276, ""});
+  media_.SetReply("status cdaudio current track", {262, ""});
+  media_.SetErrorText(276, "The device is not ready.");
 
   std::string message;
   EXPECT_EQ(MciCommand("open cdaudio", message), 0);
@@ -54,12 +49,12 @@ TEST_F(MciText, SuccessGivesTheAnswerAndFailureTheErrorText) {
 
 TEST_F(MciText, AnswersAreReadUpToTheirNulAndCutToTheBuffer) {
   // A long answer first, then a short one: the short one must not carry the long one's tail.
-  fake_.SetReply("status a long", {0, std::string(600, 'x')});
-  fake_.SetReply("status a short", {0, "ok"});
+  media_.SetReply("status a long", {0, std::string(600, 'x')});
+  media_.SetReply("status a short", {0, "ok"});
   EXPECT_EQ(MciQuery("status a long"), std::string(511, 'x'));
   EXPECT_EQ(MciQuery("status a short"), "ok");
-  fake_.SetReply("status a bad", {263, ""});
-  fake_.SetErrorText(263, std::string(300, 'e'));
+  media_.SetReply("status a bad", {263, ""});
+  media_.SetErrorText(263, std::string(300, 'e'));
   std::string message;
   MciCommand("status a bad", message);
   EXPECT_EQ(message, std::string(255, 'e'));

@@ -7,10 +7,8 @@
 #include <vector>
 
 #include "core/shared_state.h"
-#include "os/service.h"
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_window_service.h"
 #include "preview/corvane_r.h"
+#include "tests/support/platform_test.h"
 #include "winapi/user32.h"
 
 namespace corvane {
@@ -31,16 +29,12 @@ TEST(PreviewTwips, RoundsToTheNearestAndRefusesWhatDoesNotFit16Bits) {
   for (const auto& [twips, expected] : cases) EXPECT_EQ(PreviewTwips(twips), expected) << twips;
 }
 
-class PreviewStartupTest : public ::testing::Test {
+class PreviewStartupTest : public test_support::PlatformTest {
  protected:
   HWND Host(int x, int y, int width, int height) {
     return windows_.AddForeignWindow(Rect{x, y, x + width, y + height}, "pane");
   }
 
-  platform::fake::FakeEventLoop loop_;
-  FakeWindowService windows_{loop_};
-  platform::ScopedService<platform::EventLoop> loop_service_{loop_};
-  platform::ScopedService<platform::WindowService> window_service_{windows_};
   Corvane_R form_;
 };
 

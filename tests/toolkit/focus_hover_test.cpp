@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include "platform/fake/fake_cursor_service.h"
 #include "tests/toolkit/forms_fixture.h"
 #include "tests/toolkit/probe_control.h"
 #include "toolkit/form.h"
@@ -37,8 +36,6 @@ class FocusHoverTest : public FormsTest {
     return kept;
   }
 
-  fake::FakeCursorService cursor_;
-  ScopedService<CursorService> cursor_service_{cursor_};
   Log log_;
   Form form_{"f", BorderStyle::kNone};
   ProbeControl a_{&form_, "A", log_};

@@ -23,7 +23,6 @@ std::vector<std::string> SplitPatterns(std::string_view list) {
 
 int GetOpenFileNameA(OpenFileNameA* request) {
   if (request == nullptr || request->file == nullptr || request->max_file == 0) return 0;
-  if (!Service<FileChooser>::Installed()) return 0;
   FileChooserRequest ask;
   ask.parent = request->owner;
   if (request->title != nullptr) ask.title = request->title;

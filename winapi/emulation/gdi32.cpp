@@ -13,7 +13,7 @@ namespace corvane::platform {
 
 namespace {
 bool CaptureInto(gfx::Surface& dst, int x, int y, int width, int height, int src_x, int src_y) {
-  if (!Service<CaptureService>::Installed() || width <= 0 || height <= 0) return false;
+  if (width <= 0 || height <= 0) return false;
   return Service<CaptureService>::Get().CaptureScreen(
       Rect{src_x, src_y, src_x + width, src_y + height}, dst, x, y);
 }
@@ -34,7 +34,7 @@ int BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int src_x, int
 
 int CopyHostPicture(HDC dst, HWND host) {
   gfx::Surface* target = gfx::DeviceContexts::Lookup(dst);
-  if (target == nullptr || !Service<CaptureService>::Installed()) return 0;
+  if (target == nullptr) return 0;
   return Service<CaptureService>::Get().CaptureHostPicture(host, *target) ? 1 : 0;
 }
 

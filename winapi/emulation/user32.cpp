@@ -65,10 +65,7 @@ int PostMessageA(HWND window, unsigned message, std::uintptr_t, std::intptr_t) {
   return Windows().RequestClose(window) ? 1 : 0;
 }
 
-int ShowCursor(int show) {
-  if (!Service<CursorService>::Installed()) return 0;
-  return Service<CursorService>::Get().ChangeDisplayCount(show != 0);
-}
+int ShowCursor(int show) { return Service<CursorService>::Get().ChangeDisplayCount(show != 0); }
 
 int SetWindowPos(HWND window, HWND insert_after, int, int, int, int, unsigned flags) {
   const unsigned kKeepPlace = kSwpNoSize | kSwpNoMove;

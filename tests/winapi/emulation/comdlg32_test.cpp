@@ -17,10 +17,9 @@ struct Asked {
   std::string buffer;  // Up to the first NUL.
 };
 
-Asked AskWith(std::optional<std::string> answer, fake::FakeFileChooser* chooser) {
+Asked Ask() {
   std::string buffer(255, '\0');
   OpenFileNameA request{0x2a00007, kFilter, buffer.data(), 255, "/home/u/Music", "ﾌｧｲﾙを開く"};
-  if (chooser != nullptr) chooser->Answer(std::move(answer));
   const int result = GetOpenFileNameA(&request);
   return Asked{result, buffer.c_str()};
 }
@@ -29,24 +28,21 @@ TEST(GetOpenFileNameA, OnlyAChosenPathThatFitsTheBufferWithItsNulIsAFile) {
   const std::string longest(254, 'a'), too_long(255, 'a');
   struct Case {
     std::optional<std::string> answer;
-    bool installed;
     Asked expected;
   };
   const Case cases[] = {
-      {"/home/u/Music/ｿﾝｸﾞ.mp3", true, {1, "/home/u/Music/ｿﾝｸﾞ.mp3"}},
-      {std::nullopt, true, {0, ""}},  // Cancelled or failed.
-      {longest, true, {1, longest}},
-      {too_long, true, {0, ""}},
-      {"/a.mp3", false, {0, ""}},  // No chooser at all.
+      {"/home/u/Music/ｿﾝｸﾞ.mp3", {1, "/home/u/Music/ｿﾝｸﾞ.mp3"}},
+      {std::nullopt, {0, ""}},  // Cancelled or failed.
+      {longest, {1, longest}},
+      {too_long, {0, ""}},
   };
   for (const Case& c : cases) {
     fake::FakeFileChooser chooser;
-    std::optional<ScopedService<FileChooser>> service;
-    if (c.installed) service.emplace(chooser);
-    const Asked asked = AskWith(c.answer, c.installed ? &chooser : nullptr);
+    ScopedService<FileChooser> service(chooser);
+    chooser.Answer(c.answer);
+    const Asked asked = Ask();
     EXPECT_EQ(asked.result, c.expected.result) << c.answer.value_or("(none)").size();
     EXPECT_EQ(asked.buffer, c.expected.buffer);
-    if (!c.installed) continue;
     // The chooser gets the owner, title and folder, and the first filter split into patterns.
     ASSERT_EQ(chooser.requests().size(), 1u);
     const FileChooserRequest& r = chooser.requests()[0];
@@ -55,6 +51,12 @@ TEST(GetOpenFileNameA, OnlyAChosenPathThatFitsTheBufferWithItsNulIsAFile) {
                   std::to_string(r.patterns.size()),
               "44040199|ﾌｧｲﾙを開く|/home/u/Music|BGMﾌｧｲﾙ (MP3 WAV)|*.MP3|*.WAV|2");
   }
+}
+
+// The program installs every service before it runs, so a service asked for before that is a
+// mistake in its set-up: the program ends there in every build type, saying which service it was.
+TEST(GetOpenFileNameADeathTest, WithoutAChooserTheProgramEndsNamingTheService) {
+  EXPECT_DEATH(Ask(), "the file chooser service was used before it was installed");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ namespace corvane::platform {
 class MediaService {
  public:
   virtual ~MediaService() = default;
+  static constexpr const char* kServiceName = "media";
 
   // Runs one command string. Returns 0 and sets answer (possibly empty) on success, or an error
   // code, in which case answer is ignored.

@@ -4,22 +4,17 @@
 
 #include <cstring>
 
-#include "os/service.h"
-#include "platform/fake/fake_media_service.h"
+#include "tests/support/platform_test.h"
 #include "winapi/winmm.h"
 
 namespace corvane::platform {
 namespace {
 
-class MediaServiceBuffers : public ::testing::Test {
- protected:
-  FakeMediaService fake_;
-  ScopedService<MediaService> installed_{fake_};
-};
+using MediaServiceBuffers = test_support::PlatformTest;
 
 TEST_F(MediaServiceBuffers, AnswersAreCutToTheBufferWithTheirNul) {
-  fake_.SetReply("status a mode", {0, "playing"});
-  fake_.SetErrorText(263, "playing");
+  media_.SetReply("status a mode", {0, "playing"});
+  media_.SetErrorText(263, "playing");
   const struct {
     std::uint32_t length;
     const char* expected;
@@ -38,22 +33,22 @@ TEST_F(MediaServiceBuffers, AnswersAreCutToTheBufferWithTheirNul) {
 }
 
 TEST_F(MediaServiceBuffers, NoBufferDiscardsTheAnswerAndFailuresLeaveItAlone) {
-  fake_.SetReply("status a mode", {0, "playing"});
-  fake_.SetErrorText(263, "not open");
+  media_.SetReply("status a mode", {0, "playing"});
+  media_.SetErrorText(263, "not open");
   EXPECT_EQ(mciSendStringA("status a mode", nullptr, 30, 0), 0u);
   char buffer[8] = "keep";
   EXPECT_EQ(mciSendStringA("status a mode", buffer, 0, 0), 0u);
   EXPECT_FALSE(mciGetErrorStringA(264, buffer, sizeof buffer)) << "no text for the code";
   EXPECT_FALSE(mciGetErrorStringA(263, buffer, 0));
   EXPECT_FALSE(mciGetErrorStringA(263, nullptr, 8));
-  fake_.SetReply("status a mode", {kMciErrInvalidDeviceName, "ignored"});
+  media_.SetReply("status a mode", {kMciErrInvalidDeviceName, "ignored"});
   EXPECT_EQ(mciSendStringA("status a mode", buffer, sizeof buffer, 0), kMciErrInvalidDeviceName);
   EXPECT_STREQ(buffer, "keep");
-  fake_.SetReply("open x", {0, ""});
+  media_.SetReply("open x", {0, ""});
   EXPECT_EQ(mciSendStringA("open x", buffer, sizeof buffer, 0), 0u);
   EXPECT_STREQ(buffer, "") << "a success without an answer empties the buffer";
   EXPECT_EQ(mciSendStringA(nullptr, buffer, sizeof buffer, 0), kMciErrMissingCommandString);
-  EXPECT_EQ(fake_.commands().size(), 4u) << "a null command is never sent";
+  EXPECT_EQ(media_.commands().size(), 4u) << "a null command is never sent";
 }
 
 }  // namespace

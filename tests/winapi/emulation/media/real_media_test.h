@@ -3,11 +3,9 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <memory>
-#include <optional>
 #include <string>
 
-#include "os/service.h"
+#include "tests/support/platform_test.h"
 #include "tests/winapi/emulation/media/audio_test_files.h"
 #include "winapi/emulation/media/media_service.h"
 #include "winapi/emulation/media/real_media_service.h"
@@ -15,14 +13,13 @@
 
 namespace corvane::platform::audio_test {
 
-// The real media service, installed for one test on the named SDL audio driver; every test case
-// runs in its own process, so each gets a fresh audio subsystem.
-class RealMediaTest : public ::testing::Test {
+// The real media service in place of the fake, for one test on the named SDL audio driver; every
+// test case runs in its own process, so each gets a fresh audio subsystem.
+class RealMediaTest : public test_support::PlatformTest {
  protected:
   void Start(const char* driver) {
     setenv("SDL_AUDIODRIVER", driver, 1);
-    service_ = CreateMediaService();
-    installed_.emplace(*service_);
+    platform_.Replace<MediaService>(CreateMediaService());
   }
 
   // The answer, or "error <code>".
@@ -37,8 +34,6 @@ class RealMediaTest : public ::testing::Test {
   }
 
   Scratch scratch_;
-  std::unique_ptr<MediaService> service_;
-  std::optional<ScopedService<MediaService>> installed_;
 };
 
 }  // namespace corvane::platform::audio_test

@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "os/code_page.h"
-#include "os/service.h"
-#include "platform/fake/fake_profile_store.h"
+#include "tests/support/platform_test.h"
 #include "winapi/kernel32.h"
 
 namespace corvane::platform {
@@ -48,11 +47,7 @@ TEST(ProfileCodePage, ConvertsOnSeveralThreadsAtOnce) {
   EXPECT_EQ(wrong, 0);
 }
 
-class ProfileTest : public ::testing::Test {
- protected:
-  FakeProfileStore store_;
-  ScopedService<ProfileStore> installed_{store_};
-};
+using ProfileTest = test_support::PlatformTest;
 
 TEST_F(ProfileTest, ReadsCodePage932BytesAndCutsThemToTheBuffer) {
   // Names are trimmed, and every text ends at its first NUL.
