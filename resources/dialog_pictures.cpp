@@ -6,6 +6,7 @@ extern const std::span<const unsigned char> kCorvaneDialogTitle;
 extern const std::span<const unsigned char> kCorvaneMarkOff;
 extern const std::span<const unsigned char> kCorvaneMarkOn;
 extern const std::span<const unsigned char> kCorvaneIcon;
+extern const std::span<const unsigned char> kCorvaneHandCursor;
 
 namespace corvane {
 
@@ -15,5 +16,6 @@ std::span<const unsigned char> OptionMarkJpeg(bool selected) {
   return selected ? kCorvaneMarkOn : kCorvaneMarkOff;
 }
 std::span<const unsigned char> ProgramIconGif() { return kCorvaneIcon; }
+std::span<const unsigned char> HandCursorFile() { return kCorvaneHandCursor; }
 
 }  // namespace corvane

@@ -13,7 +13,7 @@
 #include "os/cursor.h"
 #include "os/image_decode.h"
 #include "os/service.h"
-#include "resources/dialog/hand_cursor.h"
+#include "resources/cursor_file.h"
 #include "resources/dialog_pictures.h"
 #include "settings/dialog_frames.h"
 #include "settings/home_page.h"
@@ -133,7 +133,7 @@ Corvane_P::Corvane_P() : Form(kCaption, platform::BorderStyle::kNone) {
   lbl_URL.SetForeColor(0x00C00000);  // Dark blue, 0x00BBGGRR.
   lbl_URL.SetCaption(kHomePage);
   FitCaption(lbl_URL);
-  lbl_URL.SetMouseIcon(dialog_art::HandCursor());
+  if (const auto hand = DecodeCursorFile(HandCursorFile())) lbl_URL.SetMouseIcon(*hand);
   lbl_URL.on_mouse_up = [this](const platform::MouseArgs&) { lbl_URL_MouseUp(); };
 
   Cmd_Set.SetBounds(Rect{276, 256, 276 + 65, 256 + 25});

@@ -90,9 +90,9 @@ class Control {
   virtual void BoundsChanged() {}
   virtual void VisibilityChanged() {}
   virtual void EnabledChanged() {}
-  // Windowless controls draw themselves here; frame is the container's picture, already offset so
-  // that bounds() is where the control lies.
-  virtual void Paint(gfx::Surface& /*frame*/) {}
+  // Windowless controls draw themselves here, over the container's picture: canvas is the
+  // control's own rectangle of it, (0, 0) its top-left corner, and nothing drawn reaches past it.
+  virtual void Paint(gfx::Surface& /*canvas*/) {}
   virtual bool HasWindow() const { return false; }
   // Kinds of control that take the focus say so; the form then sends them FocusChanged.
   virtual bool CanFocus() const { return false; }

@@ -1,7 +1,5 @@
 #include "toolkit/image_control.h"
 
-#include <algorithm>
-
 #include "gfx/blit.h"
 #include "gfx/stretch_blit.h"
 
@@ -19,15 +17,14 @@ void ImageControl::SetStretch(bool stretch) {
   Invalidate();
 }
 
-void ImageControl::Paint(gfx::Surface& frame) {
-  const Rect& area = bounds();
-  if (picture_.empty() || area.Empty()) return;
+void ImageControl::Paint(gfx::Surface& canvas) {
+  if (picture_.empty()) return;
   if (stretch_) {
-    gfx::StretchBlit(frame, area.left, area.top, area.Width(), area.Height(), picture_, 0, 0,
+    gfx::StretchBlit(canvas, 0, 0, canvas.width(), canvas.height(), picture_, 0, 0,
                      picture_.width(), picture_.height());
   } else {
-    gfx::Blit(frame, area.left, area.top, std::min(area.Width(), picture_.width()),
-              std::min(area.Height(), picture_.height()), picture_, 0, 0);
+    // The canvas cuts a picture larger than the control at its edges.
+    gfx::Blit(canvas, 0, 0, picture_.width(), picture_.height(), picture_, 0, 0);
   }
 }
 

@@ -18,7 +18,7 @@ class ImageControl : public Control {
   void SetStretch(bool stretch);
 
  protected:
-  void Paint(gfx::Surface& frame) override;
+  void Paint(gfx::Surface& canvas) override;
 
  private:
   gfx::Surface picture_;

@@ -97,19 +97,19 @@ int Label::NaturalWidth() {
   return face != nullptr ? gfx::MeasureText(*face, caption_).width : 0;
 }
 
-void Label::Paint(gfx::Surface& frame) {
-  const Rect& area = bounds();
+void Label::Paint(gfx::Surface& canvas) {
+  const Rect area{0, 0, canvas.width(), canvas.height()};
   gfx::FontFace* face = Face();
-  if (area.Empty() || face == nullptr) return;
+  if (face == nullptr) return;
   const gfx::TextLook look = Enabled() ? gfx::TextLook::kNormal : gfx::TextLook::kDisabled;
   const int line_height = face->metrics().height;
   for (int y = area.top; const std::string& line : Lines()) {
     if (y >= area.bottom) break;
     const Rect box{area.left, y, area.right, std::min(y + line_height, area.bottom)};
     if (alignment_ == Alignment::kCenter) {
-      gfx::DrawTextCentred(frame, *face, box, line, fore_color_, look);
+      gfx::DrawTextCentred(canvas, *face, box, line, fore_color_, look);
     } else {
-      gfx::DrawTextIn(frame, *face, box, line, fore_color_, look);
+      gfx::DrawTextIn(canvas, *face, box, line, fore_color_, look);
     }
     y += line_height;
   }

@@ -37,7 +37,7 @@ class Label : public Control {
   int NaturalWidth();
 
  protected:
-  void Paint(gfx::Surface& frame) override;
+  void Paint(gfx::Surface& canvas) override;
 
  private:
   gfx::FontFace* Face();

@@ -186,9 +186,28 @@ void WindowedControl::PresentArea(const Rect& area) {
   if (frame_.empty()) return;
   gfx::Blit(frame_, 0, 0, image_.width(), image_.height(), image_, 0, 0);
   for (Control* child : children_) {
-    if (!child->HasWindow() && child->Visible()) child->Paint(frame_);
+    if (!child->HasWindow() && child->Visible()) PaintWindowless(*child);
   }
   Windows().Present(window_, frame_, area);
+}
+
+void WindowedControl::PaintWindowless(Control& child) {
+  const Rect& bounds = child.bounds();
+  if (std::optional<gfx::Surface> view = frame_.View(bounds)) {
+    child.Paint(*view);
+    return;
+  }
+  // A control reaching past this one's edges still paints its whole rectangle, on a canvas of its
+  // own holding what lies under it, and only the part inside is kept.
+  const Rect inside = bounds.Intersect(Rect{0, 0, frame_.width(), frame_.height()});
+  if (inside.Empty()) return;
+  std::optional<gfx::Surface> canvas = gfx::Surface::Create(bounds.Width(), bounds.Height());
+  if (!canvas) return;
+  const int x = inside.left - bounds.left;
+  const int y = inside.top - bounds.top;
+  gfx::Blit(*canvas, x, y, inside.Width(), inside.Height(), frame_, inside.left, inside.top);
+  child.Paint(*canvas);
+  gfx::Blit(frame_, inside.left, inside.top, inside.Width(), inside.Height(), *canvas, x, y);
 }
 
 void WindowedControl::OnExpose(const Rect& area) { PresentArea(area); }

@@ -89,6 +89,8 @@ class WindowedControl : public Control, public WindowListener {
 
  private:
   Control* WindowlessAt(Point point) const;
+  // Paints a windowless child over frame_, into its own rectangle only.
+  void PaintWindowless(Control& child);
   void TellChildren(std::string_view ambient_name);
   void ResizeImage(int width, int height);
   // Selects bitmap (0 for none) into the control's context in place of the one it holds, which

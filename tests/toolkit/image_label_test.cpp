@@ -23,30 +23,37 @@ class WindowlessTest : public FormsTest {
 };
 
 TEST_F(WindowlessTest, AnImageShowsAtItsOwnSizeCutByTheControlOrStretched) {
+  constexpr gfx::Pixel kRed = 0x00FF0000, kGreen = 0x0000FF00, kForm = 0;
   gfx::Surface picture = SolidSurface(4, 3, gfx::Rgb(255, 0, 0));
-  picture.Row(0)[0] = 0x0000FF00;  // A marked corner.
+  picture.Row(0)[0] = kGreen;  // A marked corner.
+  struct Probe {
+    Point at;
+    gfx::Pixel shows;
+  };
   struct Case {
     Rect bounds;
     bool stretch;
-    Point inside_red;
-    Point black;
-    Point green;
+    Probe probes[3];
   };
   for (const Case& c : {
            // Larger than the picture: the picture at the top-left, the rest shows the form.
-           Case{Rect{5, 5, 15, 15}, false, Point{8, 7}, Point{9, 5}, Point{5, 5}},
+           Case{Rect{5, 5, 15, 15}, false, {{{8, 7}, kRed}, {{9, 5}, kForm}, {{5, 5}, kGreen}}},
            // Smaller: cut at the right and bottom.
-           Case{Rect{5, 5, 7, 7}, false, Point{6, 6}, Point{7, 5}, Point{5, 5}},
+           Case{Rect{5, 5, 7, 7}, false, {{{6, 6}, kRed}, {{7, 5}, kForm}, {{5, 5}, kGreen}}},
            // Stretched to 8 x 6: each picture pixel covers 2 x 2.
-           Case{Rect{5, 5, 13, 11}, true, Point{12, 10}, Point{13, 5}, Point{6, 6}},
+           Case{Rect{5, 5, 13, 11}, true, {{{12, 10}, kRed}, {{13, 5}, kForm}, {{6, 6}, kGreen}}},
+           // Smaller and past the form's top-left corner: the picture keeps its place, and beside
+           // and below the control, where the rest of the picture would go, the form shows.
+           Case{Rect{-1, -1, 2, 1}, false, {{{0, 0}, kRed}, {{2, 0}, kForm}, {{0, 1}, kForm}}},
        }) {
     ImageControl image(&form_);
     image.SetPicture(picture);
     image.SetStretch(c.stretch);
     image.SetBounds(c.bounds);
-    EXPECT_EQ(ScreenAt(c.inside_red.x, c.inside_red.y), 0x00FF0000u);
-    EXPECT_EQ(ScreenAt(c.black.x, c.black.y), 0u);
-    EXPECT_EQ(ScreenAt(c.green.x, c.green.y), 0x0000FF00u);
+    for (const Probe& probe : c.probes) {
+      EXPECT_EQ(ScreenAt(probe.at.x, probe.at.y), probe.shows)
+          << c.bounds.left << "," << c.bounds.top << " at " << probe.at.x << "," << probe.at.y;
+    }
   }
   EXPECT_EQ(ScreenAt(8, 7), 0u) << "a destroyed control leaves nothing behind";
 }

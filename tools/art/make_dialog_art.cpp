@@ -1,6 +1,6 @@
 // Remakes the settings dialog's pictures in a folder: background.jpg, title.gif, mark_off.jpg,
-// mark_on.jpg and icon.gif. With a second argument it also writes a review sheet (PNG) that shows
-// each picture enlarged and the link's pointing hand.
+// mark_on.jpg, icon.gif and the link's pointing hand, hand.cur. With a second argument it also
+// writes a review sheet (PNG) that shows each picture enlarged.
 //
 //   make_dialog_art <output folder> [<review .png>]
 
@@ -18,6 +18,7 @@
 #include "platform/posix/replace_file.h"
 #include "resources/dialog/dialog_art.h"
 #include "resources/dialog/hand_cursor.h"
+#include "tools/encode/cursor_encode.h"
 #include "tools/encode/gif_encode.h"
 #include "tools/encode/jpeg_encode.h"
 #include "tools/encode/png_encode.h"
@@ -110,6 +111,7 @@ int main(int argc, char** argv) {
   ok = Write(folder / "mark_off.jpg", corvane::gfx::EncodeJpeg(off, 100)) && ok;
   ok = Write(folder / "mark_on.jpg", corvane::gfx::EncodeJpeg(on, 100)) && ok;
   ok = Write(folder / "icon.gif", corvane::gfx::EncodeGif(icon)) && ok;
+  ok = Write(folder / "hand.cur", corvane::gfx::EncodeCursor(art::HandCursor())) && ok;
   if (argc == 3) {
     ok = Write(argv[2], corvane::gfx::EncodePng(ReviewSheet(background, *title, off, on, icon))) &&
          ok;
