@@ -46,7 +46,7 @@ enum VirtualKey : int {
   kVkDelete = 0x2E,
   kVkNumpad0 = 0x60,
   kVkF1 = 0x70,
-  kVkOem = 0xE5,  // Any key without a code of its own (the original's "process key").
+  kVkOem = 0xE5,  // Any key without a code of its own (the original platform's "process key").
 };
 
 struct KeyEvent {
