@@ -2,11 +2,11 @@
 
 #include <errno.h>
 #include <fcntl.h>
-#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <system_error>
 
 #include "platform/posix/file_descriptor.h"
 
@@ -47,17 +47,15 @@ bool FollowLinks(const std::string& path, std::string* target) {
       *target = std::move(at);
       return true;
     }
-    char text[PATH_MAX];
-    const ssize_t length = ::readlink(at.c_str(), text, sizeof(text));
-    if (length < 0) return false;
-    if (static_cast<std::size_t>(length) == sizeof(text)) {
-      errno = ENAMETOOLONG;
+    std::error_code error;
+    std::filesystem::path next = std::filesystem::read_symlink(at, error);
+    if (error) {
+      errno = error.value();
       return false;
     }
-    std::string next(text, static_cast<std::size_t>(length));
-    const std::size_t slash = at.rfind('/');
-    if (!next.starts_with('/') && slash != std::string::npos) next = at.substr(0, slash + 1) + next;
-    at = std::move(next);
+    // A relative link is read from the folder of the link that holds it.
+    if (next.is_relative()) next = std::filesystem::path(at).parent_path() / next;
+    at = next.string();
   }
   errno = ELOOP;
   return false;
