@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "os/service.h"
-#include "platform/fake/fake_event_loop.h"
-#include "platform/fake/fake_window_service.h"
+#include "tests/support/platform_test.h"
 #include "winapi/gdi32.h"
 
 namespace corvane::platform {
@@ -17,12 +15,7 @@ BitmapInfo Format(int width, int height, int bit_count = 32, std::uint32_t compr
   return info;
 }
 
-class BitmapsTest : public ::testing::Test {
- protected:
-  fake::FakeEventLoop loop_;
-  fake::FakeWindowService windows_{loop_};
-  ScopedService<WindowService> window_service_{windows_};
-};
+using BitmapsTest = test_support::PlatformTest;
 
 TEST_F(BitmapsTest, AContextDrawsOnTheSelectedBitmapsPixelsAndHandsBackThePreviousOne) {
   const HDC hdc = CreateCompatibleDC(0);
