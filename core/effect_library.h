@@ -22,7 +22,7 @@ class EffectLibrary {
   // Loads the library at path. Nothing when it cannot be loaded or lacks GPX_Metallic; a library
   // loaded without the entry point is released again.
   static std::optional<EffectLibrary> Load(const std::string& path) {
-    HMODULE module = LoadLibraryA(path);
+    HMODULE module = LoadLibraryA(path.c_str());
     if (module == nullptr) return std::nullopt;
     const FARPROC entry = GetProcAddress(module, "GPX_Metallic");
     if (entry == nullptr) {

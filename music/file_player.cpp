@@ -47,9 +47,10 @@ void Mp3Stop() {
 void WavStart() {
   if (platform::waveOutGetNumDevs() == 0) return;
   // No file-name flag: on this platform every sound name is a file.
-  API_Result = platform::PlaySoundA(BGM_File.c_str(), 0, platform::kSndAsync | platform::kSndLoop);
+  API_Result =
+      platform::PlaySoundA(BGM_File.c_str(), nullptr, platform::kSndAsync | platform::kSndLoop);
 }
 
-void WavStop() { API_Result = platform::PlaySoundA(nullptr, 0, 0); }
+void WavStop() { API_Result = platform::PlaySoundA(nullptr, nullptr, 0); }
 
 }  // namespace corvane

@@ -260,13 +260,13 @@ void Corvane_P::Cmd_BGM_Click() {
   // a failure, and nothing changes.
   char file[255] = {};
   static constexpr char kFilter[] = "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0";
-  platform::OpenFileNameA request;
-  request.owner = hWnd();
-  request.filter = kFilter;
-  request.file = file;
-  request.max_file = sizeof(file);
-  request.initial_dir = BGM_Folder.c_str();
-  request.title = "ﾌｧｲﾙを開く";
+  platform::OPENFILENAMEA request;
+  request.hwndOwner = hWnd();
+  request.lpstrFilter = kFilter;
+  request.lpstrFile = file;
+  request.nMaxFile = sizeof(file);
+  request.lpstrInitialDir = BGM_Folder.c_str();
+  request.lpstrTitle = "ﾌｧｲﾙを開く";
   // Like any modal window of the dialog's own, the chooser leaves the dialog deaf to input until it
   // has closed: an OK pressed meanwhile would save before the choice is known.
   SetEnabled(false);

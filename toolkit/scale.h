@@ -1,6 +1,14 @@
 #pragma once
 
+#include "gfx/geometry.h"
+
 namespace corvane::platform {
+
+// The screen as the forms see it: its size in pixels, and how many twips make a pixel (1440 over
+// the screen's dots per inch).
+gfx::Size ScreenSizePixels();
+float TwipsPerPixelX();
+float TwipsPerPixelY();
 
 // The unit in which a container measures its controls and its own inner size.
 enum class ScaleMode {

@@ -18,10 +18,10 @@ WindowService& Windows() { return Service<WindowService>::Get(); }
 
 // A bitmap of width x height pixels and a surface over them, or nothing when there is no memory.
 std::pair<HBITMAP, gfx::Surface> NewImage(HDC hdc, int width, int height) {
-  BitmapInfo info;
-  info.header.width = width;
-  info.header.height = -height;
-  info.header.bit_count = 32;
+  BITMAPINFO info;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
   const HBITMAP bitmap = CreateDIBSection(hdc, &info, kDibRgbColors, &bits, 0, 0);
   if (bitmap == 0) return {0, gfx::Surface()};

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "os/window.h"
+#include "winapi/windef.h"
 
 // The shell operation the program calls by its original name, over the installed launcher.
 namespace corvane::platform {

@@ -21,19 +21,19 @@ std::vector<std::string> SplitPatterns(std::string_view list) {
 }
 }  // namespace
 
-int GetOpenFileNameA(OpenFileNameA* request) {
-  if (request == nullptr || request->file == nullptr || request->max_file == 0) return 0;
+BOOL GetOpenFileNameA(OPENFILENAMEA* request) {
+  if (request == nullptr || request->lpstrFile == nullptr || request->nMaxFile == 0) return 0;
   FileChooserRequest ask;
-  ask.parent = request->owner;
-  if (request->title != nullptr) ask.title = request->title;
-  if (request->initial_dir != nullptr) ask.folder = request->initial_dir;
-  if (request->filter != nullptr && *request->filter != '\0') {
-    ask.filter_name = request->filter;
-    ask.patterns = SplitPatterns(request->filter + ask.filter_name.size() + 1);
+  ask.parent = request->hwndOwner;
+  if (request->lpstrTitle != nullptr) ask.title = request->lpstrTitle;
+  if (request->lpstrInitialDir != nullptr) ask.folder = request->lpstrInitialDir;
+  if (request->lpstrFilter != nullptr && *request->lpstrFilter != '\0') {
+    ask.filter_name = request->lpstrFilter;
+    ask.patterns = SplitPatterns(request->lpstrFilter + ask.filter_name.size() + 1);
   }
   const std::optional<std::string> path = Service<FileChooser>::Get().ChooseFileToOpen(ask);
-  if (!path || path->empty() || path->size() >= request->max_file) return 0;
-  std::memcpy(request->file, path->c_str(), path->size() + 1);
+  if (!path || path->empty() || path->size() >= request->nMaxFile) return 0;
+  std::memcpy(request->lpstrFile, path->c_str(), path->size() + 1);
   return 1;
 }
 

@@ -1,5 +1,7 @@
 #include "winapi/gdi32.h"
 
+#include <cmath>
+
 #include "gfx/blit.h"
 #include "gfx/gradient.h"
 #include "gfx/pixel_access.h"
@@ -7,6 +9,7 @@
 #include "gfx/stretch_blit.h"
 #include "os/capture.h"
 #include "os/service.h"
+#include "os/window.h"
 #include "winapi/emulation/device_context.h"
 
 namespace corvane::platform {
@@ -19,8 +22,8 @@ bool CaptureInto(gfx::Surface& dst, int x, int y, int width, int height, int src
 }
 }  // namespace
 
-int BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int src_x, int src_y,
-           std::uint32_t rop) {
+BOOL BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int src_x, int src_y,
+            DWORD rop) {
   gfx::Surface* target = gfx::DeviceContexts::Lookup(dst);
   if (target == nullptr || rop != kSrcCopy) return 0;
   if (gfx::DeviceContexts::IsScreen(src))
@@ -32,14 +35,14 @@ int BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int src_x, int
   return 1;
 }
 
-int CopyHostPicture(HDC dst, HWND host) {
+BOOL CopyHostPicture(HDC dst, HWND host) {
   gfx::Surface* target = gfx::DeviceContexts::Lookup(dst);
   if (target == nullptr) return 0;
   return Service<CaptureService>::Get().CaptureHostPicture(host, *target) ? 1 : 0;
 }
 
-int StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int src_x, int src_y,
-               int src_width, int src_height, std::uint32_t rop) {
+BOOL StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int src_x, int src_y,
+                int src_width, int src_height, DWORD rop) {
   gfx::Surface* target = gfx::DeviceContexts::Lookup(dst);
   const gfx::Surface* source = gfx::DeviceContexts::Lookup(src);
   if (target == nullptr || source == nullptr || rop != kSrcCopy) return 0;
@@ -47,11 +50,7 @@ int StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int src_x,
   return 1;
 }
 
-void SelectPen(HDC hdc, gfx::Pen pen) { gfx::DeviceContexts::SelectPen(hdc, pen); }
-
-void SelectBrush(HDC hdc, gfx::Brush brush) { gfx::DeviceContexts::SelectBrush(hdc, brush); }
-
-int Rectangle(HDC hdc, int left, int top, int right, int bottom) {
+BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
   gfx::Surface* surface = gfx::DeviceContexts::Lookup(hdc);
   if (surface == nullptr) return 0;
   gfx::DrawRectangle(*surface, gfx::Rect{left, top, right, bottom}, gfx::DeviceContexts::PenOf(hdc),
@@ -59,8 +58,8 @@ int Rectangle(HDC hdc, int left, int top, int right, int bottom) {
   return 1;
 }
 
-int RoundRect(HDC hdc, int left, int top, int right, int bottom, int corner_width,
-              int corner_height) {
+BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int corner_width,
+               int corner_height) {
   gfx::Surface* surface = gfx::DeviceContexts::Lookup(hdc);
   if (surface == nullptr) return 0;
   gfx::DrawRoundRect(*surface, gfx::Rect{left, top, right, bottom}, corner_width, corner_height,
@@ -68,35 +67,43 @@ int RoundRect(HDC hdc, int left, int top, int right, int bottom, int corner_widt
   return 1;
 }
 
-gfx::ColorRef GetPixel(HDC hdc, int x, int y) {
+COLORREF GetPixel(HDC hdc, int x, int y) {
   const gfx::Surface* surface = gfx::DeviceContexts::Lookup(hdc);
   if (surface == nullptr) return gfx::kInvalidColor;
   return gfx::GetPixel(*surface, x, y);
 }
 
-int SetPixelV(HDC hdc, int x, int y, gfx::ColorRef color) {
+BOOL SetPixelV(HDC hdc, int x, int y, COLORREF color) {
   gfx::Surface* surface = gfx::DeviceContexts::Lookup(hdc);
   if (surface == nullptr) return 0;
   return gfx::SetPixel(*surface, x, y, color) ? 1 : 0;
 }
 
-int GradientFill(HDC hdc, const TriVertex* vertices, std::uint32_t vertex_count,
-                 const GradientRect* rects, std::uint32_t rect_count, std::uint32_t mode) {
+BOOL GradientFill(HDC hdc, const TRIVERTEX* vertices, ULONG vertex_count, const void* mesh,
+                  ULONG mesh_count, ULONG mode) {
   gfx::Surface* surface = gfx::DeviceContexts::Lookup(hdc);
+  const auto* rects = static_cast<const GRADIENT_RECT*>(mesh);
   if (surface == nullptr || vertices == nullptr || rects == nullptr || mode != kGradientFillRectV) {
     return 0;
   }
-  for (std::uint32_t i = 0; i < rect_count; ++i) {
-    if (rects[i].upper_left >= vertex_count || rects[i].lower_right >= vertex_count) return 0;
+  for (ULONG i = 0; i < mesh_count; ++i) {
+    if (rects[i].UpperLeft >= vertex_count || rects[i].LowerRight >= vertex_count) return 0;
   }
-  auto to_gfx = [](const TriVertex& v) {
-    return gfx::GradientVertex{v.x, v.y, v.red, v.green, v.blue};
+  auto to_gfx = [](const TRIVERTEX& v) {
+    return gfx::GradientVertex{v.x, v.y, v.Red, v.Green, v.Blue};
   };
-  for (std::uint32_t i = 0; i < rect_count; ++i) {
-    gfx::FillGradientV(*surface, to_gfx(vertices[rects[i].upper_left]),
-                       to_gfx(vertices[rects[i].lower_right]));
+  for (ULONG i = 0; i < mesh_count; ++i) {
+    gfx::FillGradientV(*surface, to_gfx(vertices[rects[i].UpperLeft]),
+                       to_gfx(vertices[rects[i].LowerRight]));
   }
   return 1;
+}
+
+int GetDeviceCaps(HDC hdc, int index) {
+  const bool live =
+      gfx::DeviceContexts::Lookup(hdc) != nullptr || gfx::DeviceContexts::IsScreen(hdc);
+  if (!live || (index != kLogPixelsX && index != kLogPixelsY)) return 0;
+  return static_cast<int>(std::lround(Service<WindowService>::Get().Dpi()));
 }
 
 }  // namespace corvane::platform

@@ -12,8 +12,8 @@ namespace {
 WindowService& Windows() { return Service<WindowService>::Get(); }
 
 // Styles the program set on windows, by handle; others are derived from the window's place.
-std::unordered_map<HWND, std::int32_t>& StoredStyles() {
-  static std::unordered_map<HWND, std::int32_t> styles;
+std::unordered_map<HWND, LONG>& StoredStyles() {
+  static std::unordered_map<HWND, LONG> styles;
   return styles;
 }
 
@@ -24,21 +24,21 @@ HWND FindWindowA(const char* class_name, const char* caption) {
   return Windows().FindTopLevel(caption);
 }
 
-int GetWindowRect(HWND window, Rect* rect) {
+BOOL GetWindowRect(HWND window, RECT* rect) {
   if (rect == nullptr) return 0;
   *rect = Windows().ScreenRect(window);
   return Windows().Exists(window) ? 1 : 0;
 }
 
-std::int32_t GetWindowLongA(HWND window, int index) {
+LONG GetWindowLongA(HWND window, int index) {
   if (index != kGwlStyle || !Windows().Exists(window)) return 0;
   if (auto it = StoredStyles().find(window); it != StoredStyles().end()) return it->second;
   return Windows().Parent(window) != 0 ? kWsChild | kWsVisible : kWsPopup | kWsVisible;
 }
 
-std::int32_t SetWindowLongA(HWND window, int index, std::int32_t value) {
+LONG SetWindowLongA(HWND window, int index, LONG value) {
   if (index != kGwlStyle || !Windows().Exists(window)) return 0;
-  const std::int32_t previous = GetWindowLongA(window, index);
+  const LONG previous = GetWindowLongA(window, index);
   // Styles of windows that have gone since are forgotten here, so the table never outgrows the
   // windows that exist.
   std::erase_if(StoredStyles(), [](const auto& entry) { return !Windows().Exists(entry.first); });
@@ -55,32 +55,32 @@ HWND SetParent(HWND child, HWND new_parent) {
   return previous != 0 ? previous : windows.Desktop();
 }
 
-HWND GetWindow(HWND window, unsigned command) {
+HWND GetWindow(HWND window, UINT command) {
   if (command != kGwOwner) return 0;
   return Windows().Owner(window);
 }
 
-int PostMessageA(HWND window, unsigned message, std::uintptr_t, std::intptr_t) {
+BOOL PostMessageA(HWND window, UINT message, WPARAM, LPARAM) {
   if (message != kWmClose) return 0;
   return Windows().RequestClose(window) ? 1 : 0;
 }
 
-int ShowCursor(int show) { return Service<CursorService>::Get().ChangeDisplayCount(show != 0); }
+int ShowCursor(BOOL show) { return Service<CursorService>::Get().ChangeDisplayCount(show != 0); }
 
-int SetWindowPos(HWND window, HWND insert_after, int, int, int, int, unsigned flags) {
-  const unsigned kKeepPlace = kSwpNoSize | kSwpNoMove;
+BOOL SetWindowPos(HWND window, HWND insert_after, int, int, int, int, UINT flags) {
+  const UINT kKeepPlace = kSwpNoSize | kSwpNoMove;
   if (insert_after != kHwndTopmost || (flags & kKeepPlace) != kKeepPlace) return 0;
   if (!Windows().Exists(window)) return 0;
   Windows().MakeTopmost(window);
   return 1;
 }
 
-int GetCursorPos(Point* point) {
+BOOL GetCursorPos(POINT* point) {
   if (point == nullptr) return 0;
   return Windows().PointerPosition(*point) ? 1 : 0;
 }
 
-HWND WindowFromPoint(Point point) { return Windows().WindowFromPoint(point); }
+HWND WindowFromPoint(POINT point) { return Windows().WindowFromPoint(point); }
 
 HWND GetDesktopWindow() { return Windows().Desktop(); }
 
@@ -95,16 +95,17 @@ int ReleaseDC(HWND, HDC hdc) {
   return 1;
 }
 
-int DrawAnimatedRects(HWND, int animation, const Rect* from, const Rect* to) {
+BOOL DrawAnimatedRects(HWND, int animation, const RECT* from, const RECT* to) {
   if (animation != kIdaniCaption || from == nullptr || to == nullptr) return 0;
   Windows().AnimateOutline(*from, *to);
   return 1;
 }
 
-Size ScreenSizePixels() { return Windows().ScreenSize(); }
-
-float TwipsPerPixelX() { return static_cast<float>(1440.0 / Windows().Dpi()); }
-
-float TwipsPerPixelY() { return TwipsPerPixelX(); }
+int GetSystemMetrics(int index) {
+  const Size screen = Windows().ScreenSize();
+  if (index == kSmCxScreen) return screen.width;
+  if (index == kSmCyScreen) return screen.height;
+  return 0;
+}
 
 }  // namespace corvane::platform

@@ -33,8 +33,12 @@ int main(int argc, char** argv) {
   ticker.on_timer = [] { std::puts("tick"); };
   for (int ask = argc > 3 ? std::atoi(argv[3]) : 1; ask > 0; --ask) {
     std::string file(255, '\0');
-    OpenFileNameA request{
-        form.hWnd(), "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0", file.data(), 255, argv[2], "ﾌｧｲﾙを開く"};
+    OPENFILENAMEA request{.hwndOwner = form.hWnd(),
+                          .lpstrFilter = "BGMﾌｧｲﾙ (MP3 WAV)\0*.MP3;*.WAV\0",
+                          .lpstrFile = file.data(),
+                          .nMaxFile = 255,
+                          .lpstrInitialDir = argv[2],
+                          .lpstrTitle = "ﾌｧｲﾙを開く"};
     const int result = GetOpenFileNameA(&request);
     std::puts(("result " + std::to_string(result) + " " + file.c_str()).c_str());
   }

@@ -19,7 +19,12 @@ struct Asked {
 
 Asked Ask() {
   std::string buffer(255, '\0');
-  OpenFileNameA request{0x2a00007, kFilter, buffer.data(), 255, "/home/u/Music", "ﾌｧｲﾙを開く"};
+  OPENFILENAMEA request{.hwndOwner = 0x2a00007,
+                        .lpstrFilter = kFilter,
+                        .lpstrFile = buffer.data(),
+                        .nMaxFile = 255,
+                        .lpstrInitialDir = "/home/u/Music",
+                        .lpstrTitle = "ﾌｧｲﾙを開く"};
   const int result = GetOpenFileNameA(&request);
   return Asked{result, buffer.c_str()};
 }

@@ -19,8 +19,8 @@ void CopyCut(std::string_view text, char* buffer, std::uint32_t length) {
 
 }  // namespace
 
-MCIERROR mciSendStringA(const char* command, char* return_string, std::uint32_t return_length,
-                        std::uintptr_t /*callback_window*/) {
+MCIERROR mciSendStringA(const char* command, char* return_string, UINT return_length,
+                        HWND /*callback_window*/) {
   if (command == nullptr) return kMciErrMissingCommandString;
   std::string answer;
   const MCIERROR result = Service<MediaService>::Get().SendCommand(command, answer);
@@ -30,18 +30,18 @@ MCIERROR mciSendStringA(const char* command, char* return_string, std::uint32_t 
   return result;
 }
 
-bool mciGetErrorStringA(MCIERROR code, char* buffer, std::uint32_t length) {
-  if (buffer == nullptr || length == 0) return false;
+BOOL mciGetErrorStringA(MCIERROR code, char* buffer, UINT length) {
+  if (buffer == nullptr || length == 0) return 0;
   const std::string text = Service<MediaService>::Get().ErrorText(code);
-  if (text.empty()) return false;
+  if (text.empty()) return 0;
   CopyCut(text, buffer, length);
-  return true;
+  return 1;
 }
 
-bool PlaySoundA(const char* name, std::uintptr_t /*module*/, std::uint32_t flags) {
-  return Service<MediaService>::Get().PlaySound(name, flags);
+BOOL PlaySoundA(const char* name, HMODULE /*module*/, DWORD flags) {
+  return Service<MediaService>::Get().PlaySound(name, flags) ? 1 : 0;
 }
 
-std::uint32_t waveOutGetNumDevs() { return Service<MediaService>::Get().CountOutputDevices(); }
+UINT waveOutGetNumDevs() { return Service<MediaService>::Get().CountOutputDevices(); }
 
 }  // namespace corvane::platform

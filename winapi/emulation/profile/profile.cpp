@@ -31,9 +31,9 @@ std::optional<std::string> NameInFile(std::string_view name) {
 
 }  // namespace
 
-std::uint32_t GetPrivateProfileStringA(std::string_view app_name, std::string_view key_name,
-                                       std::string_view default_value, std::string& returned,
-                                       std::uint32_t size, std::string_view file_name) {
+DWORD GetPrivateProfileStringA(std::string_view app_name, std::string_view key_name,
+                               std::string_view default_value, std::string& returned, DWORD size,
+                               std::string_view file_name) {
   if (size == 0) return 0;
 
   std::string_view fallback = AsCString(default_value);
@@ -59,10 +59,10 @@ std::uint32_t GetPrivateProfileStringA(std::string_view app_name, std::string_vi
   if (!bytes) bytes.emplace();
   const std::string_view fitted = CutToFit(*bytes, size - 1);
   returned = FromProfileCodePage(fitted).value_or(std::string());
-  return static_cast<std::uint32_t>(fitted.size());
+  return static_cast<DWORD>(fitted.size());
 }
 
-bool WritePrivateProfileStringA(std::string_view app_name, std::string_view key_name,
+BOOL WritePrivateProfileStringA(std::string_view app_name, std::string_view key_name,
                                 std::string_view value, std::string_view file_name) {
   const std::string path(AsCString(file_name));
   const std::optional<std::string> section = NameInFile(app_name);
@@ -71,22 +71,22 @@ bool WritePrivateProfileStringA(std::string_view app_name, std::string_view key_
   if (!section || !key || !stored) {
     Warn("%s: %s not written, its section, name or value has text that code page 932 cannot hold",
          path.c_str(), std::string(AsCString(key_name)).c_str());
-    return false;
+    return 0;
   }
 
   ProfileStore& store = Service<ProfileStore>::Get();
   const ProfileFile file = store.Load(path);
   if (file.state == ProfileFile::State::kUnreadable) {
     Warn("%s: cannot be read, so it is not rewritten", path.c_str());
-    return false;
+    return 0;
   }
   IniText ini(file.bytes);
   if (!ini.Set(*section, *key, *stored)) {
     Warn("%s: not written, %s cannot be stored in a profile line", path.c_str(),
          std::string(AsCString(key_name)).c_str());
-    return false;
+    return 0;
   }
-  return store.Replace(path, ini.bytes());
+  return store.Replace(path, ini.bytes()) ? 1 : 0;
 }
 
 }  // namespace corvane::platform

@@ -6,20 +6,20 @@
 namespace corvane::platform {
 namespace {
 
-BitmapInfo Format(int width, int height, int bit_count = 32, std::uint32_t compression = kBiRgb) {
-  BitmapInfo info;
-  info.header.width = width;
-  info.header.height = height;
-  info.header.bit_count = static_cast<std::uint16_t>(bit_count);
-  info.header.compression = compression;
+BITMAPINFO Format(int width, int height, int bit_count = 32, std::uint32_t compression = kBiRgb) {
+  BITMAPINFO info;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biBitCount = static_cast<std::uint16_t>(bit_count);
+  info.bmiHeader.biCompression = compression;
   return info;
 }
 
-using BitmapsTest = test_support::PlatformTest;
+using GdiObjectsTest = test_support::PlatformTest;
 
-TEST_F(BitmapsTest, AContextDrawsOnTheSelectedBitmapsPixelsAndHandsBackThePreviousOne) {
+TEST_F(GdiObjectsTest, AContextDrawsOnTheSelectedBitmapsPixelsAndHandsBackThePreviousOne) {
   const HDC hdc = CreateCompatibleDC(0);
-  const BitmapInfo info = Format(3, -2);
+  const BITMAPINFO info = Format(3, -2);
   void* first_bits = nullptr;
   void* second_bits = nullptr;
   const HBITMAP first = CreateDIBSection(hdc, &info, kDibRgbColors, &first_bits, 0, 0);
@@ -48,10 +48,10 @@ TEST_F(BitmapsTest, AContextDrawsOnTheSelectedBitmapsPixelsAndHandsBackThePrevio
   EXPECT_EQ(SelectObject(hdc, stock), 0u) << "a deleted context selects nothing";
 }
 
-TEST_F(BitmapsTest, OnlyTopDown32BitPixelsWithoutASectionAreMade) {
+TEST_F(GdiObjectsTest, OnlyTopDown32BitPixelsWithoutASectionAreMade) {
   struct Case {
     const char* what;
-    BitmapInfo info;
+    BITMAPINFO info;
     std::uint32_t usage;
     std::uintptr_t section;
   };
@@ -68,6 +68,38 @@ TEST_F(BitmapsTest, OnlyTopDown32BitPixelsWithoutASectionAreMade) {
     EXPECT_EQ(CreateDIBSection(0, &c.info, c.usage, &bits, c.section, 0), 0u) << c.what;
     EXPECT_EQ(bits, nullptr) << c.what;
   }
+}
+
+TEST_F(GdiObjectsTest, PensAndBrushesAreSelectedAndDeletedLikeBitmaps) {
+  const HDC hdc = CreateCompatibleDC(0);
+  const BITMAPINFO info = Format(4, -4);
+  void* bits = nullptr;
+  const HBITMAP bitmap = CreateDIBSection(hdc, &info, kDibRgbColors, &bits, 0, 0);
+  const HGDIOBJ stock_bitmap = SelectObject(hdc, bitmap);
+  const gfx::ColorRef red = gfx::Rgb(255, 0, 0), blue = gfx::Rgb(0, 0, 255);
+  const HPEN pen = CreatePen(kPsSolid, 1, red);
+  const HBRUSH brush = CreateSolidBrush(blue);
+
+  EXPECT_EQ(SelectObject(hdc, pen), GetStockObject(kBlackPen)) << "a context starts with it";
+  EXPECT_EQ(SelectObject(hdc, brush), GetStockObject(kWhiteBrush));
+  EXPECT_EQ(SelectObject(hdc, bitmap), bitmap) << "a pen leaves the bitmap selected";
+  ASSERT_TRUE(Rectangle(hdc, 0, 0, 4, 4));
+  EXPECT_EQ(GetPixel(hdc, 0, 0), red);
+  EXPECT_EQ(GetPixel(hdc, 1, 1), blue);
+
+  EXPECT_FALSE(DeleteObject(pen)) << "a selected pen stays";
+  EXPECT_EQ(SelectObject(hdc, GetStockObject(kNullPen)), pen);
+  EXPECT_EQ(SelectObject(hdc, GetStockObject(kNullBrush)), brush);
+  EXPECT_TRUE(DeleteObject(pen));
+  EXPECT_TRUE(DeleteObject(brush));
+  EXPECT_EQ(SelectObject(hdc, pen), 0u) << "a deleted pen names nothing";
+  EXPECT_FALSE(DeleteObject(GetStockObject(kBlackPen))) << "stock objects stay";
+  EXPECT_EQ(CreatePen(kPsSolid, 2, red), 0u) << "only one pixel wide";
+  EXPECT_EQ(CreatePen(1, 1, red), 0u) << "only solid or null";
+
+  SelectObject(hdc, stock_bitmap);
+  DeleteObject(bitmap);
+  DeleteDC(hdc);
 }
 
 }  // namespace
