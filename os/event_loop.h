@@ -6,13 +6,13 @@
 namespace corvane::platform {
 
 using TimerId = std::uint32_t;
-using WatchId = std::uint32_t;
 
-// The one user-interface thread's loop: window events, timers, posted messages, readable file
-// descriptors and ended child processes, dispatched one at a time, so a handler is never
-// interrupted by another. Waiting for another process (a file chooser) goes through it, so windows
-// keep repainting and timers keep ticking meanwhile. Timers are the lowest priority: a tick
-// is delivered only when nothing else is waiting, and missed expirations collapse into one tick.
+// The one user-interface thread's loop: window events, timers and posted messages (and on some
+// systems the backends' own sources, such as other processes' output), dispatched one at a time,
+// so a handler is never interrupted by another. Modal waits (a file chooser) nest a level of it,
+// so windows keep repainting and timers keep ticking meanwhile. Timers are the lowest priority: a
+// tick is delivered only when nothing else is waiting, and missed expirations collapse into one
+// tick.
 class EventLoop {
  public:
   virtual ~EventLoop() = default;
@@ -26,15 +26,6 @@ class EventLoop {
   // Queues a message to run on this thread after the handler that posted it has returned.
   virtual void Post(std::function<void()> message) = 0;
 
-  // Calls on_ready on this thread while fd has data to read or its other end has closed. The
-  // handler must read what is there or stop the watch; otherwise it is called again at once.
-  virtual WatchId WatchFd(int fd, std::function<void()> on_ready) = 0;
-  virtual void StopWatch(WatchId id) = 0;
-  // Reaps a child process of this program when it ends and then calls on_exit once on this
-  // thread with its exit status (128 + the signal number when a signal ended it, -1 when the
-  // status could not be had).
-  virtual void WatchChild(int pid, std::function<void(int exit_status)> on_exit) = 0;
-
   // Dispatches until done() is true or the program is ending. Nested calls run modal loops.
   // Returns false when it stopped because the program is ending.
   virtual bool RunUntil(const std::function<bool()>& done) = 0;
@@ -44,8 +35,9 @@ class EventLoop {
   virtual bool Quitting() const = 0;
   virtual int ExitCode() const = 0;
 
-  // Runs on the loop, never inside a signal handler, when the process is asked to end (SIGTERM,
-  // SIGINT). Without one, the loop quits with status 0.
+  // Runs on the loop, never inside a signal handler, when the process is asked to end (by a
+  // signal, or by the system's end-of-session or close request). Without one, the loop quits with
+  // status 0.
   virtual void SetEndRequestHandler(std::function<void()> handler) = 0;
 
   // Milliseconds on a monotonic clock (a fake one in tests).

@@ -44,7 +44,7 @@ CommandLine KdialogCommand(const FileChooserRequest& request) {
 // Exit status 0 with a path on standard output is a choice; any other end is no file.
 class CommandChooser final : public ChooserBackend {
  public:
-  CommandChooser(EventLoop& loop, CommandLine (*command)(const FileChooserRequest&))
+  CommandChooser(PosixEventLoop& loop, CommandLine (*command)(const FileChooserRequest&))
       : loop_(loop), command_(command) {}
 
   void Start(const FileChooserRequest& request, Done done) override {
@@ -57,17 +57,17 @@ class CommandChooser final : public ChooserBackend {
   void Stop() override { run_.reset(); }
 
  private:
-  EventLoop& loop_;
+  PosixEventLoop& loop_;
   CommandLine (*command_)(const FileChooserRequest&);
   std::unique_ptr<CommandRun> run_;
 };
 }  // namespace
 
-std::unique_ptr<ChooserBackend> MakeZenityChooser(EventLoop& loop) {
+std::unique_ptr<ChooserBackend> MakeZenityChooser(PosixEventLoop& loop) {
   return std::make_unique<CommandChooser>(loop, ZenityCommand);
 }
 
-std::unique_ptr<ChooserBackend> MakeKdialogChooser(EventLoop& loop) {
+std::unique_ptr<ChooserBackend> MakeKdialogChooser(PosixEventLoop& loop) {
   return std::make_unique<CommandChooser>(loop, KdialogCommand);
 }
 

@@ -17,10 +17,10 @@ constexpr size_t kMaxOutput = 64 * 1024;
 
 // Shared with the loop's handlers, which may outlive the CommandRun that started them.
 struct CommandRun::State {
-  State(EventLoop& run_loop, int child_pid, int output_fd, Done on_done)
+  State(PosixEventLoop& run_loop, int child_pid, int output_fd, Done on_done)
       : loop(run_loop), pid(child_pid), fd(output_fd), done(std::move(on_done)) {}
 
-  EventLoop& loop;
+  PosixEventLoop& loop;
   int pid = -1;
   int fd = -1;
   WatchId watch = 0;
@@ -67,8 +67,8 @@ struct CommandRun::State {
   }
 };
 
-std::unique_ptr<CommandRun> CommandRun::Start(EventLoop& loop, const std::vector<std::string>& argv,
-                                              Done done) {
+std::unique_ptr<CommandRun> CommandRun::Start(PosixEventLoop& loop,
+                                              const std::vector<std::string>& argv, Done done) {
   const std::optional<SpawnedChild> child = Spawn(argv, true);
   if (!child) return nullptr;
   auto state = std::make_shared<State>(loop, child->pid, child->stdout_fd, std::move(done));

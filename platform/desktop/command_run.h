@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "os/event_loop.h"
+#include "platform/posix/posix_event_loop.h"
 
 namespace corvane::platform {
 
@@ -18,8 +18,8 @@ class CommandRun {
   // Starts argv (see Spawn). done runs once on the loop, after the program has ended, with what
   // it wrote until then; output that children it left behind write later is not waited for.
   // nullptr when the program cannot be started.
-  static std::unique_ptr<CommandRun> Start(EventLoop& loop, const std::vector<std::string>& argv,
-                                           Done done);
+  static std::unique_ptr<CommandRun> Start(PosixEventLoop& loop,
+                                           const std::vector<std::string>& argv, Done done);
   // A program still running is ended (SIGTERM), together with the children it started, and
   // reaped later by the loop; done is not called.
   ~CommandRun();

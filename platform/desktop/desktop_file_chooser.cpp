@@ -14,7 +14,7 @@ namespace {
 // The ways of choosing, in the order they are tried, by the names the user knows them by.
 struct Backend {
   const char* name;
-  std::unique_ptr<ChooserBackend> (*make)(EventLoop& loop);
+  std::unique_ptr<ChooserBackend> (*make)(PosixEventLoop& loop);
 };
 constexpr Backend kBackends[] = {
     {"the desktop portal", MakePortalChooser},
@@ -34,7 +34,7 @@ std::string BackendNames() {
 
 }  // namespace
 
-DesktopFileChooser::DesktopFileChooser(EventLoop& loop) : loop_(loop) {
+DesktopFileChooser::DesktopFileChooser(PosixEventLoop& loop) : loop_(loop) {
   for (const Backend& backend : kBackends) backends_.push_back(backend.make(loop));
 }
 

@@ -3,9 +3,9 @@
 #include <memory>
 #include <vector>
 
-#include "os/event_loop.h"
 #include "os/file_chooser.h"
 #include "platform/desktop/chooser_backend.h"
+#include "platform/posix/posix_event_loop.h"
 
 namespace corvane::platform {
 
@@ -16,11 +16,11 @@ namespace corvane::platform {
 // is there, standard error says so, once.
 class DesktopFileChooser final : public FileChooser {
  public:
-  explicit DesktopFileChooser(EventLoop& loop);
+  explicit DesktopFileChooser(PosixEventLoop& loop);
   std::optional<std::string> ChooseFileToOpen(const FileChooserRequest& request) override;
 
  private:
-  EventLoop& loop_;
+  PosixEventLoop& loop_;
   std::vector<std::unique_ptr<ChooserBackend>> backends_;
   bool open_ = false;
   bool told_none_ = false;

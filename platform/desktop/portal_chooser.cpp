@@ -90,7 +90,7 @@ std::optional<std::string> ChosenPath(sd_bus_message* m) {
 
 class PortalChooser final : public ChooserBackend {
  public:
-  explicit PortalChooser(EventLoop& loop) : loop_(loop) {}
+  explicit PortalChooser(PosixEventLoop& loop) : loop_(loop) {}
   ~PortalChooser() override { Stop(); }
 
   void Start(const FileChooserRequest& request, Done done) override {
@@ -190,7 +190,7 @@ class PortalChooser final : public ChooserBackend {
     return 0;
   }
 
-  EventLoop& loop_;
+  PosixEventLoop& loop_;
   sd_bus* bus_ = nullptr;
   sd_bus_slot* call_ = nullptr;
   sd_bus_slot* match_ = nullptr;
@@ -202,7 +202,7 @@ class PortalChooser final : public ChooserBackend {
 };
 }  // namespace
 
-std::unique_ptr<ChooserBackend> MakePortalChooser(EventLoop& loop) {
+std::unique_ptr<ChooserBackend> MakePortalChooser(PosixEventLoop& loop) {
   return std::make_unique<PortalChooser>(loop);
 }
 

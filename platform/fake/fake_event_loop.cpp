@@ -19,17 +19,6 @@ void FakeEventLoop::StopTimer(TimerId id) {
 
 void FakeEventLoop::Post(std::function<void()> message) { posted_.push_back(std::move(message)); }
 
-WatchId FakeEventLoop::WatchFd(int /*fd*/, std::function<void()> on_ready) {
-  watches_[next_watch_] = std::move(on_ready);
-  return next_watch_++;
-}
-
-void FakeEventLoop::StopWatch(WatchId id) { watches_.erase(id); }
-
-void FakeEventLoop::WatchChild(int pid, std::function<void(int exit_status)> on_exit) {
-  children_[pid] = std::move(on_exit);
-}
-
 void FakeEventLoop::Quit(int exit_code) {
   if (quitting_) return;
   if (journal_) journal_("quit " + std::to_string(exit_code));

@@ -17,11 +17,6 @@ class FakeEventLoop final : public EventLoop {
   TimerId StartTimer(std::uint32_t interval_ms, std::function<void()> on_tick) override;
   void StopTimer(TimerId id) override;
   void Post(std::function<void()> message) override;
-  // Watches are only remembered: the services that wait for other processes have fakes of their
-  // own, so nothing here ever becomes readable or ends.
-  WatchId WatchFd(int fd, std::function<void()> on_ready) override;
-  void StopWatch(WatchId id) override;
-  void WatchChild(int pid, std::function<void(int exit_status)> on_exit) override;
   // Runs posted messages; when none is left and done() is still false, jumps the clock to the
   // next timer deadline. Gives up (returns false) after kModalLimitMs of fake time, or when
   // nothing is queued at all, so a test never hangs.
@@ -51,9 +46,6 @@ class FakeEventLoop final : public EventLoop {
   std::map<TimerId, std::uint32_t> intervals_;
   std::function<void(std::string)> journal_;
   std::deque<std::function<void()>> posted_;
-  std::map<WatchId, std::function<void()>> watches_;
-  std::map<int, std::function<void(int)>> children_;
-  WatchId next_watch_ = 1;
   std::function<void()> end_handler_;
   std::int64_t now_ns_ = 0;
   bool quitting_ = false;

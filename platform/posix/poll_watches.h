@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "os/event_loop.h"
+#include "platform/posix/posix_event_loop.h"
 
 namespace corvane::platform {
 

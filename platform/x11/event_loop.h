@@ -5,9 +5,9 @@
 #include <deque>
 #include <functional>
 
-#include "os/event_loop.h"
 #include "platform/loop/timer_queue.h"
 #include "platform/posix/poll_watches.h"
+#include "platform/posix/posix_event_loop.h"
 #include "platform/x11/display.h"
 #include "platform/x11/end_signals.h"
 
@@ -16,7 +16,7 @@ namespace corvane::platform::x11 {
 // The event loop over the X connection: X events first, then watched descriptors and children,
 // then posted messages, then timer ticks, waiting in poll() on the connection, the end-signal
 // pipe and the watched descriptors until the next timer deadline.
-class X11EventLoop final : public EventLoop {
+class X11EventLoop final : public PosixEventLoop {
  public:
   // signals must outlive the loop.
   X11EventLoop(X11Display& display, EndSignals& signals);
