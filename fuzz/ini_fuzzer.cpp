@@ -10,7 +10,7 @@
 #include "core/shared_state.h"
 #include "fuzz/fuzz_input.h"
 #include "platform/fake/fake_platform.h"
-#include "winapi/emulation/profile/ini_text.h"
+#include "winapi/profile/ini_text.h"
 
 namespace corvane::fuzz {
 namespace {

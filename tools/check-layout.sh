@@ -15,6 +15,7 @@ order=(
   gfx
   os
   winapi
+  winapi/profile
   winapi/emulation
   toolkit
   platform/loop

@@ -1,4 +1,4 @@
-#include "winapi/emulation/profile/ini_text.h"
+#include "winapi/profile/ini_text.h"
 
 #include "gfx/ascii.h"
 #include "os/code_page.h"

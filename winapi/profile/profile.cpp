@@ -5,7 +5,7 @@
 #include "os/profile_store.h"
 #include "os/service.h"
 #include "os/warn.h"
-#include "winapi/emulation/profile/ini_text.h"
+#include "winapi/profile/ini_text.h"
 #include "winapi/kernel32.h"
 
 namespace corvane::platform {
