@@ -4,7 +4,7 @@
 
 #include "gfx/geometry.h"
 #include "gfx/surface.h"
-#include "winapi/emulation/device_context.h"
+#include "winapi/gdi32.h"
 
 namespace corvane {
 
@@ -21,13 +21,15 @@ class StripInPlace {
 
   // Whether the windows are selected. They are only where the strip lies wholly inside the capture
   // and the frame: there the windows hold exactly what the copies would.
-  bool Selected() const { return processed_selection_.has_value(); }
+  bool Selected() const {
+    return raw_selection_ && raw_selection_->Selected() && processed_selection_->Selected();
+  }
 
  private:
   std::optional<gfx::Surface> under_;
   std::optional<gfx::Surface> shown_;
-  std::optional<gfx::ScopedSelection> raw_selection_;
-  std::optional<gfx::ScopedSelection> processed_selection_;
+  std::optional<platform::ViewSelection> raw_selection_;
+  std::optional<platform::ViewSelection> processed_selection_;
 };
 
 }  // namespace corvane

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "gfx/pixel_access.h"
+#include "gfx/surface.h"
 #include "winapi/windef.h"
 
 // The drawing operations the program calls by their original names. A device context handle
@@ -92,6 +93,24 @@ BOOL DeleteObject(HGDIOBJ object);
 inline constexpr int kLogPixelsX = 88;
 inline constexpr int kLogPixelsY = 90;
 int GetDeviceCaps(HDC hdc, int index);
+
+// Not a call of the original: makes a memory context draw on view, a window onto pixels that the
+// caller keeps alive, in place of its bitmap, until this object goes. A library handed the
+// context then works on those pixels where they lie, without a copy. Where a context can draw on
+// its own bitmaps only (on Windows) nothing is selected, Selected() is false, and the caller
+// copies instead.
+class ViewSelection {
+ public:
+  ViewSelection(HDC hdc, gfx::Surface* view);
+  ~ViewSelection();
+  ViewSelection(const ViewSelection&) = delete;
+  ViewSelection& operator=(const ViewSelection&) = delete;
+  bool Selected() const { return previous_ != nullptr; }
+
+ private:
+  HDC hdc_;
+  gfx::Surface* previous_;
+};
 
 // Copies into dst, at its top-left, the desktop picture a saver host left on the window it made
 // for the saver (the part under that window). 0, dst unchanged, when the host left none. The

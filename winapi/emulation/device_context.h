@@ -39,20 +39,4 @@ class DeviceContexts {
   static std::size_t LiveCount();
 };
 
-// Selects a surface into a context for this object's lifetime and the previous one back after.
-class ScopedSelection {
- public:
-  ScopedSelection(HDC hdc, Surface* surface)
-      : hdc_(hdc), previous_(DeviceContexts::Select(hdc, surface)) {}
-  ~ScopedSelection() {
-    if (previous_ != nullptr) DeviceContexts::Select(hdc_, previous_);
-  }
-  ScopedSelection(const ScopedSelection&) = delete;
-  ScopedSelection& operator=(const ScopedSelection&) = delete;
-
- private:
-  HDC hdc_;
-  Surface* previous_;
-};
-
 }  // namespace corvane::gfx

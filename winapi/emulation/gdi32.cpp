@@ -35,6 +35,13 @@ BOOL BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int src_x, in
   return 1;
 }
 
+ViewSelection::ViewSelection(HDC hdc, gfx::Surface* view)
+    : hdc_(hdc), previous_(gfx::DeviceContexts::Select(hdc, view)) {}
+
+ViewSelection::~ViewSelection() {
+  if (previous_ != nullptr) gfx::DeviceContexts::Select(hdc_, previous_);
+}
+
 BOOL CopyHostPicture(HDC dst, HWND host) {
   gfx::Surface* target = gfx::DeviceContexts::Lookup(dst);
   if (target == nullptr) return 0;

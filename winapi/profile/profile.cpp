@@ -5,8 +5,8 @@
 #include "os/profile_store.h"
 #include "os/service.h"
 #include "os/warn.h"
-#include "winapi/profile/ini_text.h"
 #include "winapi/kernel32.h"
+#include "winapi/profile/ini_text.h"
 
 namespace corvane::platform {
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "winapi/gdi32.h"
+
 namespace corvane::gfx {
 namespace {
 
@@ -34,7 +36,8 @@ TEST(DeviceContexts, ASelectedSurfaceStandsInForTheRegisteredOneUntilTheScopeEnd
   const HDC hdc = DeviceContexts::Register(&*own);
   const HDC screen = DeviceContexts::RegisterScreen();
   {
-    const ScopedSelection selection(hdc, &*other);
+    const platform::ViewSelection selection(hdc, &*other);
+    EXPECT_TRUE(selection.Selected());
     EXPECT_EQ(DeviceContexts::Lookup(hdc), &*other);
     EXPECT_EQ(DeviceContexts::Select(screen, &*other), nullptr) << "a screen has no surface";
     EXPECT_EQ(DeviceContexts::Lookup(screen), nullptr);
@@ -42,7 +45,7 @@ TEST(DeviceContexts, ASelectedSurfaceStandsInForTheRegisteredOneUntilTheScopeEnd
   EXPECT_EQ(DeviceContexts::Lookup(hdc), &*own);
   DeviceContexts::Release(hdc);
   DeviceContexts::Release(screen);
-  { const ScopedSelection on_dead(hdc, &*other); }
+  EXPECT_FALSE(platform::ViewSelection(hdc, &*other).Selected());
   EXPECT_EQ(DeviceContexts::Lookup(hdc), nullptr) << "a released handle stays released";
 }
 
