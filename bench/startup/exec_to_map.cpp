@@ -2,12 +2,16 @@
 // `Corvane.scr /s` to the X server mapping its window "Corvane_Main", on private Xvfb screens of
 // 1920 x 1080, 3840 x 2160 and 7680 x 4320 at depth 24, several runs each.
 //
-//   corvane_startup_bench [saver] [runs]   (defaults: Corvane.scr beside this program, 5)
+//   corvane_startup_bench [saver] [runs] [screens]
+//
+// Defaults: Corvane.scr beside this program, 5 runs, the three screens; screens is a list such
+// as 1920x1080,3840x2160.
 //
 // The map is seen as the host sees it: this client selects SubstructureNotify on the root window
 // before it starts the saver, and waits for the MapNotify of the window whose name is the saver's
-// caption, blocking on the connection with no polling. The saver runs with a home folder and XDG
-// folders of its own, empty, so no settings of the user's are read and no music plays.
+// caption, blocking on the connection with no polling. The saver runs as a copy, with the files
+// that lie beside it, in a folder of its own, and with a home folder and XDG folders of its own:
+// no settings file is found beside it or in the user's folders, so no music plays.
 
 #include <X11/Xlib.h>
 #include <poll.h>
@@ -38,7 +42,7 @@ struct ScreenSize {
   int height;
 };
 
-constexpr ScreenSize kScreens[] = {{1920, 1080}, {3840, 2160}, {7680, 4320}};
+constexpr const char* kScreens = "1920x1080,3840x2160,7680x4320";
 
 [[noreturn]] void Fail(const std::string& why) {
   std::fprintf(stderr, "corvane_startup_bench: %s\n", why.c_str());
@@ -98,10 +102,13 @@ class PrivateServer {
   std::string name_;
 };
 
-// An empty home with its XDG folders, removed at the end.
+// The files a saver needs beside it; those that are missing are left out.
+constexpr const char* kProgramFiles[] = {"Corvane.scr", "Corvane.dll", "corvane-media.so"};
+
+// An empty home with its XDG folders and a copy of the program, removed at the end.
 class EmptyHome {
  public:
-  EmptyHome() {
+  explicit EmptyHome(const std::filesystem::path& saver) {
     char pattern[] = "/tmp/corvane-startup.XXXXXX";
     if (mkdtemp(pattern) == nullptr) Fail("cannot make a temporary folder");
     path_ = pattern;
@@ -109,6 +116,12 @@ class EmptyHome {
       std::filesystem::create_directory(path_ / sub);
     }
     std::filesystem::permissions(path_ / "runtime", std::filesystem::perms::owner_all);
+    std::filesystem::create_directory(path_ / "program");
+    for (const char* file : kProgramFiles) {
+      std::error_code missing;
+      std::filesystem::copy_file(saver.parent_path() / file, path_ / "program" / file, missing);
+    }
+    saver_ = path_ / "program" / "Corvane.scr";
   }
   ~EmptyHome() {
     std::error_code ignored;
@@ -119,9 +132,11 @@ class EmptyHome {
 
   std::filesystem::path operator/(const char* sub) const { return path_ / sub; }
   const std::filesystem::path& path() const { return path_; }
+  const std::filesystem::path& saver() const { return saver_; }
 
  private:
   std::filesystem::path path_;
+  std::filesystem::path saver_;
 };
 
 bool HasCaption(Display* dpy, Window window) {
@@ -155,8 +170,8 @@ std::optional<Clock::time_point> WaitForMap(Display* dpy, Clock::time_point dead
 }
 
 // One start of the saver on the display; milliseconds from the exec to the map.
-double TimeOneStart(Display* dpy, const std::string& display_name, const std::string& saver,
-                    const EmptyHome& home) {
+double TimeOneStart(Display* dpy, const std::string& display_name, const EmptyHome& home) {
+  const std::string saver = home.saver();
   const Clock::time_point started = Clock::now();
   const pid_t pid = fork();
   if (pid < 0) Fail("cannot fork the saver");
@@ -184,15 +199,33 @@ std::vector<double> TimeStarts(ScreenSize size, const std::string& saver, int ru
   XSetErrorHandler(IgnoreErrors);
   XSelectInput(dpy, DefaultRootWindow(dpy), SubstructureNotifyMask);
   XSync(dpy, False);
-  EmptyHome home;
+  EmptyHome home(saver);
   std::vector<double> times;
   for (int run = 0; run < runs; ++run) {
-    times.push_back(TimeOneStart(dpy, server.name(), saver, home));
+    times.push_back(TimeOneStart(dpy, server.name(), home));
     // The unmap and destruction of this run's window are not the next run's business.
     XSync(dpy, True);
   }
   XCloseDisplay(dpy);
   return times;
+}
+
+std::vector<ScreenSize> ParseScreens(const std::string& list) {
+  std::vector<ScreenSize> screens;
+  std::size_t start = 0;
+  while (start < list.size()) {
+    std::size_t end = list.find(',', start);
+    if (end == std::string::npos) end = list.size();
+    ScreenSize size{};
+    if (std::sscanf(list.substr(start, end - start).c_str(), "%dx%d", &size.width, &size.height) !=
+            2 ||
+        size.width <= 0 || size.height <= 0) {
+      Fail("a screen is given as WIDTHxHEIGHT, not " + list.substr(start, end - start));
+    }
+    screens.push_back(size);
+    start = end + 1;
+  }
+  return screens;
 }
 
 std::string DefaultSaver(const char* argv0) {
@@ -207,6 +240,7 @@ std::string DefaultSaver(const char* argv0) {
 int main(int argc, char** argv) {
   const std::string saver = argc > 1 ? argv[1] : DefaultSaver(argv[0]);
   const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
+  const std::vector<ScreenSize> screens = ParseScreens(argc > 3 ? argv[3] : kScreens);
   if (access(saver.c_str(), X_OK) != 0) Fail(saver + " is not built");
   if (runs < 1) Fail("give at least one run");
   // A saver that is stopped must not take this program with it through a broken pipe.
@@ -214,7 +248,7 @@ int main(int argc, char** argv) {
 
   std::printf("exec to window mapped, %d runs, %s\n", runs, saver.c_str());
   std::printf("%-11s %10s %10s %10s\n", "screen", "min ms", "median ms", "max ms");
-  for (const ScreenSize size : kScreens) {
+  for (const ScreenSize size : screens) {
     std::vector<double> times = TimeStarts(size, saver, runs);
     std::sort(times.begin(), times.end());
     const std::size_t n = times.size();
