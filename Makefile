@@ -32,8 +32,10 @@ fuzz: deps
 
 bench: deps
 	cmake --preset bench $(CMAKE_FLAGS) >/dev/null
-	cmake --build build-bench -j$(JOBS) --target corvane_bench corvane_scr corvane_effect
+	cmake --build build-bench -j$(JOBS) --target corvane_bench corvane_startup_bench corvane_scr \
+	  corvane_effect
 	build-bench/corvane_bench
+	build-bench/corvane_startup_bench
 	bench/saver_cpu.sh build-bench
 
 # Remakes resources/preview.jpg from the desktop scene and the effect library (resources/README.md).

@@ -28,6 +28,7 @@ order=(
   platform/mpg123
   platform/sndfile
   platform/cdio
+  platform/media_module
   platform/win32
   platform/fake
   effect

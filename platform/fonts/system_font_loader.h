@@ -23,6 +23,10 @@ struct FontMatch {
 // choice for the requested font's language, and characters missing from the chosen face are taken
 // from the next fonts of fontconfig's list. Bold and italic are synthesised when the chosen face
 // has none.
+//
+// Reading fontconfig's configuration and caches takes tens of milliseconds, which a form that
+// draws no text (the full-screen display) must not wait for: it is done when a face is first
+// asked for.
 class SystemFontLoader : public gfx::FontLoader {
  public:
   SystemFontLoader();
@@ -38,7 +42,9 @@ class SystemFontLoader : public gfx::FontLoader {
 
  private:
   struct State;
-  std::shared_ptr<State> state_;
+  State& Loaded() const;
+
+  mutable std::shared_ptr<State> state_;
 };
 
 }  // namespace corvane::platform

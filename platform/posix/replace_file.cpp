@@ -96,7 +96,7 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, const char** f
   }
 
   // Makes the rename itself durable; the new content is already in place either way.
-  std::string folder = std::filesystem::path(target).parent_path();
+  std::filesystem::path folder = std::filesystem::path(target).parent_path();
   if (folder.empty()) folder = ".";
   FileDescriptor folder_fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (folder_fd.get() >= 0) ::fsync(folder_fd.get());

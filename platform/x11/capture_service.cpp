@@ -28,18 +28,8 @@ bool ReadInto(X11Display& display, Drawable drawable, int x, int y, int w, int h
     }
   }
   if (image == nullptr) return false;
-  const Visual& visual = *display.visual();
-  const bool direct = MatchesSurfaceLayout(*image, visual);
-  for (int row_index = 0; row_index < h; ++row_index) {
-    gfx::Pixel* row = destination.Row(dy + row_index) + dx;
-    if (direct) {
-      const auto* src = reinterpret_cast<const gfx::Pixel*>(
-          image->data + static_cast<size_t>(row_index) * image->bytes_per_line);
-      // The unused top byte may hold anything the server left there.
-      for (int i = 0; i < w; ++i) row[i] = src[i] & 0x00FFFFFF;
-    } else {
-      for (int i = 0; i < w; ++i) row[i] = PixelFromX(XGetPixel(image, i, row_index), visual);
-    }
+  for (int row = 0; row < h; ++row) {
+    CopyRowFromX(*image, row, w, *display.visual(), destination.Row(dy + row) + dx);
   }
   XDestroyImage(image);
   return true;
@@ -93,6 +83,10 @@ bool X11CaptureService::CaptureScreen(const Rect& source, gfx::Surface& destinat
   h = std::min({h, screen_h - sy, destination.height() - dy});
   if (w <= 0 || h <= 0) return true;  // Nothing to copy is not a failure.
 
+  if (presenter_.ReadThroughSegment(display_.root(), Rect{sx, sy, sx + w, sy + h}, destination, dx,
+                                    dy)) {
+    return true;
+  }
   return ReadInto(display_, display_.root(), sx, sy, w, h, destination, dx, dy);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/x11/pixel_format.h"
 
 #include <bit>
+#include <cstddef>
 
 namespace corvane::platform::x11 {
 
@@ -35,6 +36,17 @@ unsigned long PixelToX(gfx::Pixel pixel, const Visual& visual) {
 gfx::Pixel PixelFromX(unsigned long value, const Visual& visual) {
   return (FromMask(value, visual.red_mask) << 16) | (FromMask(value, visual.green_mask) << 8) |
          FromMask(value, visual.blue_mask);
+}
+
+void CopyRowFromX(XImage& image, int row, int width, const Visual& visual,
+                  gfx::Pixel* destination) {
+  if (MatchesSurfaceLayout(image, visual)) {
+    const auto* source = reinterpret_cast<const gfx::Pixel*>(
+        image.data + static_cast<std::size_t>(row) * image.bytes_per_line);
+    for (int i = 0; i < width; ++i) destination[i] = source[i] & 0x00FFFFFF;
+    return;
+  }
+  for (int i = 0; i < width; ++i) destination[i] = PixelFromX(XGetPixel(&image, i, row), visual);
 }
 
 }  // namespace corvane::platform::x11

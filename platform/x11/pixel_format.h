@@ -16,4 +16,8 @@ bool MatchesSurfaceLayout(const XImage& image, const Visual& visual);
 unsigned long PixelToX(gfx::Pixel pixel, const Visual& visual);
 gfx::Pixel PixelFromX(unsigned long value, const Visual& visual);
 
+// Copies the first width pixels of the image's row into destination as surface pixels, with the
+// unused top byte cleared: it may hold anything the server left there.
+void CopyRowFromX(XImage& image, int row, int width, const Visual& visual, gfx::Pixel* destination);
+
 }  // namespace corvane::platform::x11

@@ -25,7 +25,7 @@ X11Platform::X11Platform(std::unique_ptr<EndSignals> signals, std::unique_ptr<X1
   windows_ = std::make_unique<X11WindowService>(*display_, *loop_);
   loop_->SetDispatcher([this](XEvent& event) { windows_->Dispatch(event); });
   cursor_ = std::make_unique<X11CursorService>(*display_, *windows_);
-  capture_ = std::make_unique<X11CaptureService>(*display_);
+  capture_ = std::make_unique<X11CaptureService>(*display_, windows_->presenter());
   power_ = std::make_unique<X11PowerService>(*display_, *loop_);
   previous_loop_ = Service<EventLoop>::Install(loop_.get());
   previous_windows_ = Service<WindowService>::Install(windows_.get());

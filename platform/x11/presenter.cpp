@@ -1,10 +1,14 @@
 #include "platform/x11/presenter.h"
 
 #include <sys/ipc.h>
+#include <sys/mman.h>
 #include <sys/shm.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "platform/x11/pixel_format.h"
@@ -16,6 +20,28 @@ namespace {
 // The bytes a width x height block of surface pixels takes.
 std::size_t AreaBytes(int width, int height) {
   return static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * sizeof(gfx::Pixel);
+}
+
+// The bytes of one band of a screen read: the pages the server writes for the first time are
+// this many, and a whole screen takes its size over this many round trips.
+constexpr std::size_t kCaptureBand = std::size_t{1} << 20;
+
+// Has the kernel back the pages from first up to end at once, ready for writing. On some virtual
+// machines each first touch of a page costs tens of microseconds, and a screen-sized image has
+// tens of thousands of pages; asked for together they cost a fraction of that. The content stays
+// as it is. A kernel that does not know the request (before Linux 5.14) backs the pages as they
+// are first written, as always.
+void Populate(const void* first, const void* end) {
+#ifdef MADV_POPULATE_WRITE
+  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  // The page holding first begins with memory of the same mapping (an allocation's header, or
+  // the rows above), which being backed does not change.
+  const std::uintptr_t start = reinterpret_cast<std::uintptr_t>(first) / page * page;
+  madvise(reinterpret_cast<void*>(start), reinterpret_cast<std::uintptr_t>(end) - start,
+          MADV_POPULATE_WRITE);
+#else
+  (void)first, (void)end;
+#endif
 }
 
 }  // namespace
@@ -51,6 +77,9 @@ std::optional<Presenter::SharedImage> Presenter::MakeShared(int width, int heigh
   }
   info.shmaddr = image->data = static_cast<char*>(shmat(info.shmid, nullptr, 0));
   info.readOnly = False;
+  if (info.shmaddr != reinterpret_cast<char*>(-1)) {
+    Populate(info.shmaddr, info.shmaddr + static_cast<size_t>(image->bytes_per_line) * height);
+  }
   bool attached = false;
   if (info.shmaddr != reinterpret_cast<char*>(-1)) {
     ErrorTrap trap(dpy);
@@ -141,6 +170,48 @@ void Presenter::Present(Window window, const gfx::Surface& surface, const Rect& 
   } else {
     PutPlain(window, surface, clipped);
   }
+}
+
+bool Presenter::ReadThroughSegment(Drawable drawable, const Rect& source, gfx::Surface& destination,
+                                   int dst_x, int dst_y) {
+  const int width = source.Width();
+  const int height = source.Height();
+  if (!use_shm_ || width <= 0 || height <= 0) return false;
+  const int band = std::clamp(static_cast<int>(kCaptureBand / AreaBytes(width, 1)), 1, height);
+  // A segment of its own, gone at the end: one shaped like a band would make the strip segment
+  // grow to the screen's width by the strip's height.
+  std::optional<SharedImage> segment = MakeShared(width, band);
+  if (!segment) return false;
+  Populate(destination.Row(dst_y), destination.Row(dst_y + height - 1) + destination.width());
+  Display* dpy = display_.dpy();
+  const Visual& visual = *display_.visual();
+  bool read = true;
+  for (int top = 0; read && top < height; top += band) {
+    const int rows = std::min(band, height - top);
+    // The last band may be shorter: a header of its size over the segment makes the server fill
+    // exactly that many pixels.
+    XImage* image = XShmCreateImage(dpy, display_.visual(), display_.depth(), ZPixmap,
+                                    segment->image->data, segment->info.get(),
+                                    static_cast<unsigned>(width), static_cast<unsigned>(rows));
+    if (image == nullptr) {
+      read = false;
+      break;
+    }
+    {
+      ErrorTrap trap(dpy);
+      read = XShmGetImage(dpy, drawable, image, source.left, source.top + top, AllPlanes) == True;
+      read = !trap.Failed() && read;
+    }
+    if (read) {
+      for (int row = 0; row < rows; ++row) {
+        CopyRowFromX(*image, row, width, visual, destination.Row(dst_y + top + row) + dst_x);
+      }
+    }
+    image->data = nullptr;
+    XDestroyImage(image);
+  }
+  Free(*segment);
+  return read;
 }
 
 void Presenter::CopyIntoStrip(const gfx::Surface& surface, const Rect& area) {

@@ -39,6 +39,14 @@ class Presenter {
   // area is in surface coordinates, which are the window's; it is clipped to the surface.
   void Present(Window window, const gfx::Surface& surface, const Rect& area);
 
+  // Reads the source block of drawable into destination at (dst_x, dst_y), which must hold it,
+  // band by band through the segment that presenting uses: nothing crosses the connection, and
+  // the server writes the same few pages again and again rather than a screen's worth of fresh
+  // ones, each costly at its first touch. False when the server shares no memory with us or
+  // refuses a band; the caller then reads the plain way, which writes every pixel again.
+  bool ReadThroughSegment(Drawable drawable, const Rect& source, gfx::Surface& destination,
+                          int dst_x, int dst_y);
+
  private:
   // The image keeps a pointer to its segment's description: that lives on the heap, so the pair
   // can move.

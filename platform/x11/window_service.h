@@ -54,6 +54,8 @@ class X11WindowService final : public WindowService {
 
   // Hands one event from the loop to the window it concerns.
   void Dispatch(XEvent& event);
+  // The images' owner, which the capture reads the screen into without a copy.
+  Presenter& presenter() { return presenter_; }
 
   // The pointer shape over our windows and during our grabs (None: the default arrow).
   void SetCursor(Cursor cursor);

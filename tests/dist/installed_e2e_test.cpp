@@ -58,6 +58,7 @@ class InstalledE2eTest : public XvfbTest {
 TEST_F(InstalledE2eTest, EveryFileLiesWhereTheDesktopLooksForIt) {
   const std::vector<std::pair<std::string, std::string>> files = {
       {"lib/corvane/Corvane.dll", "\177ELF"},
+      {"lib/corvane/corvane-media.so", "\177ELF"},
       {"share/applications/corvane.desktop", "\nExec=corvane /c\n"},
       {"share/icons/hicolor/32x32/apps/corvane.png", std::string("IHDR\0\0\0\x20\0\0\0\x20", 12)},
       {"share/icons/hicolor/64x64/apps/corvane.png", std::string("IHDR\0\0\0\x40\0\0\0\x40", 12)},

@@ -3,8 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "os/capture.h"
 #include "os/service.h"
 #include "platform/x11/platform.h"
 #include "toolkit/form.h"
@@ -60,6 +62,22 @@ int main(int argc, char** argv) {
     box.Refresh();
     std::puts("ready");
     return Run(loop);
+  }
+  if (mode == "capture") {  // capture <x> <y> <w> <h> <dx> <dy>: the screen into a grey surface.
+    const int x = std::atoi(argv[2]), y = std::atoi(argv[3]);
+    const int w = std::atoi(argv[4]), h = std::atoi(argv[5]);
+    const int dx = std::atoi(argv[6]), dy = std::atoi(argv[7]);
+    std::optional<corvane::gfx::Surface> surface = corvane::gfx::Surface::Create(dx + w, dy + h);
+    surface->Fill(0x808080);
+    const bool read =
+        Service<CaptureService>::Get().CaptureScreen(Rect{x, y, x + w, y + h}, *surface, dx, dy);
+    // The surface, row by row, as hexadecimal pixels: the test compares them with the screen.
+    std::printf("%s", read ? "read" : "failed");
+    for (int row = 0; row < surface->height(); ++row) {
+      for (int col = 0; col < surface->width(); ++col) std::printf(" %x", surface->Row(row)[col]);
+    }
+    std::puts("");
+    return 0;
   }
   std::fprintf(stderr, "x11_probe: unknown mode '%s'\n", mode.c_str());
   return 2;
