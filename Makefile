@@ -15,7 +15,7 @@ build: deps
 	cmake --build build -j$(JOBS)
 
 test: build
-	cd build && ctest --output-on-failure -j$(JOBS)
+	cd build && ctest --output-on-failure -j$(JOBS) -LE wine
 
 # ASAN_LABEL=unit runs only the unit tests (what CI runs); empty runs every test.
 ASAN_LABEL ?=
@@ -24,7 +24,7 @@ test-asan: deps
 	cmake --preset asan $(CMAKE_FLAGS) >/dev/null
 	cmake --build build-asan -j$(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --output-on-failure -j$(JOBS) $(if $(ASAN_LABEL),-L $(ASAN_LABEL))
+	  ctest --output-on-failure -j$(JOBS) -LE wine $(if $(ASAN_LABEL),-L $(ASAN_LABEL))
 
 # Runs every fuzz target for FUZZ_SECONDS (default 60) each; see tools/fuzz.sh.
 fuzz: deps
@@ -68,8 +68,11 @@ windows: windows-deps
 	cmake --preset windows $(CMAKE_FLAGS) >/dev/null
 	cmake --build build-windows -j$(JOBS)
 
-test-windows: windows
+# The unit tests run under Wine first; then the Linux build drives the program under Wine end to
+# end, one test at a time, since each ends the prefix's Wine server after it.
+test-windows: windows build
 	cd build-windows && WINEPREFIX=$(CURDIR)/build-windows/wine ctest --output-on-failure -j$(JOBS)
+	cd build && ctest --output-on-failure -L wine
 
 run: build
 	@tools/run.sh

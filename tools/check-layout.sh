@@ -41,6 +41,7 @@ order=(
   settings
   main
   main/linux
+  main/windows
   tools
   bench
   tests

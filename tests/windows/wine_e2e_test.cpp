@@ -1,0 +1,172 @@
+// The Windows build end to end, under Wine on a private Xvfb: the saver, the settings dialog and
+// the start-up rules as a Windows host would meet them. Wine draws the program's windows as X
+// windows, so the harness of the Linux build reads and drives them the same way.
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/xvfb_fixture.h"
+#include "tests/windows/wine_program.h"
+
+// Xlib comes after GoogleTest: its None macro would hide a GoogleTest type of that name.
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+
+namespace corvane::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kWidth = 1280;
+constexpr int kHeight = 1024;
+// The rows read back to follow the strip, which runs the whole height.
+constexpr int kRows = 32;
+// 2560 twips at 15 twips a pixel.
+constexpr int kStripWidth = 171;
+// Wine starts slower than the program does on Linux, the first time in a run most of all.
+constexpr std::chrono::milliseconds kWinePatience = 60s;
+
+// In code page 932: section "Section", key "BGM区分" (kind), "BGMﾘﾋﾟｰﾄ" (track), "BGMﾌｧｲﾙ".
+const std::string kKind = "BGM\x8b\xe6\x95\xaa=";
+const std::string kRepeat = "BGM\xd8\xcb\xdf\xb0\xc4=";
+const std::string kFile = "BGM\xcc\xa7\xb2\xd9=";
+std::string Ini(int kind, const std::string& repeat) {
+  return "[Section]\r\n" + kKind + std::to_string(kind) + "\r\n" + kRepeat + repeat + "\r\n" +
+         kFile + "\r\n";
+}
+
+// The dialog's top-left corner on this screen, and the middles of its buttons.
+constexpr int kLeft = 415;
+constexpr int kTop = 235;
+constexpr int kOkX = kLeft + 276 + 32, kOkY = kTop + 256 + 12;
+constexpr int kCancelX = kLeft + 344 + 30, kCancelY = kTop + 256 + 12;
+constexpr int kCdLabelX = kLeft + 20 + 50, kCdLabelY = kTop + 76 + 54;
+
+class WineE2e : public XvfbTest {
+ protected:
+  ScreenOptions Options() const override { return {kWidth, kHeight, 96, {}}; }
+
+  void TearDown() override {
+    XvfbTest::TearDown();
+    // Wine's server outlives the programs for a while; the next test has a display of its own.
+    Child* server =
+        Launch("/usr/bin/wineserver", {"-k"}, WineProgram(Windows(), false).Environment());
+    if (server != nullptr) WaitExit(*server);
+  }
+
+  static std::string Windows() { return BuildPath("../build-windows"); }
+
+  Child* Start(const WineProgram& program, const std::vector<std::string>& args) {
+    return Launch(WineProgram::kWine, program.Arguments(args), program.Environment());
+  }
+
+  std::vector<std::uint32_t> TopRows() { return ReadPixels(root(), 0, 0, kWidth, kRows); }
+
+  // The columns where a frame differs from the desktop, as one run (first, last), or (-1, -1).
+  static std::pair<int, int> StripColumns(const std::vector<std::uint32_t>& frame,
+                                          const std::vector<std::uint32_t>& desktop) {
+    int first = -1, last = -1;
+    for (int x = 0; x < kWidth; ++x) {
+      bool differs = false;
+      for (int y = 0; y < kRows; ++y) differs |= frame[y * kWidth + x] != desktop[y * kWidth + x];
+      if (!differs) continue;
+      EXPECT_TRUE(last < 0 || last == x - 1) << "column " << x;
+      if (first < 0) first = x;
+      last = x;
+    }
+    return {first, last};
+  }
+};
+
+TEST_F(WineE2e, TheSaverSweepsTheCapturedDesktopAndAKeyEndsIt) {
+  WineProgram program(Windows(), true);
+  const std::string settings = Ini(0, "0");
+  test_support::WriteFileBytes(program.Path("Corvane.ini"), settings);
+  for (int band = 0; band < 8; ++band) {
+    PaintWindow(band * kWidth / 8, 0, kWidth / 8, kHeight,
+                0x202020u * static_cast<unsigned>(band + 1));
+  }
+  PaintWindow(0, kRows / 3, kWidth, kRows / 3, 0xFFFFFF);
+  const std::vector<std::uint32_t> desktop = TopRows();
+
+  Child* saver = Start(program, {"/s"});
+  ASSERT_NE(saver, nullptr);
+  ASSERT_NE(WaitForWindow("Corvane_Main", kWinePatience), 0u);
+  // Two frames with the strip wholly on the screen, at two places: it moves, and it is the only
+  // thing that differs from the desktop.
+  std::vector<int> places;
+  const auto deadline = std::chrono::steady_clock::now() + 30s;
+  while (places.size() < 2 && std::chrono::steady_clock::now() < deadline) {
+    const auto [first, last] = StripColumns(TopRows(), desktop);
+    ASSERT_LE(last - first + 1, kStripWidth);
+    if (first > 0 && last < kWidth - 1 && (places.empty() || places.back() != first)) {
+      EXPECT_EQ(last - first + 1, kStripWidth) << first << " to " << last;
+      places.push_back(first);
+    }
+  }
+  EXPECT_EQ(places.size(), 2u) << "the strip was not seen moving across the screen";
+
+  PressKey(XK_Shift_L);
+  EXPECT_EQ(WaitExit(*saver, kWinePatience), 0);
+  EXPECT_EQ(test_support::ReadFileBytes(program.Path("Corvane.ini")), settings);
+}
+
+TEST_F(WineE2e, ASecondSaverEndsAtOnceAndAMissingLibraryIsSaid) {
+  WineProgram program(Windows(), true);
+  test_support::WriteFileBytes(program.Path("Corvane.ini"), Ini(0, "0"));
+  Child* first = Start(program, {"/s"});
+  ASSERT_NE(first, nullptr);
+  ASSERT_NE(WaitForWindow("Corvane_Main", kWinePatience), 0u);
+  Child* second = Start(program, {"/s"});
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(WaitExit(*second, kWinePatience), 0);
+  PressKey(XK_Shift_L);
+  EXPECT_EQ(WaitExit(*first, kWinePatience), 0);
+
+  WineProgram without(Windows(), false);
+  Child* alone = Start(without, {"/s"});
+  ASSERT_NE(alone, nullptr);
+  EXPECT_NE(WaitForWindow("Corvane (Screen Saver)", kWinePatience), 0u);
+}
+
+TEST_F(WineE2e, TheDialogSavesOnOkInCodePage932AndCancelWritesNothing) {
+  const struct {
+    const char* name;
+    int x, y;
+    std::string after;
+  } cases[] = {
+      {"OK", kOkX, kOkY, Ini(1, "3")},
+      {"Cancel", kCancelX, kCancelY, Ini(0, "3")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WineProgram program(Windows(), true);
+    test_support::WriteFileBytes(program.Path("Corvane.ini"), Ini(0, "3"));
+    Child* dialog = Start(program, {"/c"});
+    ASSERT_NE(dialog, nullptr);
+    const Window window = WaitForWindow("<Corvane>", kWinePatience);
+    ASSERT_NE(window, 0u);
+    XWindowAttributes attributes{};
+    WaitUntil(
+        [&] {
+          XGetWindowAttributes(display(), window, &attributes);
+          return attributes.map_state == IsViewable;
+        },
+        kWinePatience);
+    int x = 0, y = 0;
+    Window child = 0;
+    XTranslateCoordinates(display(), window, root(), 0, 0, &x, &y, &child);
+    EXPECT_EQ((std::vector<int>{x, y, attributes.width, attributes.height}),
+              (std::vector<int>{kLeft, kTop, 450, 319}));
+    // The CD row's label picks its kind; then the button.
+    Click(kCdLabelX, kCdLabelY);
+    Click(c.x, c.y);
+    EXPECT_EQ(WaitExit(*dialog, kWinePatience), 0);
+    EXPECT_EQ(test_support::ReadFileBytes(program.Path("Corvane.ini")), c.after);
+  }
+}
+
+}  // namespace
+}  // namespace corvane::e2e
