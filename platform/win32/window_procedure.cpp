@@ -93,6 +93,11 @@ bool Win32WindowService::HandleMessage(HWND window, unsigned message, std::uintp
     case WM_PAINT:
       Paint(window);
       return true;
+    case WM_GETMINMAXINFO:
+      // The program sizes its windows itself, smaller than the system's least captioned window
+      // (a drawn message box with a short text).
+      reinterpret_cast<MINMAXINFO*>(lparam)->ptMinTrackSize = POINT{1, 1};
+      return true;
     case WM_ERASEBKGND:
       result = 1;
       return true;

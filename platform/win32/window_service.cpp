@@ -25,7 +25,9 @@ Styles StylesFor(const WindowDesc& desc) {
   constexpr DWORD kTopLevel = WS_POPUP | WS_CLIPCHILDREN;
   switch (desc.frame) {
     case WindowFrame::kNormal:
-      return {WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_APPWINDOW};
+      // The program's forms keep the size they are given: a fixed frame.
+      return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+              WS_EX_APPWINDOW};
     case WindowFrame::kBorderless:
       return {kTopLevel, 0};
     case WindowFrame::kOverlay:
