@@ -13,30 +13,25 @@ namespace {
 
 ::HWND Sys(HWND w) { return reinterpret_cast<::HWND>(static_cast<std::intptr_t>(w)); }
 
-// Everything a listener hears, as text, in order.
+// Everything a listener hears, as text, in order: the call's name and its numbers.
 struct Recorder : WindowListener {
   std::vector<std::string> heard;
-  void Add(std::string s) { heard.push_back(std::move(s)); }
-  static std::string Mouse(const MouseEvent& m) {
-    return std::to_string(m.button) + " " + std::to_string(m.shift) + " " + std::to_string(m.x) +
-           "," + std::to_string(m.y) + " " + std::to_string(m.screen_x) + "," +
-           std::to_string(m.screen_y);
+  template <typename... Parts>
+  void Add(std::string name, Parts... parts) {
+    ((name += " " + std::to_string(parts)), ...);
+    heard.push_back(name);
   }
-  void OnKeyDown(const KeyEvent& k) override {
-    Add("key " + std::to_string(k.key_code) + " " + std::to_string(k.shift) + " " + k.text);
+  void Mouse(const char* name, const MouseEvent& m, int steps = 0) {
+    Add(name, steps, m.button, m.shift, m.x, m.y, m.screen_x, m.screen_y);
   }
-  void OnMouseDown(const MouseEvent& m) override { Add("down " + Mouse(m)); }
-  void OnMouseUp(const MouseEvent& m) override { Add("up " + Mouse(m)); }
-  void OnMouseMove(const MouseEvent& m) override { Add("move " + Mouse(m)); }
-  void OnMouseWheel(const MouseEvent& m, int steps) override {
-    Add("wheel " + std::to_string(steps) + " " + Mouse(m));
-  }
-  void OnFocus(bool gained) override { Add(gained ? "focus" : "unfocus"); }
-  void OnPointerCrossing(bool entered) override { Add(entered ? "enter" : "leave"); }
-  void OnExpose(const Rect& r) override {
-    Add("expose " + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-        std::to_string(r.right) + "," + std::to_string(r.bottom));
-  }
+  void OnKeyDown(const KeyEvent& k) override { Add("key " + k.text, k.key_code, k.shift); }
+  void OnMouseDown(const MouseEvent& m) override { Mouse("down", m); }
+  void OnMouseUp(const MouseEvent& m) override { Mouse("up", m); }
+  void OnMouseMove(const MouseEvent& m) override { Mouse("move", m); }
+  void OnMouseWheel(const MouseEvent& m, int steps) override { Mouse("wheel", m, steps); }
+  void OnFocus(bool gained) override { Add("focus", gained); }
+  void OnPointerCrossing(bool entered) override { Add("enter", entered); }
+  void OnExpose(const Rect& r) override { Add("expose", r.left, r.top, r.right, r.bottom); }
   void OnCloseRequest() override { Add("close"); }
   void OnDestroyed() override { Add("destroyed"); }
 };
@@ -171,18 +166,18 @@ TEST_F(Win32Windows, KeysCarryTheirCodeShiftAndTypedText) {
     BYTE held;           // A modifier held down, or 0.
     const char* heard;
   } cases[] = {
-      {WM_KEYDOWN, 'A', L"a", 0, "key 65 0 a"},
-      {WM_KEYDOWN, 'A', L"A", VK_SHIFT, "key 65 1 A"},
-      {WM_KEYDOWN, VK_OEM_COMMA, L",", 0, "key 229 0 ,"},
-      {WM_KEYDOWN, VK_LEFT, L"", 0, "key 37 0 "},
-      {WM_KEYDOWN, VK_F5, L"", 0, "key 116 0 "},
-      {WM_KEYDOWN, VK_NUMPAD7, L"7", 0, "key 103 0 7"},
-      {WM_KEYDOWN, VK_BACK, L"\b", 0, "key 8 0 "},
-      {WM_KEYDOWN, 'A', L"\x01", VK_CONTROL, "key 65 2 "},
-      {WM_SYSKEYDOWN, 'X', L"", VK_MENU, "key 88 4 "},
-      {WM_KEYDOWN, 'Q', L"@", VK_RMENU, "key 81 6 @"},  // AltGr: Ctrl and Alt.
-      {WM_KEYDOWN, VK_RETURN, L"é", 0, "key 13 0 é"},
-      {0, 0, L"\xD83D\xDE00", 0, "key 229 0 😀"},  // From an input method, no key.
+      {WM_KEYDOWN, 'A', L"a", 0, "key a 65 0"},
+      {WM_KEYDOWN, 'A', L"A", VK_SHIFT, "key A 65 1"},
+      {WM_KEYDOWN, VK_OEM_COMMA, L",", 0, "key , 229 0"},
+      {WM_KEYDOWN, VK_LEFT, L"", 0, "key  37 0"},
+      {WM_KEYDOWN, VK_F5, L"", 0, "key  116 0"},
+      {WM_KEYDOWN, VK_NUMPAD7, L"7", 0, "key 7 103 0"},
+      {WM_KEYDOWN, VK_BACK, L"\b", 0, "key  8 0"},
+      {WM_KEYDOWN, 'A', L"\x01", VK_CONTROL, "key  65 2"},
+      {WM_SYSKEYDOWN, 'X', L"", VK_MENU, "key  88 4"},
+      {WM_KEYDOWN, 'Q', L"@", VK_RMENU, "key @ 81 6"},  // AltGr: Ctrl and Alt.
+      {WM_KEYDOWN, VK_RETURN, L"é", 0, "key é 13 0"},
+      {0, 0, L"\xD83D\xDE00", 0, "key 😀 229 0"},  // From an input method, no key.
   };
   const HWND w = Shown();
   for (const Case& c : cases) {
@@ -202,7 +197,7 @@ TEST_F(Win32Windows, KeysCarryTheirCodeShiftAndTypedText) {
   // The loop's own TranslateMessage makes the characters.
   PostMessageW(Sys(w), WM_KEYDOWN, 'B', MAKELPARAM(1, 0x30));
   Pump(20, true);
-  EXPECT_EQ(heard_.heard, std::vector<std::string>{"key 66 0 b"});
+  EXPECT_EQ(heard_.heard, std::vector<std::string>{"key b 66 0"});
 }
 
 TEST_F(Win32Windows, MouseMessagesBecomeButtonsMotionAndWheelNotches) {
@@ -212,16 +207,16 @@ TEST_F(Win32Windows, MouseMessagesBecomeButtonsMotionAndWheelNotches) {
     int x, y;  // Window coordinates; screen ones for the wheel.
     const char* heard;
   } cases[] = {
-      {WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, 10, 20, "down 1 1 10,20 110,100"},
-      {WM_RBUTTONUP, MK_CONTROL, 3, 4, "up 2 2 3,4 103,84"},
-      {WM_MBUTTONDOWN, MK_MBUTTON, 0, 0, "down 4 0 0,0 100,80"},
-      {WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON, -5, -7, "move 3 0 -5,-7 95,73"},
-      {WM_MOUSEWHEEL, static_cast<WPARAM>(-WHEEL_DELTA) << 16, 110, 90, "wheel 1 0 0 10,10 110,90"},
+      {WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, 10, 20, "down 0 1 1 10 20 110 100"},
+      {WM_RBUTTONUP, MK_CONTROL, 3, 4, "up 0 2 2 3 4 103 84"},
+      {WM_MBUTTONDOWN, MK_MBUTTON, 0, 0, "down 0 4 0 0 0 100 80"},
+      {WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON, -5, -7, "move 0 3 0 -5 -7 95 73"},
+      {WM_MOUSEWHEEL, static_cast<WPARAM>(-WHEEL_DELTA) << 16, 110, 90, "wheel 1 0 0 10 10 110 90"},
       {WM_MOUSEWHEEL, static_cast<WPARAM>(2 * WHEEL_DELTA) << 16, 110, 90,
-       "wheel -2 0 0 10,10 110,90"},
+       "wheel -2 0 0 10 10 110 90"},
       {WM_MOUSEWHEEL, static_cast<WPARAM>(WHEEL_DELTA / 2) << 16, 110, 90, ""},
       {WM_MOUSEWHEEL, static_cast<WPARAM>(WHEEL_DELTA / 2) << 16, 110, 90,
-       "wheel -1 0 0 10,10 110,90"},
+       "wheel -1 0 0 10 10 110 90"},
   };
   const HWND w = Shown();
   SetCursorPos(600, 600);  // Away from the window: no crossing in this table.
@@ -256,8 +251,8 @@ TEST_F(Win32Windows, FocusCrossingAndExposureReachTheListener) {
   InvalidateRect(Sys(w), &dirty, FALSE);
   Pump();
   EXPECT_EQ(heard_.heard,
-            (std::vector<std::string>{"focus", "unfocus", "enter", "move 0 0 50,30 150,110",
-                                      "leave", "expose 25,6,35,16"}));
+            (std::vector<std::string>{"focus 1", "focus 0", "enter 1", "move 0 0 0 50 30 150 110",
+                                      "enter 0", "expose 25 6 35 16"}));
 }
 
 TEST_F(Win32Windows, PresentedPixelsReachTheScreenWithTheirColoursAndRows) {
