@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "tests/platform/win32/pump.h"
-
 namespace corvane::platform::win32 {
 namespace {
 
