@@ -49,7 +49,7 @@ bool Win32ProfileStore::Replace(const std::string& path, const std::string& byte
     }
   }
   std::string why;
-  if (ReplaceFile(path, bytes, &why)) return true;
+  if (ReplaceWhole(path, bytes, &why)) return true;
   Warn("%s: %s", path.c_str(), why.c_str());
   return false;
 }

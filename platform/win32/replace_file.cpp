@@ -48,7 +48,7 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 }  // namespace
 
-bool ReplaceFile(const std::string& path, std::string_view bytes, std::string* why) {
+bool ReplaceWhole(const std::string& path, std::string_view bytes, std::string* why) {
   const auto wide = Widen(path);
   if (!wide) return Failed(why, "not replaced, its name is not UTF-8", ERROR_INVALID_NAME);
   const std::wstring target = FinalPath(*wide);
@@ -56,6 +56,12 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, std::string* w
   if (old_attributes != INVALID_FILE_ATTRIBUTES &&
       (old_attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     *why = "not replaced, it is a folder";
+    return false;
+  }
+  // Windows refuses to move a file over a read-only one; Wine does not, so it is asked first.
+  if (old_attributes != INVALID_FILE_ATTRIBUTES &&
+      (old_attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    *why = "not replaced, it is read-only";
     return false;
   }
 
@@ -70,7 +76,7 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, std::string* w
   bool ok = WriteAll(file, bytes) && FlushFileBuffers(file);
   DWORD error = ok ? ERROR_SUCCESS : GetLastError();
   CloseHandle(file);
-  // A hidden settings file stays hidden; a read-only one is refused by the move, as it should be.
+  // A hidden settings file stays hidden.
   constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                           FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
   if (ok && old_attributes != INVALID_FILE_ATTRIBUTES && (old_attributes & kKept) != 0) {

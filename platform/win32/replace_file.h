@@ -10,6 +10,6 @@ namespace corvane::platform::win32 {
 // write leaves the old one as it was. A path that names anything but a file is not replaced; a
 // link is written through, to the file it leads to. On failure it returns false, and *why says
 // which step failed and the system's reason, for the caller's message.
-bool ReplaceFile(const std::string& path, std::string_view bytes, std::string* why);
+bool ReplaceWhole(const std::string& path, std::string_view bytes, std::string* why);
 
 }  // namespace corvane::platform::win32

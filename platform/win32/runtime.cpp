@@ -1,10 +1,10 @@
 #include "platform/win32/runtime.h"
 
-#include <knownfolders.h>
-#include <objbase.h>
-#include <shellapi.h>
-#include <shlobj.h>
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>  // These need the types <windows.h> declares.
+#include <shlobj.h>
+// clang-format on
 
 #include "platform/win32/wide_text.h"
 
