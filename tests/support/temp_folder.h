@@ -1,11 +1,13 @@
 #pragma once
 
-#include <stdlib.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -17,9 +19,13 @@ namespace corvane::test_support {
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "corvane-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+      const std::filesystem::path path =
+          std::filesystem::temp_directory_path() / ("corvane-test-" + std::to_string(random()));
+      if (std::filesystem::create_directory(path)) path_ = path.string();
+    }
+    if (path_.empty()) throw std::runtime_error("no temporary folder could be made");
   }
   ~TempFolder() {
     std::error_code error;
@@ -52,6 +58,12 @@ inline std::string ReadFileBytes(const std::string& path) {
 }
 
 // Permission bits do not stop the superuser, so tests of refused access skip when run as root.
-inline bool RunningAsRoot() { return ::geteuid() == 0; }
+inline bool RunningAsRoot() {
+#ifdef _WIN32
+  return false;
+#else
+  return ::geteuid() == 0;
+#endif
+}
 
 }  // namespace corvane::test_support
