@@ -65,8 +65,12 @@ TEST(GdiFontLoader, DialogFontIsAProportionalThirteenPixelLine) {
   EXPECT_LT(face->GlyphFor(U'i').advance, face->GlyphFor(U'W').advance)
       << "a fixed-pitch face stands in for the proportional one: "
       << loader.Match(kDialogFont).full_name;
-  for (const char* spelling : {"ＭＳ Ｐゴシック", "MS PGothic"}) {
-    EXPECT_FALSE(loader.Match(WithFace(spelling, 128)).face.empty()) << spelling;
+  // The loader names the face it really took, also where the system substitutes one.
+  for (const char* face : {"ＭＳ Ｐゴシック", "MS PGothic", "No Such Face Anywhere"}) {
+    const FaceNames names = loader.Match(WithFace(face, 128));
+    EXPECT_FALSE(names.face.empty()) << face;
+    EXPECT_FALSE(names.full_name.empty()) << face;
+    EXPECT_NE(names.face, "No Such Face Anywhere");
   }
 }
 

@@ -141,6 +141,14 @@ TEST(WicImageDecode, GifFrameIsPlacedOnItsScreenWithTransparencyAndInterlaceUndo
     EXPECT_EQ(ToColorRef(placed.surface().Row(y)[x]), index == 2 ? kBackdrop : kColours[index])
         << x << "," << y;
   }
+  // A writer that left the logical screen at 0 x 0: the frame's far corner gives the size.
+  Bytes sizeless = kPlacedGif;
+  sizeless[6] = sizeless[7] = sizeless[8] = sizeless[9] = 0;
+  ImageResult framed = DecodeGif(sizeless, kBackdrop);
+  ASSERT_TRUE(framed) << framed.error();
+  EXPECT_EQ(framed.surface().width(), 5);
+  EXPECT_EQ(framed.surface().height(), 3);
+  EXPECT_EQ(ToColorRef(framed.surface().Row(2)[4]), kColours[1]);
   ImageResult interlaced = DecodeGif(kInterlacedGif);
   ASSERT_TRUE(interlaced) << interlaced.error();
   for (int y = 0; y < 10; ++y) {
