@@ -88,28 +88,5 @@ TEST(GdiFontLoader, GreyLevelsSpanTheWholeCoverageRangeAndBlanksHaveOnlyAnAdvanc
   EXPECT_GT(font->RenderGlyph(U'\U0001F600').advance, 0);
 }
 
-// Placed by the portable text code, the backend's glyphs fill the line box and nothing outside it.
-TEST(GdiFontLoader, DrawnTextStaysInsideItsLineBox) {
-  GdiFontLoader loader;
-  auto face = gfx::OpenFace(loader, kDialogFont, 96);
-  ASSERT_TRUE(face);
-  EXPECT_EQ(gfx::MeasureText(*face, "").width, 0);
-  const std::string text = "設定 Ag あ";
-  const gfx::TextSize size = gfx::MeasureText(*face, text);
-  gfx::Surface surface = *gfx::Surface::Create(size.width + 20, size.height + 20);
-  surface.Fill(gfx::Rgb(255, 255, 255));
-  gfx::DrawText(surface, *face, 10, 10, text, gfx::Rgb(0, 0, 0));
-  int inked = 0;
-  for (int y = 0; y < surface.height(); ++y) {
-    for (int x = 0; x < surface.width(); ++x) {
-      if (surface.Row(y)[x] == 0xFFFFFF) continue;
-      ++inked;
-      EXPECT_TRUE(x >= 10 && x < 10 + size.width + 1 && y >= 10 && y < 10 + size.height)
-          << x << "," << y;
-    }
-  }
-  EXPECT_GT(inked, 40);
-}
-
 }  // namespace
 }  // namespace corvane::platform
