@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,13 @@ class WineE2e : public XvfbTest {
 
   Child* Start(const WineProgram& program, const std::vector<std::string>& args) {
     return Launch(WineProgram::kWine, program.Arguments(args), program.Environment());
+  }
+
+  // A line a Windows program wrote, without the carriage return Wine passes on.
+  std::optional<std::string> WindowsLine(Child& child) {
+    std::optional<std::string> line = ReadLine(child, kWinePatience);
+    if (line && !line->empty() && line->back() == '\r') line->pop_back();
+    return line;
   }
 
   std::vector<std::uint32_t> TopRows() { return ReadPixels(root(), 0, 0, kWidth, kRows); }
@@ -166,6 +174,27 @@ TEST_F(WineE2e, TheDialogSavesOnOkInCodePage932AndCancelWritesNothing) {
     EXPECT_EQ(WaitExit(*dialog, kWinePatience), 0);
     EXPECT_EQ(test_support::ReadFileBytes(program.Path("Corvane.ini")), c.after);
   }
+}
+
+// Wine does not show what a preview draws inside another program's window: the host reports the
+// child window the saver makes in it, and the saver ends with that window.
+TEST_F(WineE2e, APreviewLivesInTheHostsWindowAndEndsWithIt) {
+  WineProgram program(Windows(), true);
+  Child* host = Launch(WineProgram::kWine, {Windows() + "/tests/preview_host.exe", "6000"},
+                       program.Environment());
+  ASSERT_NE(host, nullptr);
+  const std::optional<std::string> handle = WindowsLine(*host);
+  ASSERT_TRUE(handle.has_value());
+  Child* preview = Start(program, {"/p", *handle});
+  ASSERT_NE(preview, nullptr);
+  // The child may show first at another size, before the saver fits it to the host's window.
+  std::optional<std::string> report;
+  do {
+    report = WindowsLine(*host);
+  } while (report && *report != "child 152 112");
+  EXPECT_TRUE(report.has_value()) << "no child of the host's size";
+  EXPECT_EQ(WaitExit(*host, kWinePatience), 0);
+  EXPECT_EQ(WaitExit(*preview, kWinePatience), 0) << "the preview outlived its host's window";
 }
 
 }  // namespace
