@@ -2,8 +2,11 @@
 // the start-up rules as a Windows host would meet them. Wine draws the program's windows as X
 // windows, so the harness of the Linux build reads and drives them the same way.
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +48,16 @@ constexpr int kOkX = kLeft + 276 + 32, kOkY = kTop + 256 + 12;
 constexpr int kCancelX = kLeft + 344 + 30, kCancelY = kTop + 256 + 12;
 constexpr int kCdLabelX = kLeft + 20 + 50, kCdLabelY = kTop + 76 + 54;
 
+// The environment of a Japanese system, whose code page for text is 932, from a locale made for
+// the run (the machine need not have one); empty when it cannot be made.
+std::vector<std::string> JapaneseSystem() {
+  static test_support::TempFolder folder;
+  static const bool made =
+      std::system(("localedef -c -i ja_JP -f UTF-8 " + folder / "ja_JP.UTF-8").c_str()) == 0;
+  if (!made) return {};
+  return {"LOCPATH=" + folder.path(), "LANG=ja_JP.UTF-8", "LC_ALL=ja_JP.UTF-8"};
+}
+
 class WineE2e : public XvfbTest {
  protected:
   ScreenOptions Options() const override { return {kWidth, kHeight, 96, {}}; }
@@ -59,8 +72,11 @@ class WineE2e : public XvfbTest {
 
   static std::string Windows() { return BuildPath("../build-windows"); }
 
-  Child* Start(const WineProgram& program, const std::vector<std::string>& args) {
-    return Launch(WineProgram::kWine, program.Arguments(args), program.Environment());
+  Child* Start(const WineProgram& program, const std::vector<std::string>& args,
+               const std::vector<std::string>& system = {}) {
+    std::vector<std::string> env = program.Environment();
+    env.insert(env.end(), system.begin(), system.end());
+    return Launch(WineProgram::kWine, program.Arguments(args), env);
   }
 
   // A line a Windows program wrote, without the carriage return Wine passes on.
@@ -139,20 +155,25 @@ TEST_F(WineE2e, ASecondSaverEndsAtOnceAndAMissingLibraryIsSaid) {
   EXPECT_NE(WaitForWindow("Corvane (Screen Saver)", kWinePatience), 0u);
 }
 
+// The same settings file, byte for byte, whatever code page the system uses for text.
 TEST_F(WineE2e, TheDialogSavesOnOkInCodePage932AndCancelWritesNothing) {
+  const std::vector<std::string> japanese = JapaneseSystem();
+  ASSERT_FALSE(japanese.empty()) << "no Japanese locale could be made";
   const struct {
     const char* name;
     int x, y;
     std::string after;
+    std::vector<std::string> system;
   } cases[] = {
-      {"OK", kOkX, kOkY, Ini(1, "3")},
-      {"Cancel", kCancelX, kCancelY, Ini(0, "3")},
+      {"OK", kOkX, kOkY, Ini(1, "3"), {}},
+      {"Cancel", kCancelX, kCancelY, Ini(0, "3"), {}},
+      {"OK on a Japanese system", kOkX, kOkY, Ini(1, "3"), japanese},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     WineProgram program(Windows(), true);
     test_support::WriteFileBytes(program.Path("Corvane.ini"), Ini(0, "3"));
-    Child* dialog = Start(program, {"/c"});
+    Child* dialog = Start(program, {"/c"}, c.system);
     ASSERT_NE(dialog, nullptr);
     const Window window = WaitForWindow("<Corvane>", kWinePatience);
     ASSERT_NE(window, 0u);
@@ -174,6 +195,50 @@ TEST_F(WineE2e, TheDialogSavesOnOkInCodePage932AndCancelWritesNothing) {
     EXPECT_EQ(WaitExit(*dialog, kWinePatience), 0);
     EXPECT_EQ(test_support::ReadFileBytes(program.Path("Corvane.ini")), c.after);
   }
+}
+
+// What plays reaches an ALSA device that writes to a file, as Wine's own audio driver finds it
+// through the private home's configuration. The MP3 is a short tone, so a loop shows as bursts.
+TEST_F(WineE2e, AChosenMp3PlaysAndLoops) {
+  WineProgram program(Windows(), true);
+  const std::string home = program.Path("home"), sink = program.Path("out.raw");
+  std::filesystem::create_directory(home);
+  test_support::WriteFileBytes(
+      home + "/.asoundrc",
+      "pcm.!default { type file; slave.pcm \"null\"; file \"" + sink + "\"; format \"raw\" }\n");
+  const std::string command = "sox -n -r 44100 -c 2 '" + program.Path("tone.wav") +
+                              "' synth 0.5 sine 440 && lame --quiet '" + program.Path("tone.wav") +
+                              "' '" + program.Path("music.mp3") + "'";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  std::string windows_path = "Z:" + program.Path("music.mp3");
+  std::replace(windows_path.begin(), windows_path.end(), '/', '\\');
+  test_support::WriteFileBytes(
+      program.Path("Corvane.ini"),
+      "[Section]\r\n" + kKind + "2\r\n" + kRepeat + "0\r\n" + kFile + windows_path + "\r\n");
+
+  Child* saver = Start(program, {"/s"}, {"HOME=" + home});
+  ASSERT_NE(saver, nullptr);
+  ASSERT_NE(WaitForWindow("Corvane_Main", kWinePatience), 0u);
+  // Blocks of a tenth of a second: the tone starts at least twice.
+  const auto bursts = [&] {
+    const std::string pcm = test_support::ReadFileBytes(sink);
+    int starts = 0;
+    bool loud = false;
+    for (std::size_t block = 0; block + 17640 <= pcm.size(); block += 17640) {
+      std::int16_t peak = 0;
+      for (std::size_t i = block; i < block + 17640; i += 2) {
+        const auto sample = static_cast<std::int16_t>(static_cast<unsigned char>(pcm[i]) |
+                                                      static_cast<unsigned char>(pcm[i + 1]) << 8);
+        peak = std::max<std::int16_t>(peak, static_cast<std::int16_t>(std::abs(sample)));
+      }
+      if (peak > 1000 && !loud) ++starts;
+      loud = peak > 1000;
+    }
+    return starts;
+  };
+  EXPECT_TRUE(WaitUntil([&] { return bursts() >= 2; }, kWinePatience)) << bursts() << " bursts";
+  PressKey(XK_Shift_L);
+  EXPECT_EQ(WaitExit(*saver, kWinePatience), 0);
 }
 
 // Wine does not show what a preview draws inside another program's window: the host reports the
