@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 #include <string>
@@ -48,6 +49,15 @@ ImageResult DecodeJpeg(std::span<const std::uint8_t> data);
 ImageResult DecodeGif(std::span<const std::uint8_t> data, ColorRef transparent = Rgb(0, 0, 0));
 
 // Decodes JPEG or GIF, told apart by the file signature.
-ImageResult DecodeImage(std::span<const std::uint8_t> data, ColorRef transparent = Rgb(0, 0, 0));
+inline ImageResult DecodeImage(std::span<const std::uint8_t> data,
+                               ColorRef transparent = Rgb(0, 0, 0)) {
+  if (data.size() >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF) {
+    return DecodeJpeg(data);
+  }
+  if (data.size() >= 6 && std::memcmp(data.data(), "GIF8", 4) == 0) {
+    return DecodeGif(data, transparent);
+  }
+  return ImageResult::Fail("not a JPEG or GIF file");
+}
 
 }  // namespace corvane::gfx

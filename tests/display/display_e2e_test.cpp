@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/differing_columns.h"
 #include "tests/e2e/program_copy.h"
 #include "tests/e2e/xvfb_fixture.h"
 
@@ -17,23 +18,6 @@ using namespace std::chrono_literals;
 
 constexpr int kWidth = 256;
 constexpr int kHeight = 48;
-
-// The first and last column where a frame differs from the desktop it was captured from (-1
-// when nowhere); every difference must lie in one unbroken run of columns.
-std::pair<int, int> StripColumns(const std::vector<std::uint32_t>& frame,
-                                 const std::vector<std::uint32_t>& desktop) {
-  int first = -1;
-  int last = -1;
-  for (int x = 0; x < kWidth; ++x) {
-    bool differs = false;
-    for (int y = 0; y < kHeight; ++y) differs |= frame[y * kWidth + x] != desktop[y * kWidth + x];
-    if (!differs) continue;
-    EXPECT_TRUE(last < 0 || last == x - 1) << "column " << x;
-    if (first < 0) first = x;
-    last = x;
-  }
-  return {first, last};
-}
 
 class DisplayE2e : public XvfbTest {
  protected:
@@ -72,7 +56,8 @@ TEST_F(DisplayE2e, TheStripSweepsTheCapturedDesktopUntilAKey) {
   bool saw_whole = false;
   const auto deadline = std::chrono::steady_clock::now() + 15s;
   while (!saw_whole && std::chrono::steady_clock::now() < deadline) {
-    const auto [first, last] = StripColumns(ReadPixels(root(), 0, 0, kWidth, kHeight), desktop);
+    const auto [first, last] =
+        DifferingColumns(ReadPixels(root(), 0, 0, kWidth, kHeight), desktop, kWidth, kHeight);
     ASSERT_LE(last - first + 1, kStripWidth);
     saw_whole = first > 0 && last < kWidth - 1;
     EXPECT_TRUE(!saw_whole || last - first + 1 == kStripWidth) << first << " to " << last;

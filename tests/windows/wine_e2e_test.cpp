@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/differing_columns.h"
 #include "tests/e2e/xvfb_fixture.h"
 #include "tests/windows/wine_program.h"
 
@@ -62,11 +63,18 @@ class WineE2e : public XvfbTest {
  protected:
   ScreenOptions Options() const override { return {kWidth, kHeight, 96, {}}; }
 
+  // Wine's server outlives its programs for a while, and keeps the display they had: each test
+  // starts and ends with none, so that its programs show on its own display.
+  void SetUp() override {
+    XvfbTest::SetUp();
+    EndWine();
+  }
   void TearDown() override {
+    EndWine();
     XvfbTest::TearDown();
-    // Wine's server outlives the programs for a while; the next test has a display of its own.
-    Child* server =
-        Launch("/usr/bin/wineserver", {"-k"}, WineProgram(Windows(), false).Environment());
+  }
+  void EndWine() {
+    Child* server = Launch("/usr/bin/wineserver", {"-k"}, WineProgram::Environment(Windows()));
     if (server != nullptr) WaitExit(*server);
   }
 
@@ -87,21 +95,6 @@ class WineE2e : public XvfbTest {
   }
 
   std::vector<std::uint32_t> TopRows() { return ReadPixels(root(), 0, 0, kWidth, kRows); }
-
-  // The columns where a frame differs from the desktop, as one run (first, last), or (-1, -1).
-  static std::pair<int, int> StripColumns(const std::vector<std::uint32_t>& frame,
-                                          const std::vector<std::uint32_t>& desktop) {
-    int first = -1, last = -1;
-    for (int x = 0; x < kWidth; ++x) {
-      bool differs = false;
-      for (int y = 0; y < kRows; ++y) differs |= frame[y * kWidth + x] != desktop[y * kWidth + x];
-      if (!differs) continue;
-      EXPECT_TRUE(last < 0 || last == x - 1) << "column " << x;
-      if (first < 0) first = x;
-      last = x;
-    }
-    return {first, last};
-  }
 };
 
 TEST_F(WineE2e, TheSaverSweepsTheCapturedDesktopAndAKeyEndsIt) {
@@ -123,7 +116,7 @@ TEST_F(WineE2e, TheSaverSweepsTheCapturedDesktopAndAKeyEndsIt) {
   std::vector<int> places;
   const auto deadline = std::chrono::steady_clock::now() + 30s;
   while (places.size() < 2 && std::chrono::steady_clock::now() < deadline) {
-    const auto [first, last] = StripColumns(TopRows(), desktop);
+    const auto [first, last] = DifferingColumns(TopRows(), desktop, kWidth, kRows);
     ASSERT_LE(last - first + 1, kStripWidth);
     if (first > 0 && last < kWidth - 1 && (places.empty() || places.back() != first)) {
       EXPECT_EQ(last - first + 1, kStripWidth) << first << " to " << last;
@@ -246,7 +239,7 @@ TEST_F(WineE2e, AChosenMp3PlaysAndLoops) {
 TEST_F(WineE2e, APreviewLivesInTheHostsWindowAndEndsWithIt) {
   WineProgram program(Windows(), true);
   Child* host = Launch(WineProgram::kWine, {Windows() + "/tests/preview_host.exe", "6000"},
-                       program.Environment());
+                       WineProgram::Environment(Windows()));
   ASSERT_NE(host, nullptr);
   const std::optional<std::string> handle = WindowsLine(*host);
   ASSERT_TRUE(handle.has_value());

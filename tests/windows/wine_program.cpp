@@ -5,7 +5,7 @@
 namespace corvane::e2e {
 
 WineProgram::WineProgram(const std::string& windows_build, bool with_library)
-    : prefix_(windows_build + "/wine") {
+    : windows_build_(windows_build) {
   std::filesystem::copy_file(windows_build + "/Corvane.scr", folder_ / "Corvane.scr");
   if (with_library) {
     std::filesystem::copy_file(windows_build + "/Corvane.dll", folder_ / "Corvane.dll");
@@ -18,9 +18,10 @@ std::vector<std::string> WineProgram::Arguments(const std::vector<std::string>& 
   return all;
 }
 
-std::vector<std::string> WineProgram::Environment() const {
+std::vector<std::string> WineProgram::Environment(const std::string& windows_build) {
   // Quiet, and never an add-on installer or a crash dialog waiting for a user.
-  return {"WINEPREFIX=" + prefix_, "WINEDEBUG=-all", "WINEDLLOVERRIDES=mscoree,mshtml="};
+  return {"WINEPREFIX=" + windows_build + "/wine", "WINEDEBUG=-all",
+          "WINEDLLOVERRIDES=mscoree,mshtml="};
 }
 
 }  // namespace corvane::e2e

@@ -18,12 +18,14 @@ class WineProgram {
   static constexpr const char* kWine = "/usr/bin/wine";
   // Wine's arguments to run the copy with args.
   std::vector<std::string> Arguments(const std::vector<std::string>& args) const;
-  std::vector<std::string> Environment() const;
+  std::vector<std::string> Environment() const { return Environment(windows_build_); }
+  // Wine's environment for any program of the Windows build's prefix.
+  static std::vector<std::string> Environment(const std::string& windows_build);
   std::string Path(const std::string& name) const { return folder_ / name; }
 
  private:
   test_support::TempFolder folder_;
-  std::string prefix_;
+  std::string windows_build_;
 };
 
 }  // namespace corvane::e2e
