@@ -190,6 +190,29 @@ TEST_F(WineE2e, TheDialogSavesOnOkInCodePage932AndCancelWritesNothing) {
   }
 }
 
+// The link goes to the system's shell, which under Wine hands it to the desktop's opener: a
+// stand-in records what it was asked to open.
+TEST_F(WineE2e, TheLinkOpensThroughTheShell) {
+  WineProgram program(Windows(), true);
+  const std::string bin = program.Path("bin"), asked = program.Path("xdg-open.args");
+  std::filesystem::create_directory(bin);
+  test_support::WriteFileBytes(bin + "/xdg-open",
+                               "#!/bin/sh\nprintf '%s\\n' \"$@\" > " + asked + "\n");
+  std::filesystem::permissions(bin + "/xdg-open", std::filesystem::perms::owner_all);
+  Child* dialog = Start(program, {"/c"}, {"PATH=" + bin + ":/usr/bin:/bin"});
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_NE(WaitForWindow("<Corvane>", kWinePatience), 0u);
+  // The link opens on the release of the right button, as on Linux, once the pointer is over it.
+  MovePointer(kLeft + 24 + 40, kTop + 268 + 6);
+  WaitUntil([] { return false; }, 500ms);
+  Click(kLeft + 24 + 40, kTop + 268 + 6, 3);
+  EXPECT_TRUE(
+      WaitUntil([&] { return !test_support::ReadFileBytes(asked).empty(); }, kWinePatience));
+  EXPECT_EQ(test_support::ReadFileBytes(asked), "https://corvane.example.org/\n");
+  Click(kCancelX, kCancelY);
+  EXPECT_EQ(WaitExit(*dialog, kWinePatience), 0);
+}
+
 // What plays reaches an ALSA device that writes to a file, as Wine's own audio driver finds it
 // through the private home's configuration. The MP3 is a short tone, so a loop shows as bursts.
 TEST_F(WineE2e, AChosenMp3PlaysAndLoops) {
