@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The program's pictures, compiled into this test by the build.
@@ -86,8 +87,7 @@ TEST(ImageDecode, TheProgramsPicturesDecodeAsTheReferenceBackendsDecodeThem) {
     ImageResult decoded = DecodeImage(c.data, kBackdrop);
     ASSERT_TRUE(decoded) << c.name << ": " << decoded.error();
     const Surface& surface = decoded.surface();
-    ASSERT_EQ(surface.width(), c.width) << c.name;
-    ASSERT_EQ(surface.height(), c.height) << c.name;
+    ASSERT_EQ(std::pair(surface.width(), surface.height()), std::pair(c.width, c.height)) << c.name;
     for (int y = 0; y < surface.height(); ++y) {
       for (int x = 0; x < surface.width(); ++x) {
         ASSERT_EQ(surface.Row(y)[x] >> 24, 0u) << c.name << ": the unused byte must stay 0";
@@ -123,8 +123,7 @@ const ColorRef kColours[] = {Rgb(255, 0, 0), Rgb(0, 255, 0), Rgb(0, 0, 255), Rgb
 TEST(ImageDecode, GifFrameIsPlacedOnItsScreenWithTransparencyAndInterlaceUndone) {
   ImageResult placed = DecodeGif(kPlacedGif, kBackdrop);
   ASSERT_TRUE(placed) << placed.error();
-  ASSERT_EQ(placed.surface().width(), 6);
-  ASSERT_EQ(placed.surface().height(), 4);
+  ASSERT_EQ(std::pair(placed.surface().width(), placed.surface().height()), std::pair(6, 4));
   const int indices[] = {0, 1, 2, 3, 2, 1};
   for (int i = 0; i < 24; ++i) {
     const int x = i % 6, y = i / 6;
@@ -138,8 +137,7 @@ TEST(ImageDecode, GifFrameIsPlacedOnItsScreenWithTransparencyAndInterlaceUndone)
   sizeless[6] = sizeless[7] = sizeless[8] = sizeless[9] = 0;
   ImageResult framed = DecodeGif(sizeless, kBackdrop);
   ASSERT_TRUE(framed) << framed.error();
-  EXPECT_EQ(framed.surface().width(), 5);
-  EXPECT_EQ(framed.surface().height(), 3);
+  ASSERT_EQ(std::pair(framed.surface().width(), framed.surface().height()), std::pair(5, 3));
   EXPECT_EQ(ToColorRef(framed.surface().Row(2)[4]), kColours[1]);
   ImageResult interlaced = DecodeGif(kInterlacedGif);
   ASSERT_TRUE(interlaced) << interlaced.error();
@@ -151,11 +149,10 @@ TEST(ImageDecode, GifFrameIsPlacedOnItsScreenWithTransparencyAndInterlaceUndone)
 // Damaged, truncated or foreign data gives an error, never a partial picture or a crash.
 TEST(ImageDecode, DamagedOrForeignDataGivesNoPicture) {
   const Bytes jpeg(kTestMarkOnJpeg.begin(), kTestMarkOnJpeg.end());
-  const Bytes& gif = kPlacedGif;
   // The JPEG frame header (SOF0) holds the height and width as big-endian 16-bit values.
   std::size_t sof = 2;
   while (sof + 1 < jpeg.size() && !(jpeg[sof] == 0xFF && jpeg[sof + 1] == 0xC0)) ++sof;
-  Bytes huge_jpeg = jpeg, zero_jpeg = jpeg, huge_gif = gif, colourless = gif,
+  Bytes huge_jpeg = jpeg, zero_jpeg = jpeg, huge_gif = kPlacedGif, colourless = kPlacedGif,
         garbage = {0xFF, 0xD8};
   huge_jpeg[sof + 5] = huge_jpeg[sof + 6] = huge_jpeg[sof + 7] = huge_jpeg[sof + 8] = 0xFF;
   zero_jpeg[sof + 7] = zero_jpeg[sof + 8] = 0;
@@ -174,7 +171,7 @@ TEST(ImageDecode, DamagedOrForeignDataGivesNoPicture) {
       {"zero-width JPEG", zero_jpeg},
       {"garbage after a JPEG's start marker", garbage},
       {"GIF signature only", {'G', 'I', 'F', '8', '9', 'a'}},
-      {"GIF cut in its picture data", Bytes(gif.begin(), gif.end() - 4)},
+      {"GIF cut in its picture data", Bytes(kPlacedGif.begin(), kPlacedGif.end() - 4)},
       {"65535 x 65535 GIF", huge_gif},
       {"GIF without colours", colourless},
   };
@@ -183,7 +180,7 @@ TEST(ImageDecode, DamagedOrForeignDataGivesNoPicture) {
     EXPECT_FALSE(result.ok()) << name;
     EXPECT_FALSE(result.error().empty()) << name;
   }
-  EXPECT_FALSE(DecodeJpeg(gif).ok()) << "a GIF passed to the JPEG decoder";
+  EXPECT_FALSE(DecodeJpeg(kPlacedGif).ok()) << "a GIF passed to the JPEG decoder";
   EXPECT_FALSE(DecodeGif(jpeg).ok()) << "a JPEG passed to the GIF decoder";
 }
 
