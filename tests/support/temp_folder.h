@@ -14,6 +14,12 @@
 
 namespace corvane::test_support {
 
+// Paths are UTF-8 text; on Windows only a path made from them as such reaches files whose names
+// the narrow code page cannot spell.
+inline std::filesystem::path Path(std::string_view utf8) {
+  return std::u8string(utf8.begin(), utf8.end());
+}
+
 // A fresh folder under the system's temporary folder, removed with everything in it at the end
 // (after giving back any write permission a test took away).
 class TempFolder {
@@ -42,18 +48,21 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::string& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+  // The system's own separator: Windows takes no other in a path it loads a library from.
+  std::string operator/(const std::string& name) const {
+    return path_ + static_cast<char>(std::filesystem::path::preferred_separator) + name;
+  }
 
  private:
   std::string path_;
 };
 
 inline void WriteFileBytes(const std::string& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
+  std::ofstream(Path(path), std::ios::binary) << bytes;
 }
 
 inline std::string ReadFileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(Path(path), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 

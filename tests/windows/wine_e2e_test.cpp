@@ -37,9 +37,9 @@ constexpr std::chrono::milliseconds kWinePatience = 60s;
 const std::string kKind = "BGM\x8b\xe6\x95\xaa=";
 const std::string kRepeat = "BGM\xd8\xcb\xdf\xb0\xc4=";
 const std::string kFile = "BGM\xcc\xa7\xb2\xd9=";
-std::string Ini(int kind, const std::string& repeat) {
+std::string Ini(int kind, const std::string& repeat, const std::string& file = "") {
   return "[Section]\r\n" + kKind + std::to_string(kind) + "\r\n" + kRepeat + repeat + "\r\n" +
-         kFile + "\r\n";
+         kFile + file + "\r\n";
 }
 
 // The dialog's top-left corner on this screen, and the middles of its buttons.
@@ -228,9 +228,7 @@ TEST_F(WineE2e, AChosenMp3PlaysAndLoops) {
   ASSERT_EQ(std::system(command.c_str()), 0);
   std::string windows_path = "Z:" + program.Path("music.mp3");
   std::replace(windows_path.begin(), windows_path.end(), '/', '\\');
-  test_support::WriteFileBytes(
-      program.Path("Corvane.ini"),
-      "[Section]\r\n" + kKind + "2\r\n" + kRepeat + "0\r\n" + kFile + windows_path + "\r\n");
+  test_support::WriteFileBytes(program.Path("Corvane.ini"), Ini(2, "0", windows_path));
 
   Child* saver = Start(program, {"/s"}, {"HOME=" + home});
   ASSERT_NE(saver, nullptr);
@@ -241,11 +239,11 @@ TEST_F(WineE2e, AChosenMp3PlaysAndLoops) {
     int starts = 0;
     bool loud = false;
     for (std::size_t block = 0; block + 17640 <= pcm.size(); block += 17640) {
-      std::int16_t peak = 0;
+      int peak = 0;
       for (std::size_t i = block; i < block + 17640; i += 2) {
         const auto sample = static_cast<std::int16_t>(static_cast<unsigned char>(pcm[i]) |
                                                       static_cast<unsigned char>(pcm[i + 1]) << 8);
-        peak = std::max<std::int16_t>(peak, static_cast<std::int16_t>(std::abs(sample)));
+        peak = std::max(peak, std::abs(int{sample}));
       }
       if (peak > 1000 && !loud) ++starts;
       loud = peak > 1000;

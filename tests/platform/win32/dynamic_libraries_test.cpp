@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "tests/platform/win32/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace corvane::platform::win32 {
 namespace {

@@ -7,21 +7,20 @@
 #include <string>
 
 #include "os/readable_file.h"
-#include "tests/platform/win32/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace corvane::platform::win32 {
 namespace {
 
 using State = ProfileFile::State;
-using test_support::ReadFileBytes;
-using test_support::WriteFileBytes;
+using namespace test_support;
 
 long EntriesIn(const std::string& folder) {
-  return std::distance(std::filesystem::directory_iterator(test_support::Path(folder)), {});
+  return std::distance(std::filesystem::directory_iterator(Path(folder)), {});
 }
 
 TEST(Win32ProfileStore, ReplacesWholeInNewFoldersAndLoadsTheExactBytes) {
-  test_support::TempFolder temp;
+  TempFolder temp;
   Win32ProfileStore store;
   const std::string path = temp / "設定/Corvane/Corvane.ini";
   const std::string bytes("[S]\r\n\0k=\x95\x5C\r\n", 11);
@@ -35,10 +34,10 @@ TEST(Win32ProfileStore, ReplacesWholeInNewFoldersAndLoadsTheExactBytes) {
 }
 
 TEST(Win32ProfileStore, TellsMissingFromUnreadableAndAFailedReplaceLeavesTheOldFile) {
-  test_support::TempFolder temp;
+  TempFolder temp;
   Win32ProfileStore store;
   WriteFileBytes(temp / "ファイル", "p");
-  std::filesystem::create_directory(test_support::Path(temp / "フォルダ.ini"));
+  std::filesystem::create_directory(Path(temp / "フォルダ.ini"));
   EXPECT_EQ(store.Load(temp / "ない.ini").state, State::kMissing);
   EXPECT_EQ(store.Load(temp / "ファイル/下").state, State::kMissing);
   EXPECT_EQ(store.Load(temp / "フォルダ.ini").state, State::kUnreadable);
@@ -49,15 +48,15 @@ TEST(Win32ProfileStore, TellsMissingFromUnreadableAndAFailedReplaceLeavesTheOldF
 
   const std::string locked = temp / "読み取り専用.ini";
   WriteFileBytes(locked, "old");
-  SetFileAttributesW(test_support::Path(locked).c_str(), FILE_ATTRIBUTE_READONLY);
+  SetFileAttributesW(Path(locked).c_str(), FILE_ATTRIBUTE_READONLY);
   EXPECT_FALSE(store.Replace(locked, "new"));
   EXPECT_EQ(ReadFileBytes(locked), "old");
   EXPECT_EQ(EntriesIn(temp.path()), 3) << "no temporary file left behind";
-  SetFileAttributesW(test_support::Path(locked).c_str(), FILE_ATTRIBUTE_NORMAL);
+  SetFileAttributesW(Path(locked).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(Win32ReadableFile, ReadsAtOffsetsAndNamesOnlyDrivesAsDevices) {
-  test_support::TempFolder temp;
+  TempFolder temp;
   WriteFileBytes(temp / "音楽.wav", "0123456789");
   const ReadableFile file(temp / "音楽.wav");
   ASSERT_TRUE(file.IsOpen());

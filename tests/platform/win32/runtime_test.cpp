@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/win32/wide_text.h"
-#include "tests/platform/win32/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace corvane::platform::win32 {
 namespace {
@@ -35,29 +35,31 @@ TEST(Win32Runtime, ReadsTheProcesssFolderAndEnvironmentInUtf8) {
 }
 
 TEST(Win32Runtime, SettingsFileIsBesideTheProgramOrInAppDataDecidedOnce) {
+  // A program folder whose name no narrow code page call could carry.
   test_support::TempFolder temp;
-  test_support::WriteFileBytes(temp / "ファイル", "");
+  const std::string folder = temp / "テスト";
+  std::filesystem::create_directory(test_support::Path(folder));
+  test_support::WriteFileBytes(folder + "\\ファイル", "");
   wchar_t appdata[MAX_PATH];
   GetEnvironmentVariableW(L"APPDATA", appdata, MAX_PATH);
   const std::string roaming = Narrow(appdata) + "\\Corvane\\Corvane.ini";
   const struct {
     std::string program_folder, expected;
   } cases[] = {
-      {temp.path(), temp / "Corvane.ini"},
-      {temp / "なし", roaming},
-      {temp / "ファイル", roaming},
+      {folder, folder + "\\Corvane.ini"},
+      {folder + "\\なし", roaming},
+      {folder + "\\ファイル", roaming},
       {"Q:\\nowhere", roaming},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Win32Runtime("", c.program_folder).SettingsFilePath(), c.expected);
   }
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(test_support::Path(temp.path())), {}),
-            1)
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(test_support::Path(folder)), {}), 1)
       << "the trial file is gone";
 
-  Win32Runtime runtime("", temp / "later");
+  Win32Runtime runtime("", folder + "\\later");
   EXPECT_EQ(runtime.SettingsFilePath(), roaming);
-  std::filesystem::create_directory(test_support::Path(temp / "later"));
+  std::filesystem::create_directory(test_support::Path(folder + "\\later"));
   EXPECT_EQ(runtime.SettingsFilePath(), roaming) << "decided once per run";
 }
 

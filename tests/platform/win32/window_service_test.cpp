@@ -6,10 +6,22 @@
 #include <string>
 #include <vector>
 
-#include "tests/platform/win32/pump.h"
-
 namespace corvane::platform::win32 {
 namespace {
+
+// Runs the thread's messages for at least ms milliseconds, as the event loop would (translate:
+// with TranslateMessage). Wine shows what was drawn only after such a pump.
+void Pump(DWORD ms = 50, bool translate = true) {
+  const DWORD start = GetTickCount();
+  do {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (translate) TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(5);
+  } while (GetTickCount() - start < ms);
+}
 
 ::HWND Sys(HWND w) { return reinterpret_cast<::HWND>(static_cast<std::intptr_t>(w)); }
 
@@ -117,22 +129,21 @@ TEST_F(Win32Windows, ChildrenLiveInOursOrForeignWindowsAndMoveBetweenThem) {
 
 TEST_F(Win32Windows, OnlyWindowsDestroyedBySomebodyElseReportIt) {
   struct Case {
-    const char* how;
+    std::string how;
     int destroyed;
   } cases[] = {{"foreign parent", 1}, {"DestroyWindow", 1}, {"service", 0}, {"our parent", 0}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.how);
-    const std::string how = c.how;
     const ::HWND host = Foreign();
     const HWND top = Shown();
     const HWND parent =
-        how == "foreign parent" ? static_cast<HWND>(reinterpret_cast<std::uintptr_t>(host)) : top;
+        c.how == "foreign parent" ? static_cast<HWND>(reinterpret_cast<std::uintptr_t>(host)) : top;
     Recorder child_heard;
     const HWND child = service_.Create(WindowDesc{parent, {0, 0, 10, 10}, {}, {}}, &child_heard);
-    if (how == "foreign parent") DestroyWindow(host);
-    if (how == "DestroyWindow") DestroyWindow(Sys(child));
-    if (how == "service") service_.Destroy(child);
-    if (how == "our parent") service_.Destroy(top);
+    if (c.how == "foreign parent") DestroyWindow(host);
+    if (c.how == "DestroyWindow") DestroyWindow(Sys(child));
+    if (c.how == "service") service_.Destroy(child);
+    if (c.how == "our parent") service_.Destroy(top);
     Pump();
     EXPECT_FALSE(service_.Exists(child));
     EXPECT_EQ(static_cast<int>(child_heard.heard.size()), c.destroyed);
