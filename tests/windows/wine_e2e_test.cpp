@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/e2e/differing_columns.h"
+#include "tests/e2e/settings_dialog.h"
 #include "tests/e2e/xvfb_fixture.h"
 #include "tests/windows/wine_program.h"
 
@@ -32,22 +33,6 @@ constexpr int kRows = 32;
 constexpr int kStripWidth = 171;
 // Wine starts slower than the program does on Linux, the first time in a run most of all.
 constexpr std::chrono::milliseconds kWinePatience = 60s;
-
-// In code page 932: section "Section", key "BGM区分" (kind), "BGMﾘﾋﾟｰﾄ" (track), "BGMﾌｧｲﾙ".
-const std::string kKind = "BGM\x8b\xe6\x95\xaa=";
-const std::string kRepeat = "BGM\xd8\xcb\xdf\xb0\xc4=";
-const std::string kFile = "BGM\xcc\xa7\xb2\xd9=";
-std::string Ini(int kind, const std::string& repeat, const std::string& file = "") {
-  return "[Section]\r\n" + kKind + std::to_string(kind) + "\r\n" + kRepeat + repeat + "\r\n" +
-         kFile + file + "\r\n";
-}
-
-// The dialog's top-left corner on this screen, and the middles of its buttons.
-constexpr int kLeft = 415;
-constexpr int kTop = 235;
-constexpr int kOkX = kLeft + 276 + 32, kOkY = kTop + 256 + 12;
-constexpr int kCancelX = kLeft + 344 + 30, kCancelY = kTop + 256 + 12;
-constexpr int kCdLabelX = kLeft + 20 + 50, kCdLabelY = kTop + 76 + 54;
 
 // The environment of a Japanese system, whose code page for text is 932, from a locale made for
 // the run (the machine need not have one); empty when it cannot be made.
@@ -154,13 +139,13 @@ TEST_F(WineE2e, TheDialogSavesOnOkInCodePage932AndCancelWritesNothing) {
   ASSERT_FALSE(japanese.empty()) << "no Japanese locale could be made";
   const struct {
     const char* name;
-    int x, y;
+    Spot button;
     std::string after;
     std::vector<std::string> system;
   } cases[] = {
-      {"OK", kOkX, kOkY, Ini(1, "3"), {}},
-      {"Cancel", kCancelX, kCancelY, Ini(0, "3"), {}},
-      {"OK on a Japanese system", kOkX, kOkY, Ini(1, "3"), japanese},
+      {"OK", kOk, Ini(1, "3"), {}},
+      {"Cancel", kCancel, Ini(0, "3"), {}},
+      {"OK on a Japanese system", kOk, Ini(1, "3"), japanese},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -183,8 +168,8 @@ TEST_F(WineE2e, TheDialogSavesOnOkInCodePage932AndCancelWritesNothing) {
     EXPECT_EQ((std::vector<int>{x, y, attributes.width, attributes.height}),
               (std::vector<int>{kLeft, kTop, 450, 319}));
     // The CD row's label picks its kind; then the button.
-    Click(kCdLabelX, kCdLabelY);
-    Click(c.x, c.y);
+    Click(kCdLabel.x, kCdLabel.y);
+    Click(c.button.x, c.button.y);
     EXPECT_EQ(WaitExit(*dialog, kWinePatience), 0);
     EXPECT_EQ(test_support::ReadFileBytes(program.Path("Corvane.ini")), c.after);
   }
@@ -203,13 +188,13 @@ TEST_F(WineE2e, TheLinkOpensThroughTheShell) {
   ASSERT_NE(dialog, nullptr);
   ASSERT_NE(WaitForWindow("<Corvane>", kWinePatience), 0u);
   // The link opens on the release of the right button, as on Linux, once the pointer is over it.
-  MovePointer(kLeft + 24 + 40, kTop + 268 + 6);
+  MovePointer(kLink.x, kLink.y);
   WaitUntil([] { return false; }, 500ms);
-  Click(kLeft + 24 + 40, kTop + 268 + 6, 3);
+  Click(kLink.x, kLink.y, 3);
   EXPECT_TRUE(
       WaitUntil([&] { return !test_support::ReadFileBytes(asked).empty(); }, kWinePatience));
   EXPECT_EQ(test_support::ReadFileBytes(asked), "https://corvane.example.org/\n");
-  Click(kCancelX, kCancelY);
+  Click(kCancel.x, kCancel.y);
   EXPECT_EQ(WaitExit(*dialog, kWinePatience), 0);
 }
 
