@@ -211,6 +211,20 @@ Window XvfbTest::WaitForWindow(const std::string& caption, std::chrono::millisec
   return window;
 }
 
+std::vector<int> XvfbTest::ViewableRect(Window window, std::chrono::milliseconds timeout) {
+  XWindowAttributes attributes{};
+  WaitUntil(
+      [&] {
+        XGetWindowAttributes(display_, window, &attributes);
+        return attributes.map_state == IsViewable;
+      },
+      timeout);
+  int x = 0, y = 0;
+  Window child = None;
+  XTranslateCoordinates(display_, window, root(), 0, 0, &x, &y, &child);
+  return {x, y, attributes.width, attributes.height};
+}
+
 void XvfbTest::MovePointer(int x, int y) {
   XTestFakeMotionEvent(display_, DefaultScreen(display_), x, y, CurrentTime);
   XSync(display_, False);

@@ -62,6 +62,8 @@ class XvfbTest : public ::testing::Test {
   // The first top-level window with exactly this caption (or 0).
   Window FindWindow(const std::string& caption);
   Window WaitForWindow(const std::string& caption, std::chrono::milliseconds timeout = kPatience);
+  // Where a window shows on the screen once it is viewable: {x, y, width, height}.
+  std::vector<int> ViewableRect(Window window, std::chrono::milliseconds timeout = kPatience);
   bool WaitUntil(const std::function<bool()>& condition,
                  std::chrono::milliseconds timeout = kPatience);
 

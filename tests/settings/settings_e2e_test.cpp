@@ -69,9 +69,10 @@ class SettingsDialog : public XvfbTest {
     env.push_back(path_);
     env.push_back("DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus");
     Child* dialog = Launch(copy.program(), {"/c"}, env);
-    const Window window = dialog != nullptr ? WaitForViewable("<Corvane>") : 0;
+    const Window window = dialog != nullptr ? WaitForWindow("<Corvane>") : 0;
     EXPECT_NE(window, 0u);
     if (window != 0) {
+      geometry_ = ViewableRect(window);
       // The label as loading drew it: the same in two reads in a row.
       std::vector<std::uint32_t> last;
       WaitUntil([&] {
@@ -85,18 +86,6 @@ class SettingsDialog : public XvfbTest {
     const std::optional<int> status = WaitExit(*dialog);
     EXPECT_EQ(status, 0);
     return test_support::ReadFileBytes(copy.Path("Corvane.ini"));
-  }
-
-  Window WaitForViewable(const std::string& caption) {
-    const Window window = WaitForWindow(caption);
-    if (window == 0) return 0;
-    XWindowAttributes attributes{};
-    WaitUntil([&] {
-      XGetWindowAttributes(display(), window, &attributes);
-      return attributes.map_state == IsViewable;
-    });
-    geometry_ = {attributes.x, attributes.y, attributes.width, attributes.height};
-    return window;
   }
 
   void Do(const Act& act) {
