@@ -95,9 +95,9 @@ void DrawRoundRect(Surface& surface, Rect rect, int corner_width, int corner_hei
                    Brush brush) {
   const std::int64_t left = std::min(rect.left, rect.right);
   const std::int64_t top = std::min(rect.top, rect.bottom);
-  const std::int64_t width = std::int64_t{std::max(rect.left, rect.right)} - left;
-  const std::int64_t height = std::int64_t{std::max(rect.top, rect.bottom)} - top;
-  if (width == 0 || height == 0 || (!pen.visible && !brush.visible)) return;
+  const std::int64_t width = std::int64_t{std::max(rect.left, rect.right)} - left - !pen.visible;
+  const std::int64_t height = std::int64_t{std::max(rect.top, rect.bottom)} - top - !pen.visible;
+  if (width <= 0 || height <= 0 || (!pen.visible && !brush.visible)) return;
 
   const RoundedShape shape(width, height, corner_width, corner_height);
   const Pixel pen_pixel = ToPixel(pen.color);

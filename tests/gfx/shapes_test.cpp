@@ -49,7 +49,7 @@ TEST(DrawRectangle, OutlineAlongTheEdgesAndFillInside) {
       {box, kPen, kBrush, "....../.OOOO./.O##O./.OOOO./....../"},
       {{5, 4, 1, 1}, kPen, kBrush, "....../.OOOO./.O##O./.OOOO./....../"},  // edges swapped
       {box, kPen, hollow, "....../.OOOO./.O..O./.OOOO./....../"},
-      {box, none, kBrush, "....../.####./.####./.####./....../"},
+      {box, none, kBrush, "....../.###../.###../....../....../"},
       {{2, 0, 3, 5}, kPen, kBrush, "..O.../..O.../..O.../..O.../..O.../"},  // one column
       {{1, 2, 5, 3}, kPen, kBrush, "....../....../.OOOO./....../....../"},  // one row
       {{-1, -1, 3, 3}, kPen, kBrush, "##O.../##O.../OOO.../....../....../"},
