@@ -3,7 +3,7 @@ JOBS ?= 2
 CMAKE_FLAGS ?=
 
 .PHONY: deps build test test-asan fuzz bench run format clean preview-image install deb \
-  windows-deps windows test-windows
+  windows-deps windows test-windows conformance
 
 PREFIX ?= /usr/local
 
@@ -73,6 +73,14 @@ windows: windows-deps
 test-windows: windows build
 	cd build-windows && WINEPREFIX=$(CURDIR)/build-windows/wine ctest --output-on-failure -j$(JOBS)
 	cd build && ctest --output-on-failure -L wine
+
+# The conformance cases on the program's own engine and on Wine's, compared in docs/conformance.md.
+conformance: deps windows-deps
+	cmake --preset release $(CMAKE_FLAGS) >/dev/null
+	cmake --build build -j$(JOBS) --target conformance_test
+	cmake --preset windows $(CMAKE_FLAGS) >/dev/null
+	cmake --build build-windows -j$(JOBS) --target conformance_test
+	tools/conformance-report.py
 
 run: build
 	@tools/run.sh
