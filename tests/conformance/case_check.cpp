@@ -8,27 +8,26 @@
 #include "tests/conformance/conformance_engine.h"
 
 namespace corvane::conformance {
+namespace {
 
 std::string Escaped(std::string_view bytes) {
   std::string out;
   for (const char c : bytes) {
     const auto byte = static_cast<unsigned char>(c);
-    if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\n') {
-      out += "\\n";
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+    if (c == '\r' || c == '\n') {
+      out += c == '\r' ? "\\r" : "\\n";
     } else if (c == '\\' || c == '"') {
-      out += std::string("\\") + c;
-    } else if (byte < 0x20 || byte > 0x7E) {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-      out += hex;
+      out += {'\\', c};
     } else {
-      out += c;
+      out += byte < 0x20 || byte > 0x7E ? std::string(hex) : std::string(1, c);
     }
   }
   return out;
 }
+
+}  // namespace
 
 void Check(std::string_view name, const std::string& answer, std::string_view expected,
            const char* under_wine, const std::string& detail) {

@@ -17,17 +17,13 @@ Engine RunningEngine();
 class EngineScope {
  public:
   EngineScope();
-  ~EngineScope();
-  EngineScope(const EngineScope&) = delete;
-  EngineScope& operator=(const EngineScope&) = delete;
 
  private:
-  struct State;
-  std::unique_ptr<State> state_;
+  std::shared_ptr<void> state_;
 };
 
-// The profile calls in the original's buffer form. The program's own engine hands back a string,
-// which this copies into buffer as the original would, so that one table reads both.
+// The profile calls in the buffer form that Windows has. The program's own engine hands back a
+// string, which this copies into buffer as Windows would, so that one table reads both.
 platform::DWORD ReadProfile(const char* section, const char* key, const char* fallback,
                             char* buffer, platform::DWORD size, const char* file);
 platform::BOOL WriteProfile(const char* section, const char* key, const char* value,

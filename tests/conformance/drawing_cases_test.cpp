@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -28,22 +29,18 @@ class Canvas {
     info.bmiHeader.biHeight = -height;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    bitmap_ = CreateDIBSection(hdc_, &info, kDibRgbColors, &bits, 0, 0);
+    made_[0] = CreateDIBSection(hdc_, &info, kDibRgbColors, &bits, 0, 0);
     pixels_ = static_cast<std::uint32_t*>(bits);
-    for (int i = 0; i < width * height; ++i) pixels_[i] = kGrey;
-    pen_ = CreatePen(kPsSolid, 1, gfx::Rgb(255, 0, 0));
-    brush_ = CreateSolidBrush(gfx::Rgb(0, 0, 255));
-    old_bitmap_ = SelectObject(hdc_, bitmap_);
-    old_pen_ = SelectObject(hdc_, pen ? pen_ : GetStockObject(kNullPen));
-    old_brush_ = SelectObject(hdc_, brush ? brush_ : GetStockObject(kNullBrush));
+    std::fill_n(pixels_, width * height, kGrey);
+    made_[1] = CreatePen(kPsSolid, 1, gfx::Rgb(255, 0, 0));
+    made_[2] = CreateSolidBrush(gfx::Rgb(0, 0, 255));
+    old_[0] = SelectObject(hdc_, made_[0]);
+    old_[1] = SelectObject(hdc_, pen ? made_[1] : GetStockObject(kNullPen));
+    old_[2] = SelectObject(hdc_, brush ? made_[2] : GetStockObject(kNullBrush));
   }
   ~Canvas() {
-    SelectObject(hdc_, old_bitmap_);
-    SelectObject(hdc_, old_pen_);
-    SelectObject(hdc_, old_brush_);
-    DeleteObject(bitmap_);
-    DeleteObject(pen_);
-    DeleteObject(brush_);
+    for (const HGDIOBJ old : old_) SelectObject(hdc_, old);
+    for (const HGDIOBJ made : made_) DeleteObject(made);
     DeleteDC(hdc_);
   }
   Canvas(const Canvas&) = delete;
@@ -68,12 +65,16 @@ class Canvas {
  private:
   int width_, height_;
   HDC hdc_;
-  HBITMAP bitmap_ = 0;
-  HPEN pen_ = 0;
-  HBRUSH brush_ = 0;
-  HGDIOBJ old_bitmap_ = 0, old_pen_ = 0, old_brush_ = 0;
+  HGDIOBJ made_[3] = {}, old_[3] = {};
   std::uint32_t* pixels_ = nullptr;
 };
+
+// A value in hexadecimal with at least digits digits.
+std::string Hex(std::uint32_t value, int digits) {
+  char text[12];
+  std::snprintf(text, sizeof text, "%0*X", digits, static_cast<unsigned>(value));
+  return text;
+}
 
 class DrawingCases : public ::testing::Test {
  protected:
@@ -138,50 +139,37 @@ TEST_F(DrawingCases, GradientFillsColourRowsBetweenItsVertices) {
     vertices[1] = {2, c.top_vertex == 0 ? 4 : 0, 0x8000, 0x0000, 0x4000, 0};
     const BOOL result = GradientFill(canvas.hdc(), vertices, 2, &c.mesh, 1, kGradientFillRectV);
     std::string answer = std::to_string(result != 0) + "|";
-    char hex[8];
-    for (int y = 0; y < 4; ++y) {
-      std::snprintf(hex, sizeof hex, "%06X", static_cast<unsigned>(canvas.At(0, y) & 0xFFFFFF));
-      answer += (y > 0 ? " " : "") + std::string(hex);
-    }
-    for (const auto& [x, y] : {std::pair{0, 4}, std::pair{2, 0}}) {
-      std::snprintf(hex, sizeof hex, "%06X", static_cast<unsigned>(canvas.At(x, y) & 0xFFFFFF));
-      answer += (x == 0 ? "|" : " ") + std::string(hex);
-    }
+    for (int y = 0; y < 4; ++y) answer += (y > 0 ? " " : "") + Hex(canvas.At(0, y) & 0xFFFFFF, 6);
+    answer += "|" + Hex(canvas.At(0, 4) & 0xFFFFFF, 6) + " " + Hex(canvas.At(2, 0) & 0xFFFFFF, 6);
     Check("drawing."s + c.name, answer, "1|"s + c.expected, nullptr);
   }
 }
 
-// Results as numbers; a colour as 0xBBGGRR, the original's order, or the pixel in the bitmap.
+// Results as numbers; a colour as 0xBBGGRR, the order Windows gives it in, or as the pixel in the
+// bitmap.
 TEST_F(DrawingCases, PixelsAreReadAndWrittenInsideTheBitmapOnly) {
   Canvas canvas(3, 2);
-  const COLORREF colour = gfx::Rgb(0x12, 0x34, 0x56);
-  const auto hex = [](std::uint32_t value) {
-    char text[12];
-    std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(value));
-    return std::string(text);
+  const auto set = [&](int x, int y) {
+    return std::to_string(SetPixelV(canvas.hdc(), x, y, gfx::Rgb(0x12, 0x34, 0x56)));
   };
+  const auto get = [&](int x, int y) { return Hex(GetPixel(canvas.hdc(), x, y), 8); };
   const struct {
     const char* name;
     std::function<std::string()> run;
-    const char* expected;
-    const char* under_wine = nullptr;
+    const char *expected, *under_wine = nullptr;
   } cases[] = {
-      {"set_pixel_last", [&] { return std::to_string(SetPixelV(canvas.hdc(), 2, 1, colour)); },
-       "1"},
-      {"set_pixel_in_the_bitmap", [&] { return hex(canvas.At(2, 1)); }, "00123456"},
-      {"get_pixel_last", [&] { return hex(GetPixel(canvas.hdc(), 2, 1)); }, "00563412"},
-      {"get_pixel_first", [&] { return hex(GetPixel(canvas.hdc(), 0, 0)); }, "00808080"},
+      {"set_pixel_last", [&] { return set(2, 1); }, "1"},
+      {"set_pixel_in_the_bitmap", [&] { return Hex(canvas.At(2, 1), 8); }, "00123456"},
+      {"get_pixel_last", [&] { return get(2, 1); }, "00563412"},
+      {"get_pixel_first", [&] { return get(0, 0); }, "00808080"},
       // MS docs (SetPixel): the call fails for a pixel outside the clipping region; Wine 8's
       // SetPixelV reports success.
-      {"set_pixel_right_of_edge",
-       [&] { return std::to_string(SetPixelV(canvas.hdc(), 3, 1, colour)); }, "0", "1"},
-      {"set_pixel_left_of_edge",
-       [&] { return std::to_string(SetPixelV(canvas.hdc(), -1, 0, colour)); }, "0", "1"},
-      {"set_pixel_below_edge",
-       [&] { return std::to_string(SetPixelV(canvas.hdc(), 0, 2, colour)); }, "0", "1"},
-      {"get_pixel_right_of_edge", [&] { return hex(GetPixel(canvas.hdc(), 3, 0)); }, "FFFFFFFF"},
-      {"get_pixel_above_edge", [&] { return hex(GetPixel(canvas.hdc(), 0, -1)); }, "FFFFFFFF"},
-      {"get_pixel_no_context", [&] { return hex(GetPixel(0, 0, 0)); }, "FFFFFFFF"},
+      {"set_pixel_right_of_edge", [&] { return set(3, 1); }, "0", "1"},
+      {"set_pixel_left_of_edge", [&] { return set(-1, 0); }, "0", "1"},
+      {"set_pixel_below_edge", [&] { return set(0, 2); }, "0", "1"},
+      {"get_pixel_right_of_edge", [&] { return get(3, 0); }, "FFFFFFFF"},
+      {"get_pixel_above_edge", [&] { return get(0, -1); }, "FFFFFFFF"},
+      {"get_pixel_no_context", [&] { return Hex(GetPixel(0, 0, 0), 8); }, "FFFFFFFF"},
   };
   for (const auto& c : cases) {
     Check("drawing.pixel."s + c.name, c.run(), c.expected, c.under_wine);

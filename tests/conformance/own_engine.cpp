@@ -14,17 +14,13 @@
 
 namespace corvane::conformance {
 
-struct EngineScope::State {
-  platform::fake::FakePlatform platform;
-};
-
-EngineScope::EngineScope() : state_(std::make_unique<State>()) {
+EngineScope::EngineScope() {
   setenv("SDL_AUDIODRIVER", "dummy", 1);
-  state_->platform.Replace<platform::ProfileStore>(std::make_unique<platform::PosixProfileStore>());
-  state_->platform.Replace<platform::MediaService>(platform::CreateMediaService());
+  auto fake = std::make_shared<platform::fake::FakePlatform>();
+  fake->Replace<platform::ProfileStore>(std::make_unique<platform::PosixProfileStore>());
+  fake->Replace<platform::MediaService>(platform::CreateMediaService());
+  state_ = fake;
 }
-
-EngineScope::~EngineScope() = default;
 
 Engine RunningEngine() { return Engine::kOurs; }
 

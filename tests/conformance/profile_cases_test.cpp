@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "tests/conformance/case_check.h"
 #include "tests/conformance/conformance_engine.h"
+#include "tests/support/temp_folder.h"
 
 namespace corvane::conformance {
 namespace {
@@ -21,7 +21,7 @@ class ProfileCases : public ::testing::Test {
   }
 
   EngineScope engine_;
-  Scratch scratch_;
+  test_support::TempFolder scratch_;
 };
 
 // The count returned, then the buffer.
@@ -29,11 +29,7 @@ TEST_F(ProfileCases, ReadsFollowTheProfileRules) {
   const std::string long_line = "[S]\r\nk=" + std::string(300, 'x') + "\r\n",
                     long_answer = "255|" + std::string(255, 'x');
   const struct {
-    const char* name;
-    const char* file;
-    const char* section;
-    const char* key;
-    const char* fallback;
+    const char *name, *file, *section, *key, *fallback;
     platform::DWORD size;
     const char* expected;
   } cases[] = {
@@ -68,13 +64,7 @@ TEST_F(ProfileCases, ReadsFollowTheProfileRules) {
 // The result, then the file's bytes after the write.
 TEST_F(ProfileCases, WritesChangeOnlyWhatTheyMust) {
   const struct {
-    const char* name;
-    const char* before;
-    const char* section;
-    const char* key;
-    const char* value;
-    const char* expected;
-    const char* under_wine = nullptr;
+    const char *name, *before, *section, *key, *value, *expected, *under_wine = nullptr;
   } cases[] = {
       {"creates_the_file", nullptr, "Section", "k", "v", "1|[Section]\r\nk=v\r\n"},
       {"creates_the_section", "[A]\r\na=1\r\n", "S", "k", "v", "1|[A]\r\na=1\r\n[S]\r\nk=v\r\n"},

@@ -7,10 +7,7 @@
 
 namespace corvane::conformance {
 
-struct EngineScope::State {};
-
 EngineScope::EngineScope() = default;
-EngineScope::~EngineScope() = default;
 
 // Wine's ntdll exports its version; Windows' does not.
 Engine RunningEngine() {
