@@ -43,7 +43,6 @@ TEST(IniText, SetChangesOnlyTheLineItMustAndReadsBack) {
       {"; c\r\n[s]\r\n K = old \r\no=1\r\n", "S", "k", "new", "; c\r\n[s]\r\nK=new\r\no=1\r\n"},
       {"[A]\r\na=1\r\n; B\r\n[B]\r\n", "a", "c", "2", "[A]\r\na=1\r\nc=2\r\n; B\r\n[B]\r\n"},
       {"[A]\r\n[B]\r\n", "A", "c", "2", "[A]\r\nc=2\r\n[B]\r\n"},
-      {"[A]\r\na=1", "A", "c", "2", "[A]\r\na=1\r\nc=2\r\n"},
       {"k=1", "S", "k", "2", "k=1\r\n[S]\r\nk=2\r\n"},
       {"[A]\na=1\nz=9\n", "A", "a", "5", "[A]\na=5\r\nz=9\n"},
       {"[A]\ra=1\r", "A", "b", "2", "[A]\ra=1\rb=2\r\n"},
