@@ -36,29 +36,22 @@ std::string Show(const Surface& s) {
   return picture;
 }
 
+// Swapped edges, clipping at the top left and a missing pen or brush are rows of the drawing
+// conformance table, which reaches this through the API on both engines.
 TEST(DrawRectangle, OutlineAlongTheEdgesAndFillInside) {
-  const Pen none = Pen::None();
-  const Brush hollow = Brush::Hollow();
-  const Rect box{1, 1, 5, 4};
   const struct {
     Rect rect;
-    Pen pen;
-    Brush brush;
     const char* picture;
   } cases[] = {
-      {box, kPen, kBrush, "....../.OOOO./.O##O./.OOOO./....../"},
-      {{5, 4, 1, 1}, kPen, kBrush, "....../.OOOO./.O##O./.OOOO./....../"},  // edges swapped
-      {box, kPen, hollow, "....../.OOOO./.O..O./.OOOO./....../"},
-      {box, none, kBrush, "....../.###../.###../....../....../"},
-      {{2, 0, 3, 5}, kPen, kBrush, "..O.../..O.../..O.../..O.../..O.../"},  // one column
-      {{1, 2, 5, 3}, kPen, kBrush, "....../....../.OOOO./....../....../"},  // one row
-      {{-1, -1, 3, 3}, kPen, kBrush, "##O.../##O.../OOO.../....../....../"},
-      {{4, 2, 9, 9}, kPen, kBrush, "....../....../....OO/....O#/....O#/"},
-      {{2, 1, 2, 4}, kPen, kBrush, "....../....../....../....../....../"},  // zero width
+      {{1, 1, 5, 4}, "....../.OOOO./.O##O./.OOOO./....../"},
+      {{2, 0, 3, 5}, "..O.../..O.../..O.../..O.../..O.../"},  // one column
+      {{1, 2, 5, 3}, "....../....../.OOOO./....../....../"},  // one row
+      {{4, 2, 9, 9}, "....../....../....OO/....O#/....O#/"},
+      {{2, 1, 2, 4}, "....../....../....../....../....../"},  // zero width
   };
   for (const auto& c : cases) {
     Surface s = Filled(6, 5, kGround);
-    DrawRectangle(s, c.rect, c.pen, c.brush);
+    DrawRectangle(s, c.rect, kPen, kBrush);
     EXPECT_EQ(Show(s), c.picture) << c.rect.left << "," << c.rect.top << " " << c.rect.right << ","
                                   << c.rect.bottom;
   }
