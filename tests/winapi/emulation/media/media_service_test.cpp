@@ -16,8 +16,6 @@ TEST_F(MediaServiceBuffers, NoBufferDiscardsTheAnswerAndFailuresLeaveItAlone) {
   EXPECT_EQ(mciSendStringA("status a mode", nullptr, 30, 0), 0u);
   char buffer[8] = "keep";
   EXPECT_EQ(mciSendStringA("status a mode", buffer, 0, 0), 0u);
-  EXPECT_FALSE(mciGetErrorStringA(264, buffer, sizeof buffer)) << "no text for the code";
-  EXPECT_FALSE(mciGetErrorStringA(263, buffer, 0));
   EXPECT_FALSE(mciGetErrorStringA(263, nullptr, 8));
   media_.SetReply("status a mode", {kMciErrInvalidDeviceName, "ignored"});
   EXPECT_EQ(mciSendStringA("status a mode", buffer, sizeof buffer, 0), kMciErrInvalidDeviceName);
