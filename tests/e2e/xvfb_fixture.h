@@ -36,6 +36,10 @@ struct Child {
 // synthesises input with XTest, reads pixels back with XGetImage, and ends every process it
 // started when the test ends. Waits are bounded; nothing asserts on how fast anything is.
 class XvfbTest : public ::testing::Test {
+ public:
+  // Path of a file in the build tree ($CORVANE_BUILD_DIR).
+  static std::string BuildPath(const std::string& relative);
+
  protected:
   static constexpr std::chrono::milliseconds kPatience{10'000};
 
@@ -76,9 +80,6 @@ class XvfbTest : public ::testing::Test {
   std::vector<std::uint32_t> ReadPixels(Window window, int x, int y, int width, int height);
   // Fills a screen rectangle with a colour, drawn by the test on a window of its own.
   Window PaintWindow(int x, int y, int width, int height, std::uint32_t rgb);
-
-  // Path of a file in the build tree ($CORVANE_BUILD_DIR).
-  static std::string BuildPath(const std::string& relative);
 
   // Ends the server under the programs still connected to it, as when it dies.
   void StopServer();
