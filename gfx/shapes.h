@@ -14,7 +14,7 @@ namespace corvane::gfx {
 // or right) outside the shape. That is a closed line one pixel wide, joined through corners. The
 // brush fills the remaining pixels, the interior, so fill and outline neither overlap nor leave a
 // gap between them. Without a pen the brush fills the whole shape, outline pixels included, so a
-// shape covers the same pixels whatever the pen. (The original platform fills one column and one
+// shape covers the same pixels whatever the pen. (Windows fills one column and one
 // row less when there is no pen; nothing in the program draws without a pen.)
 //
 // Any int coordinates are accepted; drawing is clipped to the surface.

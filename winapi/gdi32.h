@@ -8,7 +8,7 @@
 
 // The drawing operations the program calls by their original names. A device context handle
 // names a surface from the handle table (a picture box's image, a control's backing image) or the
-// screen (GetDC of the desktop, a copy source only). Results follow the original platform:
+// screen (GetDC of the desktop, a copy source only). Results follow Windows:
 // nonzero for success.
 namespace corvane::platform {
 
