@@ -15,8 +15,6 @@ namespace corvane {
 namespace {
 
 using test_support::Ini;
-using test_support::kFileKey;
-using test_support::kKindKey;
 using test_support::kRepeatKey;
 using test_support::TempFolder;
 
@@ -119,19 +117,6 @@ TEST_F(SettingsTest, SaveSettingsWritesTheThreeKeysInOrder) {
   EXPECT_EQ(store_.replace_calls, 3);
   EXPECT_EQ(API_Result, 1);
   EXPECT_EQ(dialog.unloads, 1);
-}
-
-TEST_F(SettingsTest, SaveSettingsRewritesUnchangedValuesAndKeepsOtherLines) {
-  const std::string before = "; mine\r\n[Other]\r\nx=1\r\n[section]\r\n" + kFileKey +
-                             "=/a.mp3\r\n" + kKindKey + "=1\r\nextra\r\n" + kRepeatKey + "=-4\r\n";
-  SettingsBytes() = before;
-  BGM_Kind = 1;
-  BGM_RepeatTrack = -4;
-  BGM_File = "/a.mp3";
-  FakeDialog dialog("-4");
-  SaveSettings(dialog);
-  EXPECT_EQ(SettingsBytes(), before);
-  EXPECT_EQ(store_.replace_calls, 3) << "all three keys are written even when nothing changed";
 }
 
 TEST_F(SettingsTest, SaveSettingsTakesTheTrackFromTheComboText) {
