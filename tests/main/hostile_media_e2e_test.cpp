@@ -16,6 +16,7 @@
 
 #include "tests/e2e/program_copy.h"
 #include "tests/e2e/xvfb_fixture.h"
+#include "tests/support/settings_file.h"
 #include "tests/winapi/emulation/media/audio_test_files.h"
 
 // Xlib comes after GoogleTest: its None macro would hide a GoogleTest type of that name.
@@ -27,16 +28,11 @@ namespace {
 
 using namespace std::chrono_literals;
 namespace audio_test = platform::audio_test;
+using test_support::Ini;
 
 // Well within a second on an idle machine; loose because the tests share a busy one.
 constexpr auto kEndsPromptly = 5s;
 constexpr char kDisplayCaption[] = "Corvane_Main";
-
-// The settings file in code page 932: keys "BGM区分" (2, a file) and "BGMﾌｧｲﾙ" of section
-// "Section".
-std::string Settings(const std::string& file) {
-  return "[Section]\r\nBGM\x8b\xe6\x95\xaa=2\r\nBGM\xcc\xa7\xb2\xd9=" + file + "\r\n";
-}
 
 std::string AbsurdRateWave(const ProgramCopy& copy) {
   const std::string wav = copy.Path("absurd.wav");
@@ -129,7 +125,7 @@ TEST_F(HostileMediaE2eTest, MusicNeitherDelaysNorSpinsNorLaunchesABus) {
     ProgramCopy copy(BuildPath("."), true);
     const std::string music = c.make(copy);
     ASSERT_FALSE(music.empty());
-    test_support::WriteFileBytes(copy.Path("Corvane.ini"), Settings(music));
+    test_support::WriteFileBytes(copy.Path("Corvane.ini"), Ini(2, "0", music));
     std::filesystem::remove(bus_launched_);
     Child* saver = Launch(copy.program(), {"/s"}, Environment(copy));
     ASSERT_NE(saver, nullptr);
@@ -168,7 +164,7 @@ TEST_F(HostileMediaE2eTest, AMusicFileCutOrRemovedWhilePlayingNeitherSpinsNorEnd
       } else {
         std::filesystem::rename(copy.Path("source.wav"), file);
       }
-      test_support::WriteFileBytes(copy.Path("Corvane.ini"), Settings(file));
+      test_support::WriteFileBytes(copy.Path("Corvane.ini"), Ini(2, "0", file));
       Child* saver = Launch(copy.program(), {"/s"}, Environment(copy));
       ASSERT_NE(saver, nullptr);
       const std::string pcm = copy.Path("out.pcm");
