@@ -150,7 +150,9 @@ class WindowsSetup : public XvfbTest {
     Click(kOk.x, kOk.y);
     EXPECT_EQ(WaitExit(*dialog, kWinePatience), 0);
     for (const std::string& path : {System32("Corvane.ini"), AppData()}) {
-      if (test_support::ReadFileBytes(path).find(kKind + "1\r\n") != std::string::npos) return path;
+      if (test_support::ReadFileBytes(path).find(test_support::kKindKey + "=1\r\n") !=
+          std::string::npos)
+        return path;
     }
     return "";
   }
