@@ -113,7 +113,6 @@ TEST_F(SettingsTest, SaveSettingsWritesTheThreeKeysInOrder) {
   FakeDialog dialog("3");
   SaveSettings(dialog);
   EXPECT_EQ(SettingsBytes(), Ini(2, "3", "/\x89\xB9\x8A\x79/\x8B\xC8.mp3"));
-  EXPECT_EQ(BGM_RepeatTrack, 3);
   EXPECT_EQ(store_.replace_calls, 3);
   EXPECT_EQ(API_Result, 1);
   EXPECT_EQ(dialog.unloads, 1);

@@ -31,6 +31,9 @@ struct Child {
   std::string pending;  // Output read but not yet returned as a line.
 };
 
+// Processor time (user and system) the child has used so far, in seconds.
+double CpuSeconds(const Child& child);
+
 // A GoogleTest fixture that runs each test against its own Xvfb on a free display: it starts the
 // server (size and dpi from Options()), sets DISPLAY for the test and the programs it starts,
 // synthesises input with XTest, reads pixels back with XGetImage, and ends every process it

@@ -2,14 +2,12 @@
 // rate and an MP3 of many hours, where the environment has no session bus. SDL's disk driver writes
 // what would be heard to a file.
 #include <signal.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -67,19 +65,6 @@ double SoundingSeconds(const std::string& pcm) {
   return static_cast<double>(loud) / audio_test::kRate;
 }
 
-// Processor time (user and system) a process has used so far, in seconds.
-double CpuSeconds(pid_t pid) {
-  const std::string stat = test_support::ReadFileBytes("/proc/" + std::to_string(pid) + "/stat");
-  // After the command name in parentheses come the state (field 3) and utime, stime (14, 15).
-  std::istringstream fields(stat.substr(stat.rfind(')') + 1));
-  std::string skipped;
-  for (int field = 3; field < 14; ++field) fields >> skipped;
-  double user = 0;
-  double system = 0;
-  fields >> user >> system;
-  return (user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
-
 class HostileMediaE2eTest : public XvfbTest {
  protected:
   void SetUp() override {
@@ -135,9 +120,9 @@ TEST_F(HostileMediaE2eTest, MusicNeitherDelaysNorSpinsNorLaunchesABus) {
     if (c.plays) {
       EXPECT_TRUE(WaitUntil([&] { return SoundingSeconds(pcm) > 0.3; }));
     } else {
-      const double before = CpuSeconds(saver->pid);
+      const double before = CpuSeconds(*saver);
       std::this_thread::sleep_for(1s);
-      EXPECT_LT(CpuSeconds(saver->pid) - before, 0.2);
+      EXPECT_LT(CpuSeconds(*saver) - before, 0.2);
       EXPECT_EQ(SoundingSeconds(pcm), 0.0);
     }
     if (c.by_key) {
@@ -176,9 +161,9 @@ TEST_F(HostileMediaE2eTest, AMusicFileCutOrRemovedWhilePlayingNeitherSpinsNorEnd
       }
       std::this_thread::sleep_for(1s);  // What was decoded before plays out.
       const double sounding = SoundingSeconds(pcm);
-      const double cpu = CpuSeconds(saver->pid);
+      const double cpu = CpuSeconds(*saver);
       std::this_thread::sleep_for(1s);
-      EXPECT_LT(CpuSeconds(saver->pid) - cpu, 0.3);
+      EXPECT_LT(CpuSeconds(*saver) - cpu, 0.3);
       if (removed) {
         EXPECT_GT(SoundingSeconds(pcm), sounding + 0.5);
       } else {
