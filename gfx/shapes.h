@@ -7,8 +7,8 @@
 namespace corvane::gfx {
 
 // The shapes below cover columns rect.left to rect.right - 1 and rows rect.top to rect.bottom - 1.
-// A rectangle given with left > right or top > bottom is normalised by swapping those edges, as the
-// original platform does; an empty one (left == right or top == bottom) draws nothing.
+// A rectangle given with left > right or top > bottom is normalised by swapping those edges, as
+// Windows does; an empty one (left == right or top == bottom) draws nothing.
 //
 // The pen draws the outline: every pixel of the shape that has a side neighbour (above, below, left
 // or right) outside the shape. That is a closed line one pixel wide, joined through corners. The
