@@ -129,9 +129,11 @@ class WindowsSetup : public XvfbTest {
   }
   std::string ChosenSaver() {
     const std::string values = Values(kDesktopKey);
-    const std::size_t start = values.find("SCRNSAVE.EXE    REG_SZ    ");
+    const std::string name = "SCRNSAVE.EXE    REG_SZ    ";
+    std::size_t start = values.find(name);
     if (start == std::string::npos) return "";
-    return values.substr(start + 26, values.find_first_of("\r\n", start) - start - 26);
+    start += name.size();
+    return values.substr(start, values.find_first_of("\r\n", start) - start);
   }
 
   // Runs the setup program or the uninstaller with /S and the switches.
