@@ -3,7 +3,7 @@ JOBS ?= 2
 CMAKE_FLAGS ?=
 
 .PHONY: deps build test test-asan fuzz bench run format clean preview-image install deb \
-  windows-deps windows test-windows conformance
+  windows-deps windows windows-dist test-windows conformance
 
 PREFIX ?= /usr/local
 
@@ -68,9 +68,14 @@ windows: windows-deps
 	cmake --preset windows $(CMAKE_FLAGS) >/dev/null
 	cmake --build build-windows -j$(JOBS)
 
+# What a Windows user downloads: build-windows/Corvane-1.0-win64.zip and Corvane-1.0-setup.exe
+# (tools/windows-dist.sh).
+windows-dist: windows
+	tools/windows-dist.sh build-windows
+
 # The unit tests run under Wine first; then the Linux build drives the program under Wine end to
 # end, one test at a time, since each ends the prefix's Wine server after it.
-test-windows: windows build
+test-windows: windows-dist build
 	cd build-windows && WINEPREFIX=$(CURDIR)/build-windows/wine ctest --output-on-failure -j$(JOBS)
 	cd build && ctest --output-on-failure -L wine
 

@@ -3,7 +3,7 @@
 /* The drawing services that the program offers to the image-effect library, in C.
  *
  * The library never receives pointers from the program's calls: it gets device context handles, as
- * a library on the original platform did, and asks the program's drawing services what lies behind
+ * a library on Windows did, and asks the program's drawing services what lies behind
  * them, the way such a library asked the system for the bitmap selected into a device context and
  * for that bitmap's description. The program exports these functions from its executable (it is
  * linked with its dynamic symbols exported), and the library leaves them undefined, so the dynamic

@@ -22,7 +22,7 @@
  * source pixels and the arguments alone: the same call twice writes the same bytes.
  *
  * How the library reaches the pixels: it is given handles only, and asks the program's drawing
- * services what lies behind them (abi/dc_bitmap.h), as a library on the original platform
+ * services what lies behind them (abi/dc_bitmap.h), as a library on Windows
  * asked the system for the bitmap selected into a device context. Those services are exported by
  * the program's executable; the library is linked without them and the dynamic loader binds them to
  * the program that loads it. The library therefore works only inside a program that exports them.

@@ -17,7 +17,7 @@ struct Size {
   friend bool operator==(const Size&, const Size&) = default;
 };
 
-// A rectangle of pixels given by its edges, as the original platform's RECT: it covers columns
+// A rectangle of pixels given by its edges, as Windows' RECT: it covers columns
 // left to right - 1 and rows top to bottom - 1, so right and bottom lie just outside it. The
 // drawing routines accept any values, including inverted ones, and say what they make of them.
 struct Rect {

@@ -7,14 +7,14 @@
 namespace corvane::gfx {
 
 // The shapes below cover columns rect.left to rect.right - 1 and rows rect.top to rect.bottom - 1.
-// A rectangle given with left > right or top > bottom is normalised by swapping those edges, as the
-// original platform does; an empty one (left == right or top == bottom) draws nothing.
+// A rectangle given with left > right or top > bottom is normalised by swapping those edges, as
+// Windows does; an empty one (left == right or top == bottom) draws nothing.
 //
 // The pen draws the outline: every pixel of the shape that has a side neighbour (above, below, left
 // or right) outside the shape. That is a closed line one pixel wide, joined through corners. The
 // brush fills the remaining pixels, the interior, so fill and outline neither overlap nor leave a
-// gap between them. Without a pen the brush fills the shape one column and one row smaller, as the
-// original platform does: its right column and bottom row stay as they were.
+// gap between them. Without a pen the brush fills the shape one column and one row smaller, as
+// Windows does: its right column and bottom row stay as they were.
 //
 // Any int coordinates are accepted; drawing is clipped to the surface.
 

@@ -21,7 +21,7 @@ enum MouseButton : int {
   kMiddleButton = 4,
 };
 
-// Virtual key codes of the original platform for the keys that have no letter or digit; letters
+// Virtual key codes of Windows for the keys that have no letter or digit; letters
 // are their upper-case ASCII code and digits their ASCII code.
 enum VirtualKey : int {
   kVkBack = 0x08,
@@ -46,7 +46,7 @@ enum VirtualKey : int {
   kVkDelete = 0x2E,
   kVkNumpad0 = 0x60,
   kVkF1 = 0x70,
-  kVkOem = 0xE5,  // Any key without a code of its own (the original platform's "process key").
+  kVkOem = 0xE5,  // Any key without a code of its own (Windows' "process key").
 };
 
 struct KeyEvent {

@@ -11,7 +11,7 @@ class Runtime {
   static constexpr const char* kServiceName = "runtime";
 
   // The command line after the program's own path: its arguments joined with single blanks, as
-  // the original platform passed it ("/p 1234", "/c:1234", or empty).
+  // Windows passes it ("/p 1234", "/c:1234", or empty).
   virtual std::string ArgumentText() = 0;
 
   // The value of an environment variable; empty when it is unset.

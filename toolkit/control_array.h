@@ -22,8 +22,8 @@ class ControlArray {
     return *it->second;
   }
 
-  // The element at index; nullptr when there is none (the original platform's "control array
-  // element does not exist" error).
+  // The element at index; nullptr when there is none, where indexing a missing element would be
+  // an error.
   T* Find(int index) const {
     auto it = items_.find(index);
     return it == items_.end() ? nullptr : it->second.get();

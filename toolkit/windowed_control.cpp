@@ -164,7 +164,7 @@ void WindowedControl::Cls() {
 void WindowedControl::Refresh() { PresentArea(Rect{0, 0, image_.width(), image_.height()}); }
 
 void WindowedControl::ChildChanged() {
-  // Windowless children show their new look at once, as the original repainted them.
+  // Windowless children show their new look at once.
   Refresh();
 }
 

@@ -40,7 +40,7 @@ class WindowedControl : public Control, public WindowListener {
   void SetAutoRedraw(bool keep_image);
 
   gfx::ColorRef BackColor() const { return back_color_; }
-  // Clears the image to the new colour, as the original did for a persistent image. Hosted
+  // Clears the image to the new colour, as a form does for a persistent image. Hosted
   // controls inside take it as their ambient background colour.
   void SetBackColor(gfx::ColorRef color);
   // The font that hosted controls inside take as their ambient font.

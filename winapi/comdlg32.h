@@ -2,10 +2,10 @@
 
 #include "winapi/windef.h"
 
-// The common file dialog the program calls by its original name, over the installed file chooser.
+// The common file dialog the program calls by its Windows name, over the installed file chooser.
 namespace corvane::platform {
 
-// The open-file request: the original's structure, with the fields the program fills. Text is
+// The open-file request: Windows' structure, with the fields the program fills. Text is
 // UTF-8.
 struct OPENFILENAMEA {
   DWORD lStructSize = sizeof(OPENFILENAMEA);

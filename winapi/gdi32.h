@@ -6,16 +6,16 @@
 #include "gfx/surface.h"
 #include "winapi/windef.h"
 
-// The drawing operations the program calls by their original names. A device context handle
+// The drawing operations the program calls by their Windows names. A device context handle
 // names a surface from the handle table (a picture box's image, a control's backing image) or the
-// screen (GetDC of the desktop, a copy source only). Results follow the original platform:
+// screen (GetDC of the desktop, a copy source only). Results follow Windows:
 // nonzero for success.
 namespace corvane::platform {
 
 inline constexpr DWORD kSrcCopy = 0x00CC0020;
 inline constexpr ULONG kGradientFillRectV = 1;
 
-// The original's structures, under its names and with its fields, so that a caller fills them as
+// Windows' structures, under its names and with its fields, so that a caller fills them as
 // it would there.
 struct TRIVERTEX {
   LONG x = 0;
@@ -94,7 +94,7 @@ inline constexpr int kLogPixelsX = 88;
 inline constexpr int kLogPixelsY = 90;
 int GetDeviceCaps(HDC hdc, int index);
 
-// Not a call of the original: makes a memory context draw on view, a window onto pixels that the
+// Not a Windows call: makes a memory context draw on view, a window onto pixels that the
 // caller keeps alive, in place of its bitmap, until this object goes. A library handed the
 // context then works on those pixels where they lie, without a copy. Where a context can draw on
 // its own bitmaps only (on Windows) nothing is selected, Selected() is false, and the caller
@@ -113,8 +113,8 @@ class ViewSelection {
 };
 
 // Copies into dst, at its top-left, the desktop picture a saver host left on the window it made
-// for the saver (the part under that window). 0, dst unchanged, when the host left none. The
-// original platform has no such call: there a host leaves no picture.
+// for the saver (the part under that window). 0, dst unchanged, when the host left none.
+// Windows has no such call: there a host leaves no picture.
 BOOL CopyHostPicture(HDC dst, HWND host);
 
 // Only kSrcCopy. A copy from the screen reads the pixels the screen shows now; when the screen
@@ -128,7 +128,7 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
 BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int corner_width,
                int corner_height);
 
-// gfx::kInvalidColor (the original's CLR_INVALID) outside the surface or for a handle that names
+// gfx::kInvalidColor (Windows' CLR_INVALID) outside the surface or for a handle that names
 // none.
 COLORREF GetPixel(HDC hdc, int x, int y);
 BOOL SetPixelV(HDC hdc, int x, int y, COLORREF color);

@@ -12,8 +12,8 @@ namespace corvane::platform {
 
 // The profile functions, over the installed ProfileStore, on every system: the file is code page
 // 932 whatever code page the system uses for text, so that a settings file means the same
-// everywhere. Text is UTF-8 on the program's side. The result is a string rather than the
-// original's buffer, whose size counts code page 932 bytes (the limit the original puts on a
+// everywhere. Text is UTF-8 on the program's side. The result is a string rather than
+// Windows' buffer, whose size counts code page 932 bytes (the limit Windows puts on a
 // value), which a buffer of UTF-8 of that size could not always hold. Names and values are read
 // as C strings: anything from a NUL on is not seen, and section and key names are trimmed of
 // blanks.

@@ -5,7 +5,7 @@
 namespace corvane::platform {
 
 // The result of a media command: 0 for success, otherwise one of the codes below. The values are
-// the ones the program and its users know from the original platform, so error texts and logs
+// the ones the program and its users know from Windows, so error texts and logs
 // stay comparable.
 using MCIERROR = std::uint32_t;
 

@@ -4,7 +4,7 @@
 
 #include "winapi/windef.h"
 
-// The shell operation the program calls by its original name, over the installed launcher.
+// The shell operation the program calls by its Windows name, over the installed launcher.
 namespace corvane::platform {
 
 inline constexpr int kSwShowNormal = 1;

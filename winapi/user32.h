@@ -2,8 +2,8 @@
 
 #include "winapi/windef.h"
 
-// The window operations the program calls by their original names. Results follow the original
-// platform: nonzero for success. Text is UTF-8.
+// The window operations the program calls by their Windows names. Results follow Windows:
+// nonzero for success. Text is UTF-8.
 namespace corvane::platform {
 
 inline constexpr int kGwlStyle = -16;

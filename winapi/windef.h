@@ -22,9 +22,9 @@ using HBRUSH = HGDIOBJ;
 
 }  // namespace corvane::gfx
 
-// The base types of the calls the program makes by their original names, under those names.
-// Handles are 32-bit numbers wherever the program keeps them: that is all of a handle the original
-// platform gives meaning to, and the effect library's entry point takes device contexts that way.
+// The base types of the calls the program makes by their Windows names, under those names.
+// Handles are 32-bit numbers wherever the program keeps them: that is all of a handle Windows
+// gives meaning to, and the effect library's entry point takes device contexts that way.
 namespace corvane::platform {
 
 using BOOL = int;
@@ -35,7 +35,7 @@ using ULONG = std::uint32_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using COLORREF = gfx::ColorRef;
-// The same layout as the original's: four LONG edges, two LONG coordinates.
+// The same layout as Windows': four LONG edges, two LONG coordinates.
 using RECT = gfx::Rect;
 using POINT = gfx::Point;
 using SIZE = gfx::Size;

@@ -14,7 +14,7 @@ namespace corvane::platform {
 // that missed several expirations fires once and then waits for its next deadline.
 class TimerQueue {
  public:
-  // The timer resolution of the original platform: 64 ticks a second.
+  // The timer resolution of Windows: 64 ticks a second.
   static constexpr std::int64_t kResolutionNs = 15'625'000;
 
   static std::int64_t EffectiveIntervalNs(std::uint32_t interval_ms);

@@ -64,7 +64,7 @@ std::string PosixRuntime::EnvironmentValue(const std::string& name) {
 
 std::string PosixRuntime::SettingsFilePath() {
   if (!settings_file_path_) {
-    // The folder path is joined as the original did, without looking for a separator at its end,
+    // The folder path is joined without looking for a separator at its end,
     // so the root gives "//Corvane.ini", which names the same file.
     std::string path = program_folder_ + "/" + kSettingsFileName;
     if (!IsWritableFolder(program_folder_)) {

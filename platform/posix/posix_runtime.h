@@ -21,8 +21,8 @@ class PosixRuntime final : public Runtime {
   std::string EnvironmentValue(const std::string& name) override;
   std::string ProgramFolder() override { return program_folder_; }
   // Beside the program when its folder is writable, else $XDG_CONFIG_HOME/corvane/Corvane.ini
-  // (an unset, empty or relative XDG_CONFIG_HOME means $HOME/.config), the way the original
-  // platform sent a legacy program's writes into a per-user store.
+  // (an unset, empty or relative XDG_CONFIG_HOME means $HOME/.config), the way Windows
+  // sent a legacy program's writes into a per-user store.
   std::string SettingsFilePath() override;
 
  private:

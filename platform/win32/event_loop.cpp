@@ -75,7 +75,7 @@ bool Win32EventLoop::DispatchOne() {
     posted();
     return true;
   }
-  // Ticks come last: only when nothing else is waiting, as the original platform's timers.
+  // Ticks come last: only when nothing else is waiting, as Windows' timers.
   return timers_.FireDue(NowNs()) > 0;
 }
 

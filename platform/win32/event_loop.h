@@ -14,7 +14,7 @@ namespace corvane::platform::win32 {
 // timer ticks, waiting in MsgWaitForMultipleObjectsEx on the message queue and the console's end
 // requests until the next timer deadline. The timers are the loop's own, on the performance
 // counter, not the system's: those tick at whatever rate the system picks (10 ms under Wine),
-// and the program's animation is paced by the original platform's 64 ticks a second.
+// and the program's animation is paced by Windows' 64 ticks a second.
 class Win32EventLoop final : public EventLoop {
  public:
   // console must outlive the loop.

@@ -166,13 +166,22 @@ bool Win32WindowService::HandleInput(HWND window, unsigned message, std::uintptr
       return true;
     }
     case WM_MOUSEMOVE:
+      // The system also posts a move where nothing moved, as when a window comes or goes under
+      // the pointer; the listener hears motion only, as on X11.
+      if (auto it = windows_.find(window); it != windows_.end()) {
+        if (it->second.last_move == std::pair(lparam, wparam)) return true;
+        it->second.last_move = {lparam, wparam};
+      }
       PointerMoved(window);
       if (WindowListener* still = ListenerOf(window)) {
         still->OnMouseMove(MouseAt(hwnd, ButtonsHeld(wparam), wparam, PointFrom(lparam)));
       }
       return true;
     case WM_MOUSELEAVE:
-      if (auto it = windows_.find(window); it != windows_.end()) it->second.tracking_leave = false;
+      if (auto it = windows_.find(window); it != windows_.end()) {
+        it->second.tracking_leave = false;
+        it->second.last_move = {-1, 0};
+      }
       PointerMayHaveLeft(window);
       return true;
     case WM_MOUSEWHEEL:

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "os/window.h"
@@ -68,6 +69,8 @@ class Win32WindowService final : public WindowService {
     bool tracking_leave = false;  // The system reports when the pointer leaves.
     bool pointer_inside = false;  // As last reported to the listener.
     int wheel_remainder = 0;      // Wheel movement short of a whole notch.
+    // The place and buttons of the last move reported, while the pointer stays inside.
+    std::pair<std::intptr_t, std::uintptr_t> last_move{-1, 0};
   };
 
   bool IsOwn(HWND window) const { return windows_.count(window) != 0; }

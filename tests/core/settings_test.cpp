@@ -8,17 +8,15 @@
 
 #include "core/shared_state.h"
 #include "tests/support/platform_test.h"
+#include "tests/support/settings_file.h"
 #include "tests/support/temp_folder.h"
 
 namespace corvane {
 namespace {
 
+using test_support::Ini;
+using test_support::kRepeatKey;
 using test_support::TempFolder;
-
-// The keys as code page 932 bytes.
-const std::string kKindKey = "BGM\x8B\xE6\x95\xAA";
-const std::string kRepeatKey = "BGM\xD8\xCB\xDF\xB0\xC4";
-const std::string kFileKey = "BGM\xCC\xA7\xB2\xD9";
 
 class FakeDialog final : public SettingsDialogView {
  public:
@@ -43,11 +41,6 @@ class SettingsTest : public test_support::PlatformTest {
   }
 
   std::string& SettingsBytes() { return store_.files[runtime_.settings_file_path]; }
-
-  void WriteSettings(const std::string& kind, const std::string& repeat, const std::string& file) {
-    SettingsBytes() = "[Section]\r\n" + kKindKey + "=" + kind + "\r\n" + kRepeatKey + "=" + repeat +
-                      "\r\n" + kFileKey + "=" + file + "\r\n";
-  }
 
   TempFolder temp_;
 };
@@ -80,7 +73,7 @@ TEST_F(SettingsTest, LoadSettingsConvertsNumbersAndDropsMissingMusicFiles) {
     const std::string path = c.file == File::kExisting   ? music
                              : c.file == File::kVanished ? temp_ / "music/gone.mp3"
                                                          : "";
-    WriteSettings(c.kind_text, c.repeat_text, path);
+    SettingsBytes() = Ini(c.kind_text, c.repeat_text, path);
     BGM_Kind = BGM_RepeatTrack = 0;
     LoadSettings();
     const std::string what = c.kind_text + " / " + c.repeat_text + " / " + path;
@@ -100,7 +93,7 @@ TEST_F(SettingsTest, APathLongerThan255BytesIsReadCutTo255) {
   const std::string full = folder + "/" + std::string(299 - folder.size(), 'f');
   ASSERT_EQ(full.size(), 300u);
   const std::string cut = full.substr(0, 255);
-  WriteSettings("2", "0", full);
+  SettingsBytes() = Ini(2, "0", full);
 
   LoadSettings();
   EXPECT_EQ(BGM_Kind, 0) << "no file of the cut name: no music";
@@ -119,25 +112,10 @@ TEST_F(SettingsTest, SaveSettingsWritesTheThreeKeysInOrder) {
   BGM_File = "/音楽/曲.mp3";
   FakeDialog dialog("3");
   SaveSettings(dialog);
-  EXPECT_EQ(SettingsBytes(), "[Section]\r\n" + kKindKey + "=2\r\n" + kRepeatKey + "=3\r\n" +
-                                 kFileKey + "=/\x89\xB9\x8A\x79/\x8B\xC8.mp3\r\n");
-  EXPECT_EQ(BGM_RepeatTrack, 3);
+  EXPECT_EQ(SettingsBytes(), Ini(2, "3", "/\x89\xB9\x8A\x79/\x8B\xC8.mp3"));
   EXPECT_EQ(store_.replace_calls, 3);
   EXPECT_EQ(API_Result, 1);
   EXPECT_EQ(dialog.unloads, 1);
-}
-
-TEST_F(SettingsTest, SaveSettingsRewritesUnchangedValuesAndKeepsOtherLines) {
-  const std::string before = "; mine\r\n[Other]\r\nx=1\r\n[section]\r\n" + kFileKey +
-                             "=/a.mp3\r\n" + kKindKey + "=1\r\nextra\r\n" + kRepeatKey + "=-4\r\n";
-  SettingsBytes() = before;
-  BGM_Kind = 1;
-  BGM_RepeatTrack = -4;
-  BGM_File = "/a.mp3";
-  FakeDialog dialog("-4");
-  SaveSettings(dialog);
-  EXPECT_EQ(SettingsBytes(), before);
-  EXPECT_EQ(store_.replace_calls, 3) << "all three keys are written even when nothing changed";
 }
 
 TEST_F(SettingsTest, SaveSettingsTakesTheTrackFromTheComboText) {
@@ -162,13 +140,12 @@ TEST_F(SettingsTest, SaveSettingsTakesTheTrackFromTheComboText) {
 TEST_F(SettingsTest, APathTheCodePageCannotHoldIsSavedAsNoFile) {
   const std::string music = temp_ / "🎵.mp3";
   test_support::WriteFileBytes(music, "x");
-  WriteSettings("2", "0", "/previous.mp3");
+  SettingsBytes() = Ini(2, "0", "/previous.mp3");
   BGM_Kind = 2;
   BGM_File = music;
   FakeDialog dialog("0");
   SaveSettings(dialog);
-  EXPECT_EQ(SettingsBytes(),
-            "[Section]\r\n" + kKindKey + "=2\r\n" + kRepeatKey + "=0\r\n" + kFileKey + "=\r\n");
+  EXPECT_EQ(SettingsBytes(), Ini(2, "0"));
   EXPECT_EQ(BGM_File, music) << "the choice stays for the rest of this run";
 
   LoadSettings();
@@ -176,7 +153,7 @@ TEST_F(SettingsTest, APathTheCodePageCannotHoldIsSavedAsNoFile) {
 }
 
 TEST_F(SettingsTest, AFailedSaveKeepsTheFileAndStillClosesTheDialog) {
-  WriteSettings("1", "2", "");
+  SettingsBytes() = Ini(1, "2");
   const std::string before = SettingsBytes();
   store_.fail_writes = true;
   BGM_Kind = 2;

@@ -100,23 +100,6 @@ INSTANTIATE_TEST_SUITE_P(
         Sweep{144, 1024, 256, -256, -258, 1026}),
     [](const auto& info) { return "Dpi" + std::to_string(static_cast<int>(info.param.dpi)); });
 
-TEST_F(DisplayTest, TheRawStripTakesOnlyTheColumnsOfTheCaptureUnderIt) {
-  SetScreen(300, 2, 96);
-  Corvane_S& form = Load();
-  const gfx::Surface& raw = form.Master(2).Image();
-  form.Timer3_Timer();  // Drawn at -171: no column of the capture lies under the strip.
-  for (int x = 0; x < 171; ++x) ASSERT_EQ(raw.Row(1)[x], 0u) << x;
-  form.Timer3_Timer();  // At -169: the last two columns are the capture's first two.
-  for (int x = 0; x < 169; ++x) ASSERT_EQ(raw.Row(1)[x], 0u) << x;
-  EXPECT_EQ(raw.Row(1)[169], Pattern(0, 1));
-  EXPECT_EQ(raw.Row(1)[170], Pattern(1, 1));
-  while (form.StripLeft < 200) form.Timer3_Timer();
-  form.Timer3_Timer();  // At 201: columns past the capture keep what the previous tick put there.
-  EXPECT_EQ(raw.Row(0)[0], Pattern(201, 0));
-  EXPECT_EQ(raw.Row(0)[98], Pattern(299, 0));
-  EXPECT_EQ(raw.Row(0)[99], Pattern(298, 0));  // Left from the frame at 199.
-}
-
 TEST_F(DisplayTest, AnUnreadableScreenLeavesBlackWithTheStripStillMoving) {
   capture_.set_fail(true);
   SetScreen(40, 2, 96);

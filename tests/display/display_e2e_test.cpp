@@ -1,3 +1,5 @@
+#include <X11/keysym.h>
+
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -6,10 +8,7 @@
 #include "tests/e2e/differing_columns.h"
 #include "tests/e2e/program_copy.h"
 #include "tests/e2e/xvfb_fixture.h"
-
-// Xlib comes after GoogleTest: its None macro would hide a GoogleTest type of that name.
-#include <X11/Xlib.h>
-#include <X11/keysym.h>
+#include "tests/support/settings_file.h"
 
 namespace corvane::e2e {
 namespace {
@@ -21,13 +20,8 @@ constexpr int kHeight = 48;
 
 class DisplayE2e : public XvfbTest {
  protected:
-  ScreenOptions Options() const override {
-    ScreenOptions options;
-    options.width = kWidth;
-    options.height = kHeight;
-    options.dpi = 120;  // 12 pixels for 2560 twips: a strip 213 pixels wide.
-    return options;
-  }
+  // At 120 dpi, 12 pixels for 2560 twips: a strip 213 pixels wide.
+  ScreenOptions Options() const override { return {kWidth, kHeight, 120, {}}; }
 };
 
 // A copy of the program and its effect library runs from a folder of the test's own. Frames read
@@ -38,8 +32,7 @@ class DisplayE2e : public XvfbTest {
 TEST_F(DisplayE2e, TheStripSweepsTheCapturedDesktopUntilAKey) {
   constexpr int kStripWidth = 213;
   ProgramCopy copy(BuildPath("."), true);
-  // In code page 932: section "Section", key "BGM区分": no music.
-  const std::string settings = "[Section]\r\nBGM\x8b\xe6\x95\xaa=0\r\n";
+  const std::string settings = test_support::Ini(0, "0");
   test_support::WriteFileBytes(copy.Path("Corvane.ini"), settings);
   // Bands of colour, and a white bar across them, for the saver to capture.
   const std::uint32_t colours[] = {0xC03020, 0x20A040, 0x2040C0, 0xE0C020,
@@ -64,12 +57,7 @@ TEST_F(DisplayE2e, TheStripSweepsTheCapturedDesktopUntilAKey) {
   }
   EXPECT_TRUE(saw_whole);
 
-  const Window cover = PaintWindow(0, 0, kWidth, kHeight, 0x123456);
-  XSetWindowAttributes attributes{};
-  attributes.override_redirect = True;
-  XChangeWindowAttributes(display(), cover, CWOverrideRedirect, &attributes);
-  XRaiseWindow(display(), cover);
-  XSync(display(), False);
+  PaintWindow(0, 0, kWidth, kHeight, 0x123456);
   EXPECT_TRUE(
       WaitUntil([&] { return ReadPixels(root(), 5, 5, 1, 1)[0] == desktop[5 * kWidth + 5]; }));
 

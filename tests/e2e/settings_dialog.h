@@ -1,20 +1,12 @@
 #pragma once
 
-#include <string>
+#include "tests/support/settings_file.h"
 
-// The settings file as the dialog writes it, and where the dialog's controls lie on a 1280 x 1024
-// screen, for the end-to-end tests of every build.
+// Where the settings dialog's controls lie on a 1280 x 1024 screen, for the end-to-end tests of
+// every build.
 namespace corvane::e2e {
 
-// The settings file's keys in code page 932: "BGM区分", "BGMﾘﾋﾟｰﾄ", "BGMﾌｧｲﾙ".
-inline const std::string kKind = "BGM\x8b\xe6\x95\xaa=";
-inline const std::string kRepeat = "BGM\xd8\xcb\xdf\xb0\xc4=";
-inline const std::string kFile = "BGM\xcc\xa7\xb2\xd9=";
-
-inline std::string Ini(int kind, const std::string& repeat, const std::string& file = "") {
-  return "[Section]\r\n" + kKind + std::to_string(kind) + "\r\n" + kRepeat + repeat + "\r\n" +
-         kFile + file + "\r\n";
-}
+using test_support::Ini;
 
 // The dialog's top-left corner is at (415, 235); the points below are the middles of its controls
 // on the screen.

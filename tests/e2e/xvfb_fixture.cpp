@@ -10,7 +10,10 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <sstream>
 #include <thread>
+
+#include "tests/support/temp_folder.h"
 
 namespace corvane::e2e {
 
@@ -175,6 +178,19 @@ std::optional<int> XvfbTest::WaitExit(Child& child, std::chrono::milliseconds ti
 
 void XvfbTest::Signal(Child& child, int signal) {
   if (child.pid > 0) kill(child.pid, signal);
+}
+
+double CpuSeconds(const Child& child) {
+  const std::string stat =
+      test_support::ReadFileBytes("/proc/" + std::to_string(child.pid) + "/stat");
+  // After the command name in parentheses come the state (field 3) and utime, stime (14, 15).
+  std::istringstream fields(stat.substr(stat.rfind(')') + 1));
+  std::string skipped;
+  for (int field = 3; field < 14; ++field) fields >> skipped;
+  double user = 0;
+  double system = 0;
+  fields >> user >> system;
+  return (user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 bool XvfbTest::WaitUntil(const std::function<bool()>& condition,

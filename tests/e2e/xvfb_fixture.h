@@ -31,11 +31,18 @@ struct Child {
   std::string pending;  // Output read but not yet returned as a line.
 };
 
+// Processor time (user and system) the child has used so far, in seconds.
+double CpuSeconds(const Child& child);
+
 // A GoogleTest fixture that runs each test against its own Xvfb on a free display: it starts the
 // server (size and dpi from Options()), sets DISPLAY for the test and the programs it starts,
 // synthesises input with XTest, reads pixels back with XGetImage, and ends every process it
 // started when the test ends. Waits are bounded; nothing asserts on how fast anything is.
 class XvfbTest : public ::testing::Test {
+ public:
+  // Path of a file in the build tree ($CORVANE_BUILD_DIR).
+  static std::string BuildPath(const std::string& relative);
+
  protected:
   static constexpr std::chrono::milliseconds kPatience{10'000};
 
@@ -76,9 +83,6 @@ class XvfbTest : public ::testing::Test {
   std::vector<std::uint32_t> ReadPixels(Window window, int x, int y, int width, int height);
   // Fills a screen rectangle with a colour, drawn by the test on a window of its own.
   Window PaintWindow(int x, int y, int width, int height, std::uint32_t rgb);
-
-  // Path of a file in the build tree ($CORVANE_BUILD_DIR).
-  static std::string BuildPath(const std::string& relative);
 
   // Ends the server under the programs still connected to it, as when it dies.
   void StopServer();

@@ -2,20 +2,19 @@
 // rate and an MP3 of many hours, where the environment has no session bus. SDL's disk driver writes
 // what would be heard to a file.
 #include <signal.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "tests/e2e/program_copy.h"
 #include "tests/e2e/xvfb_fixture.h"
+#include "tests/support/settings_file.h"
 #include "tests/winapi/emulation/media/audio_test_files.h"
 
 // Xlib comes after GoogleTest: its None macro would hide a GoogleTest type of that name.
@@ -27,16 +26,11 @@ namespace {
 
 using namespace std::chrono_literals;
 namespace audio_test = platform::audio_test;
+using test_support::Ini;
 
 // Well within a second on an idle machine; loose because the tests share a busy one.
 constexpr auto kEndsPromptly = 5s;
 constexpr char kDisplayCaption[] = "Corvane_Main";
-
-// The settings file in code page 932: keys "BGM区分" (2, a file) and "BGMﾌｧｲﾙ" of section
-// "Section".
-std::string Settings(const std::string& file) {
-  return "[Section]\r\nBGM\x8b\xe6\x95\xaa=2\r\nBGM\xcc\xa7\xb2\xd9=" + file + "\r\n";
-}
 
 std::string AbsurdRateWave(const ProgramCopy& copy) {
   const std::string wav = copy.Path("absurd.wav");
@@ -69,19 +63,6 @@ double SoundingSeconds(const std::string& pcm) {
   std::size_t loud = 0;
   for (std::size_t i = 0; i < samples.size(); i += 2) loud += std::abs(samples[i]) > 1000;
   return static_cast<double>(loud) / audio_test::kRate;
-}
-
-// Processor time (user and system) a process has used so far, in seconds.
-double CpuSeconds(pid_t pid) {
-  const std::string stat = test_support::ReadFileBytes("/proc/" + std::to_string(pid) + "/stat");
-  // After the command name in parentheses come the state (field 3) and utime, stime (14, 15).
-  std::istringstream fields(stat.substr(stat.rfind(')') + 1));
-  std::string skipped;
-  for (int field = 3; field < 14; ++field) fields >> skipped;
-  double user = 0;
-  double system = 0;
-  fields >> user >> system;
-  return (user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 class HostileMediaE2eTest : public XvfbTest {
@@ -129,7 +110,7 @@ TEST_F(HostileMediaE2eTest, MusicNeitherDelaysNorSpinsNorLaunchesABus) {
     ProgramCopy copy(BuildPath("."), true);
     const std::string music = c.make(copy);
     ASSERT_FALSE(music.empty());
-    test_support::WriteFileBytes(copy.Path("Corvane.ini"), Settings(music));
+    test_support::WriteFileBytes(copy.Path("Corvane.ini"), Ini(2, "0", music));
     std::filesystem::remove(bus_launched_);
     Child* saver = Launch(copy.program(), {"/s"}, Environment(copy));
     ASSERT_NE(saver, nullptr);
@@ -139,9 +120,9 @@ TEST_F(HostileMediaE2eTest, MusicNeitherDelaysNorSpinsNorLaunchesABus) {
     if (c.plays) {
       EXPECT_TRUE(WaitUntil([&] { return SoundingSeconds(pcm) > 0.3; }));
     } else {
-      const double before = CpuSeconds(saver->pid);
+      const double before = CpuSeconds(*saver);
       std::this_thread::sleep_for(1s);
-      EXPECT_LT(CpuSeconds(saver->pid) - before, 0.2);
+      EXPECT_LT(CpuSeconds(*saver) - before, 0.2);
       EXPECT_EQ(SoundingSeconds(pcm), 0.0);
     }
     if (c.by_key) {
@@ -168,7 +149,7 @@ TEST_F(HostileMediaE2eTest, AMusicFileCutOrRemovedWhilePlayingNeitherSpinsNorEnd
       } else {
         std::filesystem::rename(copy.Path("source.wav"), file);
       }
-      test_support::WriteFileBytes(copy.Path("Corvane.ini"), Settings(file));
+      test_support::WriteFileBytes(copy.Path("Corvane.ini"), Ini(2, "0", file));
       Child* saver = Launch(copy.program(), {"/s"}, Environment(copy));
       ASSERT_NE(saver, nullptr);
       const std::string pcm = copy.Path("out.pcm");
@@ -180,9 +161,9 @@ TEST_F(HostileMediaE2eTest, AMusicFileCutOrRemovedWhilePlayingNeitherSpinsNorEnd
       }
       std::this_thread::sleep_for(1s);  // What was decoded before plays out.
       const double sounding = SoundingSeconds(pcm);
-      const double cpu = CpuSeconds(saver->pid);
+      const double cpu = CpuSeconds(*saver);
       std::this_thread::sleep_for(1s);
-      EXPECT_LT(CpuSeconds(saver->pid) - cpu, 0.3);
+      EXPECT_LT(CpuSeconds(*saver) - cpu, 0.3);
       if (removed) {
         EXPECT_GT(SoundingSeconds(pcm), sounding + 0.5);
       } else {

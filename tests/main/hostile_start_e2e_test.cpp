@@ -11,6 +11,7 @@
 
 #include "tests/e2e/program_copy.h"
 #include "tests/e2e/xvfb_fixture.h"
+#include "tests/support/settings_file.h"
 
 // Xlib comes after GoogleTest: its None macro would hide a GoogleTest type of that name.
 #include <X11/Xlib.h>
@@ -20,7 +21,6 @@ namespace {
 
 constexpr char kDisplayCaption[] = "Corvane_Main";
 constexpr char kMessageCaption[] = "Corvane (Screen Saver)";
-constexpr char kSettings[] = "[Section]\r\nBGM\x8b\xe6\x95\xaa=0\r\n";
 
 // True once the process catches the signal, as the kernel reports it.
 bool Catches(pid_t pid, int signal) {
@@ -48,7 +48,7 @@ TEST_F(HostileStartE2eTest, ClosedStandardDescriptorsLeaveDiagnosticsHarmless) {
   // A file that is no library makes the display say so on standard error before its window shows.
   ProgramCopy copy(BuildPath("."), false);
   test_support::WriteFileBytes(copy.Path("Corvane.dll"), "not a library");
-  test_support::WriteFileBytes(copy.Path("Corvane.ini"), kSettings);
+  test_support::WriteFileBytes(copy.Path("Corvane.ini"), test_support::Ini(0, "0"));
   for (const std::string closed : {"2>&-", "<&- >&- 2>&-"}) {
     Child* child = StartRedirected(copy, closed, "/s");
     ASSERT_NE(child, nullptr);
@@ -80,7 +80,7 @@ TEST_F(HostileStartE2eTest, AFifoInPlaceOfAFileIsNotWaitedFor) {
 
 TEST_F(HostileStartE2eTest, AServerThatDiesUnderTheSaverEndsItWithOneLineAndAFailure) {
   ProgramCopy copy(BuildPath("."), true);
-  test_support::WriteFileBytes(copy.Path("Corvane.ini"), kSettings);
+  test_support::WriteFileBytes(copy.Path("Corvane.ini"), test_support::Ini(0, "0"));
   Child* child = StartRedirected(copy, "2>&1", "/s");
   ASSERT_NE(child, nullptr);
   ASSERT_NE(WaitForWindow(kDisplayCaption), 0u);
@@ -99,7 +99,7 @@ TEST_F(HostileStartE2eTest, EndSignalEndsTheProgramWhileTheServerDoesNotAnswer) 
   // While another client holds the server, no request of the program is answered: it stalls at
   // its first one during start-up, and in its first one on the way out once its window is up.
   ProgramCopy copy(BuildPath("."), true);
-  test_support::WriteFileBytes(copy.Path("Corvane.ini"), kSettings);
+  test_support::WriteFileBytes(copy.Path("Corvane.ini"), test_support::Ini(0, "0"));
   for (const bool window_up : {false, true}) {
     if (!window_up) XGrabServer(display());
     XSync(display(), False);

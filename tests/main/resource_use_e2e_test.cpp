@@ -1,17 +1,16 @@
 // The real Corvane.scr left running on a full-HD screen: what it uses must level off, since it
 // may run for hours on a machine nobody watches.
 #include <signal.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
 #include "tests/e2e/program_copy.h"
 #include "tests/e2e/xvfb_fixture.h"
+#include "tests/support/settings_file.h"
 
 namespace corvane::e2e {
 namespace {
@@ -26,17 +25,9 @@ struct Use {
   long threads = 0;
 };
 
-Use UseOf(pid_t pid) {
-  const std::string proc = "/proc/" + std::to_string(pid);
-  Use use;
-  std::ifstream stat_file(proc + "/stat");
-  std::string stat((std::istreambuf_iterator<char>(stat_file)), std::istreambuf_iterator<char>());
-  // After the command name in parentheses come the state (field 3) and utime, stime (14, 15).
-  std::istringstream fields(stat.substr(stat.rfind(')') + 2));
-  std::string field;
-  for (int i = 3; i <= 15 && fields >> field; ++i) {
-    if (i >= 14) use.cpu_seconds += std::stod(field) / static_cast<double>(sysconf(_SC_CLK_TCK));
-  }
+Use UseOf(const Child& child) {
+  const std::string proc = "/proc/" + std::to_string(child.pid);
+  Use use{CpuSeconds(child)};
   std::ifstream status(proc + "/status");
   for (std::string line; std::getline(status, line);) {
     if (line.starts_with("VmRSS:")) use.rss_kb = std::stol(line.substr(6));
@@ -57,15 +48,15 @@ class ResourceUseE2eTest : public XvfbTest {
 // one that leaks grows by megabytes in this time.
 TEST_F(ResourceUseE2eTest, ASaverLeftRunningUsesPartOfACoreAndNothingGrows) {
   ProgramCopy copy(BuildPath("."), true);
-  test_support::WriteFileBytes(copy.Path("Corvane.ini"), "[Section]\r\nBGM\x8b\xe6\x95\xaa=0\r\n");
+  test_support::WriteFileBytes(copy.Path("Corvane.ini"), test_support::Ini(0, "0"));
   Child* saver = Launch(copy.program(), {"/s"}, copy.Environment());
   ASSERT_NE(saver, nullptr);
   ASSERT_NE(WaitForWindow("Corvane_Main"), 0u);
   std::this_thread::sleep_for(5s);
-  const Use early = UseOf(saver->pid);
+  const Use early = UseOf(*saver);
   constexpr double kSeconds = 20;
   std::this_thread::sleep_for(std::chrono::duration<double>(kSeconds));
-  const Use late = UseOf(saver->pid);
+  const Use late = UseOf(*saver);
   EXPECT_LT(late.cpu_seconds - early.cpu_seconds, 0.8 * kSeconds);
   EXPECT_LT(late.rss_kb - early.rss_kb, 4096);
   EXPECT_EQ(late.descriptors, early.descriptors);

@@ -8,6 +8,7 @@
 
 #include "core/shared_state.h"
 #include "tests/support/platform_test.h"
+#include "tests/support/settings_file.h"
 #include "tests/support/temp_folder.h"
 #include "winapi/user32.h"
 
@@ -33,7 +34,7 @@ class StartupTest : public test_support::PlatformTest {
     runtime_.program_folder = folder_.path();
     runtime_.settings_file_path = folder_ / "Corvane.ini";
     // Kind 1 marks that the settings were read.
-    store_.files[runtime_.settings_file_path] = "[Section]\r\nBGM\x8b\xe6\x95\xaa=1\r\n";
+    store_.files[runtime_.settings_file_path] = test_support::Ini(1, "0");
     BGM_Kind = 0;
     Cursor_HideCount.reset();
   }

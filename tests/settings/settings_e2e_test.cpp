@@ -31,12 +31,7 @@ Act WaitForFileLabel() { return {Act::kWaitForFileLabel, {}, "", 0}; }
 
 class SettingsDialog : public XvfbTest {
  protected:
-  ScreenOptions Options() const override {
-    ScreenOptions options;
-    options.width = 1280;
-    options.height = 1024;
-    return options;
-  }
+  ScreenOptions Options() const override { return {1280, 1024, 96, {}}; }
 
   void SetUp() override {
     XvfbTest::SetUp();

@@ -54,21 +54,6 @@ TEST_F(FormsTest, LoadShowAndUnloadRunTheHandlersOnceAndTheLastUnloadEndsTheProg
   EXPECT_TRUE(loop_.Quitting());
 }
 
-TEST_F(FormsTest, AFullScreenFormIsAnOverlayThatTakesAllInput) {
-  Form display("Corvane_Main", BorderStyle::kNone);
-  display.SetOverlay(true);
-  int keys = 0;
-  display.on_key_down = [&](int, int) { ++keys; };
-  display.Show();
-  auto* window = windows_.Find(display.hWnd());
-  EXPECT_EQ(window->frame, WindowFrame::kOverlay);
-  EXPECT_TRUE(window->grabbed);
-  windows_.GiveFocus(0);
-  windows_.Key('Q');
-  EXPECT_EQ(keys, 1);
-  display.Unload();
-}
-
 TEST_F(FormsTest, AModalShowReturnsWhenTheFormIsClosed) {
   Form dialog("<Corvane>", BorderStyle::kNone);
   Form other("other");

@@ -20,18 +20,6 @@ TEST_F(FormsTest, ATimerTicksOnlyWhileEnabledWithAnInterval) {
   EXPECT_EQ(ticks, 128);
 }
 
-// The program's CD poll switches itself off from its own tick.
-TEST_F(FormsTest, ATickHandlerMaySwitchItsOwnTimerOff) {
-  Timer poll(nullptr, 200, true);
-  int ticks = 0;
-  poll.on_timer = [&] {
-    if (++ticks == 2) poll.SetEnabled(false);
-  };
-  loop_.AdvanceMs(5000);
-  EXPECT_EQ(ticks, 2);
-  EXPECT_EQ(loop_.TimerCount(), 0u);
-}
-
 TEST_F(FormsTest, UnloadingAFormStopsItsTimers) {
   Form keeper("keeper");
   keeper.Load();

@@ -31,7 +31,7 @@ BOOL BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int src_x, in
   const gfx::Surface* source = gfx::DeviceContexts::Lookup(src);
   if (source == nullptr) return 0;
   gfx::Blit(*target, x, y, width, height, *source, src_x, src_y);
-  // A copy clipped to nothing is still a successful call on the original platform.
+  // A copy clipped to nothing is still a successful call on Windows.
   return 1;
 }
 

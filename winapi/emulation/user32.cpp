@@ -51,7 +51,7 @@ HWND SetParent(HWND child, HWND new_parent) {
   if (!windows.Exists(child)) return 0;
   const HWND previous = windows.Parent(child);
   if (!windows.Reparent(child, new_parent)) return 0;
-  // The original returns the desktop for a window that had no parent.
+  // Windows returns the desktop for a window that had no parent.
   return previous != 0 ? previous : windows.Desktop();
 }
 

@@ -8,13 +8,8 @@
 #include <utility>
 #include <vector>
 
-// The program's pictures, compiled into this test by the build.
-extern const std::span<const unsigned char> kTestPreviewJpeg;
-extern const std::span<const unsigned char> kTestBackgroundJpeg;
-extern const std::span<const unsigned char> kTestMarkOnJpeg;
-extern const std::span<const unsigned char> kTestMarkOffJpeg;
-extern const std::span<const unsigned char> kTestTitleGif;
-extern const std::span<const unsigned char> kTestIconGif;
+#include "resources/dialog_pictures.h"
+#include "resources/preview_picture.h"
 
 namespace corvane::gfx {
 namespace {
@@ -68,20 +63,20 @@ TEST(ImageDecode, TheProgramsPicturesDecodeAsTheReferenceBackendsDecodeThem) {
     const char* jpeg_cells = nullptr;
   };
   const Case cases[] = {
-      {"preview.jpg", kTestPreviewJpeg, 152, 112, 0,
+      {"preview.jpg", PreviewPicture(), 152, 112, 0,
        "828aa5c5c4bca5b0af7aadc79fa8c2c7c3c8c2c6cea2c7e0"
        "7278a1b77361996f5f57717a315f8b746c607175615c8582"},
-      {"background.jpg", kTestBackgroundJpeg, 450, 319, 0,
+      {"background.jpg", DialogBackgroundJpeg(), 450, 319, 0,
        "e7ecf4e9edf6eaeef6eef1f7dfe5f0e0e6f1e6ebf4e9edf5"
        "d8dfecdae1ede5eaf3e0e6f0cad3e4d1d9e7dde2edcdd5e5"},
-      {"mark_on.jpg", kTestMarkOnJpeg, 12, 12, 0,
+      {"mark_on.jpg", OptionMarkJpeg(true), 12, 12, 0,
        "acafe9a8b1dea1abd8a5a9e4a9b1dd758dd2556fc0a1abd6"
        "a2abd8556fbf536ebfa6afd7a6a9e5a2abd6a6afd7a5aae4"},
-      {"mark_off.jpg", kTestMarkOffJpeg, 12, 12, 0,
+      {"mark_off.jpg", OptionMarkJpeg(false), 12, 12, 0,
        "abafe9acb2d9a4acd4a7a9e4acb2d9fbfdfffdfeffa4abd2"
        "a5abd5fdfefffeffffaaafd4a6a9e5a5abd3aaafd5a6a9e4"},
-      {"title.gif", kTestTitleGif, 179, 29, 0x52A609C0367D8505},
-      {"icon.gif", kTestIconGif, 32, 32, 0x3EE124B1C7E44954},
+      {"title.gif", DialogTitleGif(), 179, 29, 0x52A609C0367D8505},
+      {"icon.gif", ProgramIconGif(), 32, 32, 0x3EE124B1C7E44954},
   };
   for (const Case& c : cases) {
     ImageResult decoded = DecodeImage(c.data, kBackdrop);
@@ -148,7 +143,7 @@ TEST(ImageDecode, GifFrameIsPlacedOnItsScreenWithTransparencyAndInterlaceUndone)
 
 // Damaged, truncated or foreign data gives an error, never a partial picture or a crash.
 TEST(ImageDecode, DamagedOrForeignDataGivesNoPicture) {
-  const Bytes jpeg(kTestMarkOnJpeg.begin(), kTestMarkOnJpeg.end());
+  const Bytes jpeg(OptionMarkJpeg(true).begin(), OptionMarkJpeg(true).end());
   // The JPEG frame header (SOF0) holds the height and width as big-endian 16-bit values.
   std::size_t sof = 2;
   while (sof + 1 < jpeg.size() && !(jpeg[sof] == 0xFF && jpeg[sof + 1] == 0xC0)) ++sof;

@@ -220,6 +220,8 @@ TEST_F(Win32Windows, MouseMessagesBecomeButtonsMotionAndWheelNotches) {
       {WM_RBUTTONUP, MK_CONTROL, 3, 4, "up 0 2 2 3 4 103 84"},
       {WM_MBUTTONDOWN, MK_MBUTTON, 0, 0, "down 0 4 0 0 0 100 80"},
       {WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON, -5, -7, "move 0 3 0 -5 -7 95 73"},
+      {WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON, -5, -7, ""},  // Nothing moved.
+      {WM_MOUSEMOVE, MK_LBUTTON, -5, -7, "move 0 1 0 -5 -7 95 73"},
       {WM_MOUSEWHEEL, static_cast<WPARAM>(-WHEEL_DELTA) << 16, 110, 90, "wheel 1 0 0 10 10 110 90"},
       {WM_MOUSEWHEEL, static_cast<WPARAM>(2 * WHEEL_DELTA) << 16, 110, 90,
        "wheel -2 0 0 10 10 110 90"},

@@ -7,7 +7,7 @@ namespace corvane::platform {
 
 namespace {
 
-// Every text fits the 128 characters that callers of the original platform were promised.
+// Every text fits the 128 characters that callers of Windows were promised.
 constexpr std::array<std::pair<MCIERROR, std::string_view>, 30> kTexts = {{
     {kMciErrInvalidDeviceId, "The device ID is not valid. Use the ID the open command returned."},
     {kMciErrUnrecognizedKeyword, "The device does not recognize a parameter of this command."},
