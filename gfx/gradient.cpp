@@ -8,13 +8,15 @@ namespace corvane::gfx {
 
 namespace {
 
-// Channel value of row `row` of a gradient that runs from `top` at row 0 to `bottom` at row
-// `rows`, one row beyond the last one filled. Each channel is interpolated at 16 bits, cut to an
-// integer and then to 8 bits, as the original platform does for 32-bit pixels. The weighted sum is
-// at most 2^16 * 2^32, well inside 64 bits.
-std::uint8_t Channel(std::uint16_t top, std::uint16_t bottom, std::int64_t row, std::int64_t rows) {
-  const std::int64_t sum = std::int64_t{top} * (rows - row) + std::int64_t{bottom} * row;
-  return static_cast<std::uint8_t>(sum / rows >> 8);
+// Channel value of row `row` out of rows 0 .. last_row, where row 0 has `top` and last_row has
+// `bottom`. The weighted sum is non-negative, so adding half the divisor before dividing rounds to
+// nearest with halves up. At most 2^16 * 2^32, well inside 64 bits.
+std::uint8_t Channel(std::uint16_t top, std::uint16_t bottom, std::int64_t row,
+                     std::int64_t last_row) {
+  if (last_row == 0) return static_cast<std::uint8_t>(top >> 8);
+  const std::int64_t sum = std::int64_t{top} * (last_row - row) + std::int64_t{bottom} * row;
+  const std::int64_t value = (2 * sum + last_row) / (2 * last_row);
+  return static_cast<std::uint8_t>(value >> 8);
 }
 
 }  // namespace
@@ -31,9 +33,9 @@ void FillGradientV(Surface& surface, const GradientVertex& a, const GradientVert
   const int last_y = static_cast<int>(std::min<std::int64_t>(bottom.y, surface.height()));
   for (int y = first_y; y < last_y; ++y) {
     const std::int64_t row = std::int64_t{y} - top.y;
-    const Pixel pixel = ToPixel(Rgb(Channel(top.red, bottom.red, row, rows),
-                                    Channel(top.green, bottom.green, row, rows),
-                                    Channel(top.blue, bottom.blue, row, rows)));
+    const Pixel pixel = ToPixel(Rgb(Channel(top.red, bottom.red, row, rows - 1),
+                                    Channel(top.green, bottom.green, row, rows - 1),
+                                    Channel(top.blue, bottom.blue, row, rows - 1)));
     std::fill(surface.Row(y) + first_col, surface.Row(y) + last_col, pixel);
   }
 }

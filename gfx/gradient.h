@@ -19,11 +19,11 @@ struct GradientVertex {
 // Fills the rectangle spanned by two vertices with a vertical gradient. The rectangle covers the
 // columns from the smaller x up to, not including, the larger x, and the rows likewise; the
 // vertices may come in either order. The first row takes the colour of the vertex with the smaller
-// y; each channel then runs linearly towards the other vertex's colour, which the row of the larger
-// y, the first one left unfilled, would have. A channel is interpolated at 16 bits and cut, not
-// rounded, to an integer and then to 8 bits, as the original platform does. A rectangle with no
-// rows or no columns draws nothing. Clipped to the surface; clipped rows keep the colours they have
-// in the whole rectangle.
+// y and the last filled row (one above the larger y) the colour of the other vertex, exactly; in
+// between each channel runs linearly, interpolated in integers at 16 bits and rounded to the
+// nearest value (halves up), then cut to 8 bits by dropping the low byte. A rectangle with no rows
+// or no columns draws nothing. Clipped to the surface; clipped rows keep the colours they have in
+// the whole rectangle.
 void FillGradientV(Surface& surface, const GradientVertex& a, const GradientVertex& b);
 
 }  // namespace corvane::gfx

@@ -21,16 +21,16 @@ GradientVertex Vertex(int x, int y, std::uint16_t r, std::uint16_t g, std::uint1
 
 ColorRef At(const Surface& s, int x, int y) { return ToColorRef(s.Row(y)[x]); }
 
-TEST(FillGradientV, CutsAtSixteenBitsAndLeavesTheRightAndBottomEdges) {
-  // Towards 0x01FF at row 3: row 2 is at 0x0154.A, cut to 0x0154, so 0x01; towards 0xFFFF, row 1
-  // is at 0x5555 and row 2 at 0xAAAA.
+TEST(FillGradientV, RoundsToNearestAtSixteenBitsAndLeavesTheRightAndBottomEdges) {
+  // From 0x0000 to 0x01FF over 3 rows: the middle is 0x00FF.8, rounded up to 0x0100, so 0x01;
+  // and from 0x0000 to 0x00FF the middle 0x007F.8 becomes 0x0080, so 0x00.
   Surface s = Filled(2, 4, kBackground);
   FillGradientV(s, Vertex(0, 0, 0, 0, 0), Vertex(1, 3, 0x01FF, 0x00FF, 0xFFFF));
   EXPECT_EQ(At(s, 1, 0), kBackground) << "the right and bottom edges are outside";
   EXPECT_EQ(At(s, 0, 3), kBackground);
   EXPECT_EQ(At(s, 0, 0), Rgb(0, 0, 0));
-  EXPECT_EQ(At(s, 0, 1), Rgb(0x00, 0x00, 0x55));
-  EXPECT_EQ(At(s, 0, 2), Rgb(0x01, 0x00, 0xAA));
+  EXPECT_EQ(At(s, 0, 1), Rgb(0x01, 0x00, 0x80));
+  EXPECT_EQ(At(s, 0, 2), Rgb(0x01, 0x00, 0xFF));
 }
 
 TEST(FillGradientV, ClippedRowsKeepTheirColoursInTheWholeRectangle) {
@@ -56,10 +56,10 @@ TEST(FillGradientV, DegenerateAndHugeRectangles) {
   FillGradientV(s, white, Vertex(2, 1, 0, 0, 0));
   EXPECT_EQ(At(s, 1, 0), Rgb(0xFF, 0xFF, 0xFF)) << "a single row takes the top colour";
 
-  // Spanning the whole int range, the surface lies at the middle row: 0xFFFF * 2^31 / (2^32 - 1)
-  // = 0x7FFF.8 and a little more, cut to 0x7FFF.
+  // Spanning the whole int range, the surface lies just past the middle row: 0xFFFF * 2^31 /
+  // (2^32 - 2) = 0x7FFF.8 and a little more, rounded to 0x8000.
   FillGradientV(s, Vertex(INT_MIN, INT_MIN, 0, 0, 0), Vertex(INT_MAX, INT_MAX, 0xFFFF, 0, 0));
-  for (int y = 0; y < 4; ++y) EXPECT_EQ(At(s, 3, y), Rgb(0x7F, 0, 0)) << y;
+  for (int y = 0; y < 4; ++y) EXPECT_EQ(At(s, 3, y), Rgb(0x80, 0, 0)) << y;
 }
 
 }  // namespace
