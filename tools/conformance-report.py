@@ -33,9 +33,9 @@ VERDICTS = {
     "drawing.pixel.set_pixel_below_edge": "Wine's deviation, as "
     "drawing.pixel.set_pixel_right_of_edge.",
     "drawing.gradient_down": "Our deviation, kept: Windows runs each channel towards the far "
-    "vertex's row, which it leaves unfilled, and cuts it at 16 bits (Wine's gradient tests, checked "
-    "on Windows, give Wine's answer); ours gives the last filled row the far vertex's colour and "
-    "rounds. How fractions are treated is the program's own choice, and the settings dialog's "
+    "vertex's row, which it leaves unfilled, and cuts it at 16 bits (Wine's DIB drawing tests, "
+    "which compare its pixels with Windows' by checksum, draw gradients so); ours gives the last "
+    "filled row the far vertex's colour and rounds. How fractions are treated is the program's own choice, and the settings dialog's "
     "buttons are drawn this way on Linux; on Windows the system draws them.",
     "drawing.gradient_down_indices_reversed": "Our deviation, kept, as drawing.gradient_down.",
     "drawing.gradient_up": "Our deviation, kept, as drawing.gradient_down.",
