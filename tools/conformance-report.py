@@ -14,18 +14,20 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 # without a verdict makes the script fail.
 VERDICTS = {
     "media.open.missing_file": "Wine's deviation: a missing file gives 275 (MCIERR_FILE_NOT_FOUND) "
-    "(windows-facts 1a); Wine's MPEGVideo device fails to build its graph and answers 277.",
+    "(Wine's MCI tests, run on Windows); Wine's MPEGVideo device fails to build its graph and "
+    "answers 277.",
     "media.status.mode_after_play_wait": "Wine's deviation: `wait` returns only when play has "
     "ended (MS docs of the play command); Wine 8's MPEGVideo device returns at once.",
     "media.parse.unknown_keyword": "Wine's deviation: Windows answers an unknown keyword with 259 "
-    "(UNRECOGNIZED_KEYWORD), Wine with 261 (windows-facts 1a).",
+    "(UNRECOGNIZED_KEYWORD), Wine with 261 (the comments of Wine's MCI parser).",
     "media.status.closed_alias": "Wine's deviation: a name that is not open gives 263 "
-    "(windows-facts 1a); Wine tries to open it as a file first and answers 281.",
+    "(Wine's MCI tests, run on Windows); Wine tries to open it as a file first and answers 281.",
     "media.status.after_close_all": "Wine's deviation, as media.status.closed_alias.",
     "profile.write.keeps_lf_lines": "Wine's deviation: Windows leaves the other lines of the file "
-    "as they were (windows-facts 3, native-verified); Wine writes the whole file anew with CR LF.",
+    "as they were (Wine's profile tests, run on Windows); Wine writes the whole file anew with "
+    "CR LF.",
     "profile.write.keeps_blank_lines_and_comments": "Wine's deviation: as "
-    "profile.write.keeps_lf_lines; Wine also drops blank lines (windows-facts 3).",
+    "profile.write.keeps_lf_lines; Wine also drops blank lines.",
     "drawing.pixel.set_pixel_right_of_edge": "Wine's deviation: SetPixel fails for a pixel outside "
     "the clipping region (MS docs of SetPixel); Wine 8's SetPixelV reports success.",
     "drawing.pixel.set_pixel_left_of_edge": "Wine's deviation, as "
@@ -35,8 +37,9 @@ VERDICTS = {
     "drawing.gradient_down": "Our deviation, kept: Windows runs each channel towards the far "
     "vertex's row, which it leaves unfilled, and cuts it at 16 bits (Wine's DIB drawing tests, "
     "which compare its pixels with Windows' by checksum, draw gradients so); ours gives the last "
-    "filled row the far vertex's colour and rounds. How fractions are treated is the program's own choice, and the settings dialog's "
-    "buttons are drawn this way on Linux; on Windows the system draws them.",
+    "filled row the far vertex's colour and rounds. How fractions are treated is the program's "
+    "own choice, and the settings dialog's buttons are drawn this way on Linux; on Windows the "
+    "system draws them.",
     "drawing.gradient_down_indices_reversed": "Our deviation, kept, as drawing.gradient_down.",
     "drawing.gradient_up": "Our deviation, kept, as drawing.gradient_down.",
     "drawing.roundrect_wide_corners": "Our deviation, open: our corner is the set of pixels whose "

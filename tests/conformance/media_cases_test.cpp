@@ -63,8 +63,8 @@ TEST_F(MediaCases, CommandStringsGiveTheirCodesAndAnswers) {
       {"open.same_file_other_alias", "open \"{mp3}\" type MPEGVideo alias second", kRoom, "0|2"},
       {"open.wav", "open \"{wav}\" type MPEGVideo alias wave wait", kRoom, "0|3"},
       {"status.wav_length_ms", "status wave length wait", kRoom, "0|1500"},
-      // windows-facts 1a: a missing file gives 275; Wine's MPEGVideo device fails to build its
-      // graph and answers 277.
+      // Wine's MCI tests, run on Windows: a missing file gives 275; Wine's MPEGVideo device fails
+      // to build its graph and answers 277.
       {"open.missing_file", "open \"{missing}\" type MPEGVideo alias gone", kRoom, "275", "277"},
       {"play", "play MP3Play", kRoom, "0"},
       {"status.mode_while_playing", "status MP3Play mode", kRoom, "0|playing"},
@@ -80,11 +80,11 @@ TEST_F(MediaCases, CommandStringsGiveTheirCodesAndAnswers) {
       {"parse.no_closing_quote", "open \"{mp3} type MPEGVideo alias q", kRoom, "294"},
       {"parse.text_after_quote", "open \"{mp3}\"type MPEGVideo alias q", kRoom, "305"},
       {"parse.hex_integer", "play MP3Play from 0xfa", kRoom, "270"},
-      // windows-facts 1a: Windows answers an unknown keyword with 259, Wine with 261.
+      // Windows answers an unknown keyword with 259, Wine with 261 (its parser's comments).
       {"parse.unknown_keyword", "play MP3Play faster", kRoom, "259", "261"},
       {"close", "close MP3Play", kRoom, "0"},
-      // windows-facts 1a: a name that is not open gives 263; Wine first tries to open it as a
-      // file, and fails to find a device type for it.
+      // Wine's MCI tests, run on Windows: a name that is not open gives 263; Wine first tries to
+      // open it as a file, and fails to find a device type for it.
       {"status.closed_alias", "status MP3Play mode", kRoom, "263", "281"},
       {"close.closed_alias", "close MP3Play", kRoom, "263"},
       {"close.all", "close all", kRoom, "0"},

@@ -75,8 +75,8 @@ TEST_F(ProfileCases, WritesChangeOnlyWhatTheyMust) {
       {"keeps_the_files_spelling", "[s]\r\nK=old\r\n", "S", "k", "v", "1|[s]\r\nK=v\r\n"},
       {"ends_an_unfinished_last_line", "[S]\r\na=1", "S", "k", "v", "1|[S]\r\na=1\r\nk=v\r\n"},
       {"empty_value", nullptr, "S", "k", "", "1|[S]\r\nk=\r\n"},
-      // windows-facts 3: Windows leaves the other lines as they were; Wine writes the whole file
-      // anew, with CR LF line ends and without blank lines.
+      // Wine's profile tests, run on Windows: Windows leaves the other lines as they were; Wine
+      // writes the whole file anew, with CR LF line ends and without blank lines.
       {"keeps_lf_lines", "[S]\na=1\nk=old\n", "S", "k", "v", "1|[S]\na=1\nk=v\r\n",
        "1|[S]\r\na=1\r\nk=v\r\n"},
       {"keeps_blank_lines_and_comments", "; c\r\n\r\n[S]\r\nk=old\r\n", "S", "k", "v",
