@@ -44,7 +44,6 @@ TEST(IniText, SetChangesOnlyTheLineItMustAndReadsBack) {
       {"[A]\r\na=1\r\n; B\r\n[B]\r\n", "a", "c", "2", "[A]\r\na=1\r\nc=2\r\n; B\r\n[B]\r\n"},
       {"[A]\r\n[B]\r\n", "A", "c", "2", "[A]\r\nc=2\r\n[B]\r\n"},
       {"k=1", "S", "k", "2", "k=1\r\n[S]\r\nk=2\r\n"},
-      {"[A]\na=1\nz=9\n", "A", "a", "5", "[A]\na=5\r\nz=9\n"},
       {"[A]\ra=1\r", "A", "b", "2", "[A]\ra=1\rb=2\r\n"},
       {"[A]\r\nk=1\r\nk=2\r\n", "A", "k", "3", "[A]\r\nk=3\r\nk=2\r\n"},
       {"[A]\r\n[B]\r\n[A]\r\nk=1\r\n", "A", "k", "2", "[A]\r\nk=2\r\n[B]\r\n[A]\r\nk=1\r\n"},

@@ -62,7 +62,6 @@ TEST_F(ProfileTest, ReadsCodePage932BytesAndCutsThemToTheBuffer) {
   EXPECT_EQ(get(256), std::pair("ｱ/音"s, 4u)) << "code page bytes, not UTF-8";
   EXPECT_EQ(get(2), std::pair("ｱ"s, 1u)) << "half-width katakana are single bytes";
   EXPECT_EQ(get(4), std::pair("ｱ/"s, 2u)) << "no half character";
-  EXPECT_EQ(get(0), std::pair("untouched"s, 0u));
 }
 
 TEST_F(ProfileTest, MissingOrInvalidValuesGiveTheDefaultWithoutTrailingBlanks) {
