@@ -14,14 +14,18 @@ std::string Escaped(std::string_view bytes) {
   std::string out;
   for (const char c : bytes) {
     const auto byte = static_cast<unsigned char>(c);
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-    if (c == '\r' || c == '\n') {
-      out += c == '\r' ? "\\r" : "\\n";
+    if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
     } else if (c == '\\' || c == '"') {
       out += {'\\', c};
+    } else if (byte < 0x20 || byte > 0x7E) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+      out += hex;
     } else {
-      out += byte < 0x20 || byte > 0x7E ? std::string(hex) : std::string(1, c);
+      out += c;
     }
   }
   return out;
